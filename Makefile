@@ -1,0 +1,65 @@
+# Brevane: set-up, build, run and test in one command each.
+#   make run    installs what is missing, builds, starts Brevane on its default data folder
+#   make test   installs what is missing, builds, runs the whole test suite
+#   make build  only builds
+
+BUILD_DIR ?= build
+JOBS      ?= 2
+PREFIX    ?= /usr/local
+CMAKE_FLAGS ?=
+
+PACKAGES := cmake make g++ pkg-config \
+	qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-translations-l10n \
+	unixodbc unixodbc-dev libsqliteodbc sqlite3 \
+	libgtest-dev libbenchmark-dev \
+	fonts-liberation2 fonts-dejavu-core xvfb xauth \
+	desktop-file-utils appstream
+
+.PHONY: all deps configure build run test install demo screenshots bench fuzz clean
+
+all: build
+
+# Installs only the Debian packages that are missing: as root directly, through
+# sudo when there is one, otherwise prints the one command to run.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installation des paquets manquants :$$missing"; \
+	    DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null && \
+	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing >/dev/null; \
+	  elif command -v sudo >/dev/null 2>&1; then \
+	    echo "Installation des paquets manquants (sudo) :$$missing"; \
+	    sudo DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null && \
+	    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing >/dev/null; \
+	  else \
+	    echo "Paquets manquants ; installez-les avec :"; \
+	    echo "  apt-get install$$missing"; \
+	    exit 1; \
+	  fi; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != offscreen ]; then \
+	  echo "Aucun écran graphique (DISPLAY n'est pas défini) : lancez Brevane sous Xvfb avec « xvfb-run -a $(BUILD_DIR)/brevane »."; \
+	  exit 1; \
+	fi
+	./$(BUILD_DIR)/brevane $(ARGS)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,6 @@
+#include "app/startup/BrevaneApp.h"
+
+int main(int argc, char* argv[]) {
+    CBrevaneApp app(argc, argv);
+    return app.Run();
+}

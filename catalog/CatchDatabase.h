@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "catalog/CatchFilter.h"
+#include "catalog/DateStamp.h"
+#include "db/DbConnection.h"
+
+class IListTarget;
+class IDisplayPanel;
+class ICatchPanel;
+class ICatalogTextPanel;
+class ICatalogPhotoPanel;
+class IStatisticsPanel;
+class ICalendarView;
+class IAlbumPanel;
+class ICatalogItemForm;
+class ICatchForm;
+class ISessionForm;
+struct CAlbum;
+struct CAlbumPhoto;
+
+// Every query and change of the catch log. Each operation catches the layer's CSQLException,
+// shows the driver's message once (ShowDatabaseError) and returns its failure value, so
+// callers only ever see true/false.
+class CCatchDatabase : public CDbConnection {
+public:
+    CCatchDatabase() = default;
+
+    // ---- Options store (OPTIONS) ----
+    QString GetOption(const QString& key);  // "" when missing, NULL or on error
+    bool SetOption(const QString& key, const QString& value);
+    bool SetOptionInt(const QString& key, int value);
+
+    // ---- Schema steps, run at every start (defined in app/) ----
+    bool UpgradeTo11();
+    bool UpgradeTo12();
+    bool UpgradeTo13();
+    bool UpgradeTo15();
+    bool UpgradeTo20();
+
+    // ---- Reference catalogues ----
+    bool FillNavigationList(IListTarget& list, int kind);
+    bool FillCatalogList(IListTarget& list, int kind);   // 2..13 and 16 (albums)
+    bool FillCatalogCombo(IListTarget& combo, int kind); // 2..13, "-- PAS DE SELECTION --" first
+    bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
+    bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
+    bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
+    bool InsertCatalogRow(int kind, const QString& label, const QString& description);
+    bool DeleteCatalogItem(int kind, int id);
+    bool IsCatalogItemUsed(int kind, int id);
+    bool NameExists(const QString& name, int selector, int exceptId);
+    QString GetLabel(int id, int kind);  // ten blanks for -1, "" for a missing row
+    QString GetLabels(const std::vector<int>& ids, int kind);
+    int GetLastId(int selector);
+
+    // ---- Catches ----
+    bool FillCatchList(IListTarget& list);
+    bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
+    bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
+    bool DeleteCatchLinks(int catchId, int kind);
+    bool LoadCatch(ICatchForm& form, int catchId);
+    bool InsertCatch(ICatchForm& form, int& catchId);
+    bool UpdateCatch(ICatchForm& form, int catchId);
+    bool DeleteCatch(int catchId);
+    CatchFilter& Filter() { return m_filter; }
+    const CatchFilter& Filter() const { return m_filter; }
+
+    // ---- Catch sheet and panel filling ----
+    // Fills the panel of the kind for the row, then shows it (also after a failed fill).
+    bool FillPanel(IDisplayPanel& panel, int kind, int id);
+    bool ShowCatchSheet(ICatchPanel& panel, int catchId);
+    bool ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind);
+    bool ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind);
+
+    // ---- Records ----
+    bool FillSpeciesList(IListTarget& list);
+    bool ShowRecords(IStatisticsPanel& panel, int speciesId);
+
+    // ---- Sessions ----
+    bool FillMonthList(IListTarget& list);
+    bool FillMonthList(IListTarget& list, const CDateStamp& today);
+    bool ShowMonthSessions(ICalendarView& calendar, int monthKey);
+    bool LoadSession(ISessionForm& form, int sessionId);
+    bool InsertSession(ISessionForm& form, int& sessionId);
+    bool UpdateSession(ISessionForm& form, int sessionId);
+    bool DeleteSession(int sessionId);
+    bool FillSessionCatches(IListTarget& list, int startDay, int endDay, int startTime,
+                            int endTime);
+
+    // ---- Albums and photos ----
+    bool AddAlbum(CAlbum& album);
+    bool RenameAlbum(CAlbum& album);
+    bool DeleteAlbum(CAlbum& album);
+    bool LoadAlbum(CAlbum& album);
+    bool ShowAlbum(IAlbumPanel& panel, int albumId);
+    bool AddPhoto(CAlbumPhoto& photo);
+    bool UpdatePhotoComment(const CAlbumPhoto& photo);
+    bool DeletePhoto(const CAlbumPhoto& photo);
+
+private:
+    CatchFilter m_filter;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+class CCatchDatabase;
+
+// Labels of catalogue rows looked up once per call: the first request for a kind reads the
+// whole catalogue in one query, so a list of 10,000 catches costs a handful of queries.
+// Gives exactly what GetLabel gives: ten blanks for -1, "" for a row that does not exist.
+// Throws CSQLException* like the layer: callers sit inside their own handler.
+class CLabelCache {
+public:
+    explicit CLabelCache(CCatchDatabase& database);
+    QString Label(int id, int kind);
+    QString Labels(const std::vector<int>& ids, int kind);  // joined by ", "
+
+private:
+    const QHash<int, QString>& Table(int kind);
+    CCatchDatabase& m_database;
+    QHash<int, QHash<int, QString>> m_tables;
+};

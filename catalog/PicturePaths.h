@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Picture files live under <data folder>/images/<folder>/<name>. A stored name is only a
+// file name: one that could leave its folder ("/", "\", "..", a leading dot, a NUL) is
+// refused and shows nothing.
+bool IsSafePictureName(const QString& name);
+
+// dataDir ends with "/". An empty name gives images/nophoto.jpg; an unsafe one gives "".
+QString PicturePath(const QString& dataDir, const QString& folder, const QString& name);

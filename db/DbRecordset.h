@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "db/SqlWhere.h"
+
+class CDbConnection;
+
+// Runs one SELECT on a connection and hands its rows over one at a time, every column as
+// text. Opened once; a second query uses a new recordset. Frees its statement when it goes
+// out of scope.
+class CDbRecordset : public CSqlWhere {
+public:
+    explicit CDbRecordset(const CDbConnection& connection);
+    ~CDbRecordset() override;
+    CDbRecordset(const CDbRecordset&) = delete;
+    CDbRecordset& operator=(const CDbRecordset&) = delete;
+
+    void SetSql(const QString& sql);
+    // Appends " where " + conditions, then executes. False without a connection;
+    // throws CSQLException* (with the completed text) on a driver error.
+    bool Open();
+    // True when a row is there, false at the end; throws on a driver error.
+    bool Fetch();
+    // 1-based column of the current row; NULL reads as "". Read completely, however long.
+    QString GetText(int column, SqlValueKind kind = SqlValueKind::Text);
+    // Decimal reading of the text: leading blanks, sign, digits ("12.75" -> 12, "" -> 0).
+    int GetInt(int column, SqlValueKind kind = SqlValueKind::Number);
+    // Longest leading floating-point number, "." as the decimal point ("" -> 0.0).
+    double GetDouble(int column);
+    const QString& StatementText() const { return m_statement; }
+
+private:
+    void* m_connectionHandle = nullptr;
+    void* m_statementHandle = nullptr;
+    short m_lastReturnCode = 0;
+    QString m_columnText;
+};
+
+// The decimal readings shared by the recordset, the dates and the dialogs.
+int ReadDecimalInt(const QString& text);
+double ReadDecimalDouble(const QString& text);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The error object of the database layer: the first diagnostic record of a failed ODBC call.
+// The layer throws it by pointer; whoever catches it owns it (see ShowDatabaseError).
+class CSQLException {
+public:
+    CSQLException(short nativeError, QString message, QString sqlState, QString statementText = {});
+
+    short nativeError;      // low 16 bits of the driver's native code (or a mapped code below)
+    QString message;        // the driver's text, at most 511 characters, never a split character
+    QString sqlState;       // five characters
+    QString statementText;  // the SELECT text, for errors raised by CDbRecordset
+};
+
+// Native codes the schema steps accept as "already done". The SQLite driver's
+// "table X already exists" and "duplicate column name: X" are mapped to these.
+constexpr short ERR_TABLE_EXISTS = -1303;
+constexpr short ERR_COLUMN_EXISTS = -1508;
+
+// Shows the exception's message alone (stop icon, caption "Brevane") and deletes it.
+void ShowDatabaseError(CSQLException* exception);
