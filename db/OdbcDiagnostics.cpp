@@ -1,0 +1,59 @@
+#include "db/OdbcDiagnostics.h"
+
+#include <sqlext.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// The SQLite driver reports both cases as a general error (HY000) with SQLite's own code 1.
+constexpr long kSqliteGenericError = 1;
+
+bool IsSqliteGeneric(long nativeError, const QString& sqlState) {
+    return nativeError == kSqliteGenericError && sqlState == QLatin1String("HY000");
+}
+
+}  // namespace
+
+short MapNativeError(long nativeError, const QString& sqlState, const QString& message) {
+    if (IsSqliteGeneric(nativeError, sqlState)) {
+        if (message.contains(QLatin1String("duplicate column name:"))) return ERR_COLUMN_EXISTS;
+        if (message.contains(QLatin1String("table ")) &&
+            message.contains(QLatin1String(" already exists")))
+            return ERR_TABLE_EXISTS;
+    }
+    // Only the low 16 bits travel, as on the platform the codes come from.
+    return static_cast<short>(static_cast<std::uint16_t>(nativeError & 0xFFFF));
+}
+
+CSQLException* ReadDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle,
+                               const QString& statementText) {
+    SQLCHAR state[6] = {0};
+    SQLINTEGER native = 0;
+    SQLSMALLINT textLength = 0;
+    std::vector<SQLCHAR> buffer(1024, 0);
+    SQLRETURN result = SQLGetDiagRec(handleType, handle, 1, state, &native, buffer.data(),
+                                     static_cast<SQLSMALLINT>(buffer.size()), &textLength);
+    if (result == SQL_SUCCESS_WITH_INFO && textLength >= static_cast<SQLSMALLINT>(buffer.size())) {
+        // A longer message than the first buffer: read it whole, the cut to 511 characters is
+        // made on decoded text so that no character is split.
+        buffer.assign(static_cast<size_t>(textLength) + 1, 0);
+        result = SQLGetDiagRec(handleType, handle, 1, state, &native, buffer.data(),
+                               static_cast<SQLSMALLINT>(buffer.size()), &textLength);
+    }
+    if (!(result == SQL_SUCCESS || result == SQL_SUCCESS_WITH_INFO)) {
+        // No record to read (an invalid handle, a driver that said nothing): still a message
+        // the angler can report rather than an empty box.
+        return new CSQLException(0, QStringLiteral("Erreur ODBC sans diagnostic"),
+                                 QStringLiteral("HY000"), statementText);
+    }
+    const int length = qBound(0, static_cast<int>(textLength), static_cast<int>(buffer.size()) - 1);
+    const QString message =
+        QString::fromUtf8(reinterpret_cast<const char*>(buffer.data()), length);
+    const QString sqlState = QString::fromLatin1(reinterpret_cast<const char*>(state)).left(5);
+    return new CSQLException(MapNativeError(native, sqlState, message), message, sqlState,
+                             statementText);
+}
+
+QByteArray ToDriverText(const QString& text) { return text.toUtf8(); }
