@@ -6,6 +6,10 @@
 
 class CCatchDatabase;
 
+// The label of the reference -1 ("nothing chosen"): ten blanks, so that the sheet keeps its
+// columns.
+QString NoReferenceLabel();
+
 // Labels of catalogue rows looked up once per call: the first request for a kind reads the
 // whole catalogue in one query, so a list of 10,000 catches costs a handful of queries.
 // Gives exactly what GetLabel gives: ten blanks for -1, "" for a row that does not exist.

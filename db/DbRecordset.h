@@ -31,10 +31,13 @@ public:
     const QString& StatementText() const { return m_statement; }
 
 private:
+    void FreeStatement();
     void* m_connectionHandle = nullptr;
     void* m_statementHandle = nullptr;
     short m_lastReturnCode = 0;
     QString m_columnText;
+    // The WHERE clause is appended once, even if Open is called again.
+    bool m_whereAppended = false;
 };
 
 // The decimal readings shared by the recordset, the dates and the dialogs.

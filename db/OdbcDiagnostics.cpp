@@ -14,6 +14,30 @@ bool IsSqliteGeneric(long nativeError, const QString& sqlState) {
     return nativeError == kSqliteGenericError && sqlState == QLatin1String("HY000");
 }
 
+// The driver keeps its messages in a fixed buffer of bytes and may cut one inside a UTF-8
+// sequence; the broken tail is dropped rather than shown as a replacement character.
+int WithoutBrokenTail(const char* bytes, int length) {
+    int start = length;
+    int back = 0;
+    while (start > 0 && back < 4 && (static_cast<unsigned char>(bytes[start - 1]) & 0xC0) == 0x80) {
+        --start;
+        ++back;
+    }
+    if (start == 0) return length;
+    const auto lead = static_cast<unsigned char>(bytes[start - 1]);
+    int expected = 1;
+    if ((lead & 0xE0) == 0xC0)
+        expected = 2;
+    else if ((lead & 0xF0) == 0xE0)
+        expected = 3;
+    else if ((lead & 0xF8) == 0xF0)
+        expected = 4;
+    else if (lead & 0x80)
+        return length;  // not UTF-8 at all: leave it to the decoder
+    if (expected == 1) return length;  // ASCII last: nothing pending
+    return back + 1 < expected ? start - 1 : length;
+}
+
 }  // namespace
 
 short MapNativeError(long nativeError, const QString& sqlState, const QString& message) {
@@ -48,9 +72,10 @@ CSQLException* ReadDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle,
         return new CSQLException(0, QStringLiteral("Erreur ODBC sans diagnostic"),
                                  QStringLiteral("HY000"), statementText);
     }
-    const int length = qBound(0, static_cast<int>(textLength), static_cast<int>(buffer.size()) - 1);
-    const QString message =
-        QString::fromUtf8(reinterpret_cast<const char*>(buffer.data()), length);
+    const char* text = reinterpret_cast<const char*>(buffer.data());
+    int length = qBound(0, static_cast<int>(textLength), static_cast<int>(buffer.size()) - 1);
+    length = static_cast<int>(qstrnlen(text, static_cast<size_t>(length)));
+    const QString message = QString::fromUtf8(text, WithoutBrokenTail(text, length));
     const QString sqlState = QString::fromLatin1(reinterpret_cast<const char*>(state)).left(5);
     return new CSQLException(MapNativeError(native, sqlState, message), message, sqlState,
                              statementText);

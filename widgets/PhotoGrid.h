@@ -1,17 +1,28 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "catalog/Album.h"
 #include "catalog/DisplayPanels.h"
 
+class CThumbnailLoader;
+
 // Rectangle of photo index i in a W x H grid of 10 x 10 cells. Painting, hit-testing and
-// tests share it.
+// tests share it. The cell of w = W / 10 by h = H / 10 pixels covers w - 1 by h - 1 pixels
+// (its right and bottom edges, x + w - 1 and y + h - 1, lie outside), so that neighbouring
+// cells are two pixels apart: in a 500 x 400 grid photo 1 covers x 51 to 99, and
+// rect.x() + rect.width() is 100.
 QRect PhotoCellRect(int index, const QSize& size);
 
 // The photos of one album as thumbnails, 10 x 10; a double click zooms the selected photo
 // over the whole control. Owns the album and the decoded pictures.
+//
+// Pictures are decoded off the user-interface thread: a cell shows white in its frame until
+// its thumbnail arrives. Thumbnails come from the desktop thumbnail cache when it has them.
 class CPhotoGrid : public QWidget, public IAlbumView {
     Q_OBJECT
 public:
@@ -32,4 +43,53 @@ public:
     // Appends a photo to the current album (the album commands' add).
     void AppendPhoto(const CAlbumPhoto& photo);
     bool IsZoomed() const;
+
+    // True while pictures asked for by a paint are still being decoded.
+    bool HasPendingDecodes() const;
+    // The rectangle a photo has for hit-testing now (empty when it has none).
+    QRect PhotoRect(int index) const;
+
+signals:
+    // Every decode asked for so far has finished (and the grid has been updated).
+    void thumbnailsReady();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // What the grid knows of one photo of the album, at the same index.
+    struct PhotoState {
+        QString fileName;  // to notice a photo list changed behind the grid's back
+        QImage thumbnail;
+        int requestedEdge = 0;  // largest thumbnail asked for (0: none yet)
+        quint64 ticket = 0;     // decode under way
+        QRect zoomRect;         // grid cell kept while another photo is zoomed
+    };
+
+    void SyncStates();
+    void ResetPictures();
+    int SelectedIndex() const;
+    int IndexAt(const QPoint& point) const;
+    bool SelectIndex(int index);
+    void SetZoom(bool on);
+    QString PhotoPath(int index) const;
+    void RequestThumbnail(int index, const QSize& inner);
+    void RequestZoomPicture(const QSize& inner);
+    void DrawPhoto(QPainter& painter, int index, const QRect& rect, const QImage& picture);
+    void OnPictureReady(quint64 ticket, const QImage& image);
+
+    std::unique_ptr<CAlbum> m_album;
+    std::vector<PhotoState> m_states;
+    int m_selected = -1;
+    bool m_zoom = false;
+    QString m_folder;
+    std::unique_ptr<CThumbnailLoader> m_loader;
+
+    // The zoomed photo, decoded at the size it is shown.
+    QImage m_zoomImage;
+    QString m_zoomFile;
+    QSize m_zoomSize;
+    quint64 m_zoomTicket = 0;
 };

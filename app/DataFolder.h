@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the angler's data lives (brevane.db and the images/ tree), chosen once at start-up:
+// the folder of "--data-dir DIR"; else the executable's folder when it holds a brevane.db (a
+// portable folder); else $XDG_DATA_HOME/Brevane (by default ~/.local/share/Brevane).
+
+// The folder given by "--data-dir DIR" or "--data-dir=DIR"; "" when the option is absent.
+QString DataDirArgument(const QStringList& arguments);
+
+// The data folder for these arguments, absolute and ending with "/". Creates nothing.
+QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder);
+
+// The delivered images/ tree: <executable folder>/share/brevane/images (the build tree), else
+// the installed one; "" when neither exists.
+QString FindDeliveredImages(const QString& executableFolder);
+
+// Copies into dataFolder/images what is missing of the delivered tree: folders and files,
+// never overwriting anything already there. False when something could not be made.
+bool SeedImages(const QString& deliveredImages, const QString& dataFolder);
+
+// Chooses and creates the data folder, seeds its images/ tree and makes it the program
+// directory. Returns the folder (ending with "/"), or "" after showing why it can't be used.
+QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder);

@@ -1,0 +1,83 @@
+#include "app/startup/BrevaneApp.h"
+
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include "app/CatchLogOpener.h"
+#include "app/DataFolder.h"
+#include "app/startup/MainWindow.h"
+#include "app/startup/QtUserMessages.h"
+#include "catalog/CatchDatabase.h"
+#include "widgets/MainFrame.h"
+
+namespace {
+// For the start-up benchmark: leave the event loop once the first catch sheet is on screen.
+const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
+}  // namespace
+
+CBrevaneApp::CBrevaneApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_messages(std::make_unique<CQtUserMessages>()) {
+    setApplicationName(QStringLiteral("Brevane"));
+    setWindowIcon(QIcon(QStringLiteral(":/brevane.svg")));
+    SetUserMessages(m_messages.get());
+}
+
+CBrevaneApp::~CBrevaneApp() {
+    ExitInstance();
+    SetUserMessages(nullptr);
+}
+
+int CBrevaneApp::Run() {
+    int code = 1;
+    if (InitInstance()) code = exec();
+    ExitInstance();
+    return code;
+}
+
+bool CBrevaneApp::InitInstance() {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    LoadTranslations();
+    const QStringList arguments = QCoreApplication::arguments();
+    m_quitAfterFirstSheet = arguments.contains(kQuitAfterFirstSheet);
+
+    const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
+    if (dataDir.isEmpty()) return false;
+    // Created before connecting, so that the exit sequence finds it whatever happens.
+    m_pDatabase = std::make_unique<CCatchDatabase>();
+    if (!OpenCatchLog(*m_pDatabase, dataDir)) return false;
+
+    CreateMainWindow();
+    return true;
+}
+
+void CBrevaneApp::LoadTranslations() {
+    auto* translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+void CBrevaneApp::CreateMainWindow() {
+    m_frame = ::CreateMainWindow(*m_pDatabase);
+    m_view = &ViewOf(*m_frame);
+    PlaceMainWindow(*m_frame);
+    // The view fills its list and shows the first catch while it is first shown.
+    m_frame->show();
+    if (m_quitAfterFirstSheet) QTimer::singleShot(0, this, &QCoreApplication::quit);
+}
+
+void CBrevaneApp::ExitInstance() {
+    // The windows go first: nothing may reach the database once it is disconnected.
+    m_view = nullptr;
+    m_frame.reset();
+    if (m_pDatabase) {
+        if (m_pDatabase->IsConnected()) m_pDatabase->Disconnect();
+        m_pDatabase.reset();
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class CCatchDatabase;
+class CMainFrame;
+class CBrevaneView;
+class CQtUserMessages;
+
+// The application object: opens the catch log of the data folder, builds the main window and
+// runs the event loop; at exit the window goes first, then the database is disconnected.
+class CBrevaneApp : public QApplication {
+    Q_OBJECT
+public:
+    CBrevaneApp(int& argc, char** argv);
+    ~CBrevaneApp() override;
+
+    // The whole run: start-up, event loop, exit. The process exit code (1 when the catch log
+    // could not be opened).
+    int Run();
+
+private:
+    bool InitInstance();
+    void ExitInstance();
+    void LoadTranslations();
+    void CreateMainWindow();
+
+    std::unique_ptr<CQtUserMessages> m_messages;
+    std::unique_ptr<CCatchDatabase> m_pDatabase;
+    std::unique_ptr<CMainFrame> m_frame;
+    CBrevaneView* m_view = nullptr;
+    bool m_quitAfterFirstSheet = false;
+};

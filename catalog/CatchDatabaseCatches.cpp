@@ -1,0 +1,312 @@
+// Catches: the filtered catch list, the link rows of fish and baits, and the catch dialog's
+// load, insert, update and delete.
+#include <algorithm>
+
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "catalog/CatchRow.h"
+#include "catalog/EntryForms.h"
+#include "catalog/LabelCache.h"
+#include "catalog/ListTarget.h"
+#include "catalog/UserTextChecks.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+#include "db/SqlDelete.h"
+#include "db/SqlInsert.h"
+#include "db/SqlUpdate.h"
+
+namespace {
+
+bool Contains(const std::vector<int>& ids, int id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+bool Passes(int filterValue, int columnValue) {
+    return filterValue == -1 || filterValue == columnValue;
+}
+
+// Link sets of the catches with several fish or baits, read on first need for the whole list.
+class LinkSets {
+public:
+    LinkSets(const CDbConnection& db, int kind) : m_db(db), m_kind(kind) {}
+
+    std::vector<int> SetOf(int catchId, int columnValue) {
+        if (columnValue != SEVERAL_IDS) return {columnValue};
+        if (!m_loaded) {
+            m_links = QuerySeveralLinks(m_db, m_kind);
+            m_loaded = true;
+        }
+        return m_links.value(catchId);
+    }
+
+private:
+    const CDbConnection& m_db;
+    int m_kind;
+    bool m_loaded = false;
+    QHash<int, std::vector<int>> m_links;
+};
+
+// The PRISES value of a fish or bait set: the one identifier, SEVERAL_IDS for more, -1 for none.
+int ColumnValueForSet(const std::vector<int>& ids) {
+    if (ids.empty()) return -1;
+    return ids.size() == 1 ? ids.front() : SEVERAL_IDS;
+}
+
+// The identifiers a set stores: -1 names no row (a catch without bait reads as {-1}), so a
+// form that hands back what it was given must not turn it into a link row.
+std::vector<int> StoredIds(std::vector<int> ids) {
+    ids.erase(std::remove(ids.begin(), ids.end(), -1), ids.end());
+    return ids;
+}
+
+// What the catch dialog holds, read once.
+struct CatchValues {
+    QString moment;  // stored form, "yyyy-mm-dd hh:mm:00"
+    CCatchRow row;
+    std::vector<int> fish;
+    std::vector<int> baits;
+};
+
+CatchValues ReadCatchForm(const ICatchForm& form) {
+    CatchValues values;
+    values.moment = DayFirstToStoredMoment(form.Moment());
+    values.fish = StoredIds(form.FishSet());
+    values.baits = StoredIds(form.BaitSet());
+    CCatchRow& row = values.row;
+    row.fishId = ColumnValueForSet(values.fish);
+    row.baitId = ColumnValueForSet(values.baits);
+    row.placeId = form.Reference(CatchReference::Place);
+    row.groundbaitId = form.Reference(CatchReference::Groundbait);
+    row.rigId = form.Reference(CatchReference::Rig);
+    row.techniqueId = form.Reference(CatchReference::Technique);
+    row.weatherId = form.Reference(CatchReference::Weather);
+    row.windId = form.Reference(CatchReference::Wind);
+    row.windDirectionId = form.Reference(CatchReference::WindDirection);
+    row.waterColourId = form.Reference(CatchReference::WaterColour);
+    row.moonId = form.Reference(CatchReference::Moon);
+    row.tideId = form.Reference(CatchReference::Tide);
+    row.weight = form.Weight();
+    row.size = form.Size();
+    row.number = form.Number();
+    row.airTemperature = form.AirTemperature();
+    row.waterTemperature = form.WaterTemperature();
+    row.tideCoefficient = form.TideCoefficient();
+    row.comment = form.Comment();
+    row.photo = form.PhotoName();
+    row.gps = form.Gps();
+    return values;
+}
+
+bool CheckCatchTexts(const CCatchRow& row) {
+    return CheckNoNul(row.comment) && CheckPictureName(row.photo) && CheckGpsText(row.gps);
+}
+
+// The columns of PRISES in the order both the INSERT and the UPDATE write them; the weight is
+// written by the caller's builder operation, always with three decimals.
+template <typename Builder, typename WeightWriter>
+void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter writeWeight) {
+    const CCatchRow& row = values.row;
+    builder.AddField(QStringLiteral("DATE_PRISE"), values.moment, SqlValueKind::Text);
+    builder.AddInt(QStringLiteral("ID_LIEU"), row.placeId);
+    builder.AddInt(QStringLiteral("ID_POISSON"), row.fishId);
+    writeWeight(builder, row.weight);
+    builder.AddInt(QStringLiteral("TAILLE_POISSON"), row.size);
+    builder.AddInt(QStringLiteral("NOMBRE"), row.number);
+    builder.AddInt(QStringLiteral("ID_ESCHE"), row.baitId);
+    builder.AddInt(QStringLiteral("ID_AMORCE"), row.groundbaitId);
+    builder.AddInt(QStringLiteral("ID_MONTAGE"), row.rigId);
+    builder.AddInt(QStringLiteral("ID_TECHNIQUE"), row.techniqueId);
+    builder.AddInt(QStringLiteral("ID_TEMPS"), row.weatherId);
+    builder.AddInt(QStringLiteral("ID_VENT"), row.windId);
+    builder.AddInt(QStringLiteral("ID_DIRECTION_VENT"), row.windDirectionId);
+    builder.AddInt(QStringLiteral("ID_COULEUR_EAU"), row.waterColourId);
+    builder.AddInt(QStringLiteral("ID_LUNE"), row.moonId);
+    builder.AddInt(QStringLiteral("TEMPERATURE"), row.airTemperature);
+    builder.AddInt(QStringLiteral("TEMPERATURE_EAU"), row.waterTemperature);
+    builder.AddField(QStringLiteral("COMMENTAIRE"), row.comment, SqlValueKind::UserText);
+    builder.AddField(QStringLiteral("PHOTO"), row.photo, SqlValueKind::UserText);
+    builder.AddInt(QStringLiteral("ID_MAREE"), row.tideId);
+    builder.AddInt(QStringLiteral("COEFF_MAREE"), row.tideCoefficient);
+    builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
+}
+
+const QString kWeightColumn = QStringLiteral("POIDS_POISSON");
+
+}  // namespace
+
+bool CCatchDatabase::FillCatchList(IListTarget& list) {
+    try {
+        list.Clear();
+        CLabelCache labels(*this);
+        LinkSets fishLinks(*this, CatalogKind::Fish);
+        LinkSets baitLinks(*this, CatalogKind::Baits);
+        const CatchFilter& filter = m_filter;
+
+        CDbRecordset rows(*this);
+        rows.SetSql(QStringLiteral(
+            "SELECT p.ID, p.DATE_PRISE, p.ID_POISSON, p.ID_ESCHE, p.ID_AMORCE, p.ID_MONTAGE, "
+            "p.ID_TECHNIQUE, p.ID_LIEU, p.ID_TEMPS, p.ID_VENT, p.ID_DIRECTION_VENT, "
+            "p.ID_COULEUR_EAU, p.ID_LUNE, p.ID_MAREE FROM PRISES p ORDER BY p.ID"));
+        if (rows.Open()) {
+            while (rows.Fetch()) {
+                const int catchId = rows.GetInt(1);
+                CDateStamp moment;
+                moment.Parse(rows.GetText(2), 0);
+                const std::vector<int> fish = fishLinks.SetOf(catchId, rows.GetInt(3));
+                if (filter.fish != -1 && !Contains(fish, filter.fish)) continue;
+                if (filter.bait != -1 && !Contains(baitLinks.SetOf(catchId, rows.GetInt(4)),
+                                                   filter.bait)) {
+                    continue;
+                }
+                if (!Passes(filter.groundbait, rows.GetInt(5)) ||
+                    !Passes(filter.rig, rows.GetInt(6)) ||
+                    !Passes(filter.technique, rows.GetInt(7)) ||
+                    !Passes(filter.place, rows.GetInt(8)) ||
+                    !Passes(filter.weather, rows.GetInt(9)) ||
+                    !Passes(filter.wind, rows.GetInt(10)) ||
+                    !Passes(filter.windDirection, rows.GetInt(11)) ||
+                    !Passes(filter.waterColour, rows.GetInt(12)) ||
+                    !Passes(filter.moon, rows.GetInt(13)) || !Passes(filter.tide, rows.GetInt(14))) {
+                    continue;
+                }
+                list.Append(moment.FormatDate(2) + QStringLiteral(" - ") +
+                                labels.Labels(fish, CatalogKind::Fish),
+                            catchId);
+            }
+        }
+        if (list.Count() > 0) list.SelectRow(0);
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
+    ids.clear();
+    if (LinkTableForKind(kind).isEmpty()) return false;
+    try {
+        ids = QueryCatchLinks(*this, catchId, kind);
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
+    if (LinkTableForKind(kind).isEmpty()) return false;
+    try {
+        CSqlDelete remove(LinkTableForKind(kind));
+        remove.AddNumberCondition(QStringLiteral("ID_PRISE"), catchId);
+        // A catch without link rows of this kind gives "no data": nothing to delete.
+        ExecuteDirect(remove.GetSql());
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
+    if (!DeleteCatchLinks(catchId, kind)) return false;
+    try {
+        for (const int id : ids) {
+            CSqlInsert insert(LinkTableForKind(kind));
+            insert.AddInt(LinkColumnForKind(kind), id);
+            insert.AddInt(QStringLiteral("ID_PRISE"), catchId);
+            ExecuteDirect(insert.GetSql());
+        }
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
+    try {
+        CDbRecordset rows(*this);
+        rows.SetSql(CatchRowSelect());
+        rows.AddNumberCondition(QStringLiteral("ID"), catchId);
+        if (!rows.Open() || !rows.Fetch()) return true;
+        const CCatchRow row = ReadCatchRow(rows);
+        const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, CatalogKind::Fish);
+        const std::vector<int> baits = QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
+
+        form.SetMoment(row.moment.FormatDateTime(1));
+        form.SetReference(CatchReference::Place, row.placeId);
+        form.SetFishSet(fish);
+        form.SetWeight(row.weight);
+        form.SetSize(row.size);
+        form.SetNumber(row.number);
+        form.SetBaitSet(baits);
+        form.SetReference(CatchReference::Groundbait, row.groundbaitId);
+        form.SetReference(CatchReference::Rig, row.rigId);
+        form.SetReference(CatchReference::Technique, row.techniqueId);
+        form.SetReference(CatchReference::Weather, row.weatherId);
+        form.SetReference(CatchReference::Wind, row.windId);
+        form.SetReference(CatchReference::WindDirection, row.windDirectionId);
+        form.SetReference(CatchReference::WaterColour, row.waterColourId);
+        form.SetReference(CatchReference::Moon, row.moonId);
+        form.SetAirTemperature(row.airTemperature);
+        form.SetWaterTemperature(row.waterTemperature);
+        form.SetComment(row.comment);
+        form.SetPhotoName(row.photo);
+        form.SetReference(CatchReference::Tide, row.tideId);
+        form.SetTideCoefficient(row.tideCoefficient);
+        form.SetGps(row.gps);
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
+    const CatchValues values = ReadCatchForm(form);
+    if (!CheckCatchTexts(values.row)) return false;
+    try {
+        CSqlInsert insert(TableForSelector(CatalogKind::Catches));
+        AddCatchFields(insert, values,
+                       [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
+        ExecuteDirect(insert.GetSql());
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    catchId = GetLastId(CatalogKind::Catches);
+    return WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) &&
+           WriteCatchLinks(catchId, CatalogKind::Baits, values.baits);
+}
+
+bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
+    const CatchValues values = ReadCatchForm(form);
+    if (!CheckCatchTexts(values.row)) return false;
+    try {
+        CSqlUpdate update(TableForSelector(CatalogKind::Catches));
+        AddCatchFields(update, values,
+                       [](CSqlUpdate& b, double kg) { b.AddDouble3(kWeightColumn, kg); });
+        update.AddNumberCondition(QStringLiteral("ID"), catchId);
+        // A catch deleted meanwhile is not brought back as orphan link rows.
+        if (!ExecuteDirect(update.GetSql())) return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    return WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) &&
+           WriteCatchLinks(catchId, CatalogKind::Baits, values.baits);
+}
+
+bool CCatchDatabase::DeleteCatch(int catchId) {
+    try {
+        CSqlDelete remove(TableForSelector(CatalogKind::Catches));
+        remove.AddNumberCondition(QStringLiteral("ID"), catchId);
+        ExecuteDirect(remove.GetSql());
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    return DeleteCatchLinks(catchId, CatalogKind::Fish) &&
+           DeleteCatchLinks(catchId, CatalogKind::Baits);
+}

@@ -1,0 +1,302 @@
+// Angling sessions (CALENDRIER): the month list, a month of sessions on the calendar, the
+// session dialog's load and store, and the catches taken during a session.
+#include <QHash>
+#include <vector>
+
+#include "catalog/CalendarSession.h"
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "catalog/DateStamp.h"
+#include "catalog/DisplayPanels.h"
+#include "catalog/EntryForms.h"
+#include "catalog/LabelCache.h"
+#include "catalog/ListTarget.h"
+#include "catalog/SessionMonths.h"
+#include "catalog/UserTextChecks.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+#include "db/SqlDelete.h"
+#include "db/SqlInsert.h"
+#include "db/SqlUpdate.h"
+
+namespace {
+
+const QString kSessionColumns = QStringLiteral(
+    "SELECT ID, DEBUT, FIN, ID_LIEU, COMMENTAIRE, HEURE_DEBUT, HEURE_FIN FROM CALENDRIER");
+
+std::vector<SessionSpan> ReadSessionSpans(const CDbConnection& db) {
+    CDbRecordset spans(db);
+    spans.SetSql(QStringLiteral("SELECT DISTINCT DEBUT, FIN FROM CALENDRIER"));
+    spans.Open();
+    std::vector<SessionSpan> result;
+    while (spans.Fetch()) {
+        result.push_back({spans.GetInt(1), spans.GetInt(2)});
+    }
+    return result;
+}
+
+CCalendarSession ReadSessionRow(CDbRecordset& row, CLabelCache& labels) {
+    CCalendarSession session;
+    session.id = row.GetInt(1);
+    session.startDay = row.GetInt(2);
+    session.endDay = row.GetInt(3);
+    session.placeId = row.GetInt(4);
+    session.comment = row.GetText(5, SqlValueKind::UserText);
+    session.startTime = row.GetInt(6);
+    session.endTime = row.GetInt(7);
+    session.placeLabel = labels.Label(session.placeId, CatalogKind::Places);
+    return session;
+}
+
+// The session's columns in their stored order, for the INSERT and the UPDATE alike.
+template <typename Builder>
+void AddSessionFields(Builder& builder, const ISessionForm& form) {
+    builder.AddNumber(QStringLiteral("DEBUT"), form.StartDay());
+    builder.AddNumber(QStringLiteral("FIN"), form.EndDay());
+    builder.AddNumber(QStringLiteral("ID_LIEU"), form.Place());
+    builder.AddField(QStringLiteral("COMMENTAIRE"), form.Comment(), SqlValueKind::UserText);
+    builder.AddNumber(QStringLiteral("HEURE_DEBUT"), form.StartTime());
+    builder.AddNumber(QStringLiteral("HEURE_FIN"), form.EndTime());
+}
+
+// "2007-05-12" of the day key 20070512.
+QString StoredDayText(int dayKey) {
+    return QString::asprintf("%04d-%02d-%02d", dayKey / 10000, dayKey / 100 % 100, dayKey % 100);
+}
+
+// Narrows the catches to the session's days by the stored text of DATE_PRISE, which is
+// written "yyyy-mm-dd hh:mm:00" and so sorts like the moment. The bounds take whole days and
+// only spare the reading of the other catches: the exact test on the parsed moment follows.
+// A start day of 0 or less would take catches without a date (read as day 0) too, so then
+// nothing is narrowed.
+QString SessionDaysCondition(int startDay, int endDay) {
+    constexpr int kLastEightDigitDay = 99991231;
+    if (startDay <= 0 || startDay > kLastEightDigitDay) {
+        return {};
+    }
+    QString condition = QStringLiteral("p.DATE_PRISE >= '") + StoredDayText(startDay) + "'";
+    if (endDay >= 0 && endDay <= kLastEightDigitDay) {
+        // '~' sorts after every character of a stored moment: the whole end day is inside.
+        condition += QStringLiteral(" AND p.DATE_PRISE < '") + StoredDayText(endDay) + "~'";
+    }
+    return condition;
+}
+
+// Whether a catch at this moment belongs to the session, both bounds included to the minute:
+// on the first day from the start time, on the last day up to the end time, any time between.
+bool InSession(const CDateStamp& moment, int startDay, int endDay, int startTime, int endTime) {
+    const int day = ReadDecimalInt(moment.FormatDate(0));
+    const int time = ReadDecimalInt(QString::asprintf("%02d%02d", moment.hour, moment.minute));
+    if (day < startDay || day > endDay) {
+        return false;
+    }
+    if (startDay == endDay) {
+        return time >= startTime && time <= endTime;
+    }
+    if (day == startDay) {
+        return time >= startTime;
+    }
+    if (day == endDay) {
+        return time <= endTime;
+    }
+    return true;
+}
+
+struct SessionCatch {
+    int id = 0;
+    CDateStamp moment;
+    int fishId = 0;
+};
+
+// The fish of every catch of several fish within the days, in one query, each set in the
+// order its link rows were stored.
+QHash<int, std::vector<int>> ReadSeveralFishSets(const CDbConnection& db,
+                                                 const QString& daysCondition) {
+    QString catches =
+        QString::asprintf("SELECT p.ID FROM PRISES p WHERE p.ID_POISSON=%d", SEVERAL_IDS);
+    if (!daysCondition.isEmpty()) {
+        catches += QStringLiteral(" AND ") + daysCondition;
+    }
+    CDbRecordset links(db);
+    links.SetSql(QStringLiteral("SELECT l.ID_PRISE, l.ID_POISSON FROM PRISE_POISSONS l WHERE "
+                                "l.ID_PRISE IN (") +
+                 catches + QStringLiteral(") ORDER BY l.ROWID"));
+    links.Open();
+    QHash<int, std::vector<int>> sets;
+    while (links.Fetch()) {
+        sets[links.GetInt(1)].push_back(links.GetInt(2));
+    }
+    return sets;
+}
+
+}  // namespace
+
+bool CCatchDatabase::FillMonthList(IListTarget& list) {
+    return FillMonthList(list, CDateStamp::Now());
+}
+
+bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
+    list.Clear();
+    bool ok = true;
+    std::vector<SessionSpan> sessions;
+    try {
+        sessions = ReadSessionSpans(*this);
+    } catch (CSQLException* e) {
+        // The calendar months are still offered; only the sessions' own months are missing.
+        ShowDatabaseError(e);
+        ok = false;
+    }
+    const int current = today.MonthKey();
+    int currentRow = -1;
+    for (int key : OfferedMonthKeys(today, sessions)) {
+        if (key == current) {
+            currentRow = list.Count();
+        }
+        list.Append(CDateStamp(key / 100, key % 100, 1, 0, 0, 0).FormatDate(4), key);
+    }
+    if (currentRow >= 0) {
+        list.SelectRow(currentRow);
+    }
+    return ok;
+}
+
+bool CCatchDatabase::ShowMonthSessions(ICalendarView& calendar, int monthKey) {
+    calendar.ClearMonth();
+    calendar.BuildMonth(monthKey);
+    bool ok = true;
+    try {
+        // Every session that overlaps the month, also one that begins before it or ends
+        // after it: the calendar draws it on the days of the month that it covers.
+        CLabelCache labels(*this);
+        CDbRecordset sessions(*this);
+        sessions.SetSql(kSessionColumns +
+                        QString::asprintf(" WHERE DEBUT <= %d AND FIN >= %d ORDER BY DEBUT, "
+                                          "HEURE_DEBUT, ID",
+                                          LastDayKeyOfMonth(monthKey),
+                                          FirstDayKeyOfMonth(monthKey)));
+        sessions.Open();
+        while (sessions.Fetch()) {
+            calendar.PutSession(ReadSessionRow(sessions, labels));
+        }
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        ok = false;
+    }
+    calendar.RepaintNow();
+    return ok;
+}
+
+bool CCatchDatabase::LoadSession(ISessionForm& form, int sessionId) {
+    try {
+        CDbRecordset session(*this);
+        session.SetSql(kSessionColumns);
+        session.AddNumberCondition(QStringLiteral("ID"), sessionId);
+        session.Open();
+        if (session.Fetch()) {
+            form.SetStart(session.GetInt(2), session.GetInt(6));
+            form.SetEnd(session.GetInt(3), session.GetInt(7));
+            form.SetPlace(session.GetInt(4));
+            form.SetComment(session.GetText(5, SqlValueKind::UserText));
+        }
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    return true;
+}
+
+bool CCatchDatabase::InsertSession(ISessionForm& form, int& sessionId) {
+    if (!CheckNoNul(form.Comment())) {
+        return false;
+    }
+    try {
+        CSqlInsert insert(QStringLiteral("CALENDRIER"));
+        AddSessionFields(insert, form);
+        ExecuteDirect(insert.GetSql());
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    // GetLastId reports its own failure; a session without its identifier could not be
+    // changed or deleted later, so it is not a success.
+    const int id = GetLastId(CatalogKind::Calendar);
+    if (id <= 0) {
+        return false;
+    }
+    sessionId = id;
+    return true;
+}
+
+bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
+    if (!CheckNoNul(form.Comment())) {
+        return false;
+    }
+    try {
+        CSqlUpdate update(QStringLiteral("CALENDRIER"));
+        AddSessionFields(update, form);
+        update.AddNumberCondition(QStringLiteral("ID"), sessionId);
+        ExecuteDirect(update.GetSql());
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    return true;
+}
+
+bool CCatchDatabase::DeleteSession(int sessionId) {
+    try {
+        CSqlDelete remove(QStringLiteral("CALENDRIER"));
+        remove.AddNumberCondition(QStringLiteral("ID"), sessionId);
+        ExecuteDirect(remove.GetSql());
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    return true;
+}
+
+bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int endDay, int startTime,
+                                        int endTime) {
+    list.Clear();
+    try {
+        const QString days = SessionDaysCondition(startDay, endDay);
+        CDbRecordset rows(*this);
+        rows.SetSql(QStringLiteral("SELECT p.ID, p.DATE_PRISE, p.ID_POISSON FROM PRISES p") +
+                    (days.isEmpty() ? QString() : QStringLiteral(" WHERE ") + days) +
+                    QStringLiteral(" ORDER BY p.ID"));
+        rows.Open();
+        std::vector<SessionCatch> kept;
+        bool anySeveral = false;
+        while (rows.Fetch()) {
+            SessionCatch row;
+            row.moment.Parse(rows.GetText(2), 0);
+            if (!InSession(row.moment, startDay, endDay, startTime, endTime)) {
+                continue;
+            }
+            row.id = rows.GetInt(1);
+            row.fishId = rows.GetInt(3);
+            anySeveral = anySeveral || row.fishId == SEVERAL_IDS;
+            kept.push_back(row);
+        }
+
+        QHash<int, std::vector<int>> severalFish;
+        if (anySeveral) {
+            severalFish = ReadSeveralFishSets(*this, days);
+        }
+        CLabelCache labels(*this);
+        for (const SessionCatch& row : kept) {
+            const std::vector<int> fish = row.fishId == SEVERAL_IDS ? severalFish.value(row.id)
+                                                                    : std::vector<int>{row.fishId};
+            list.Append(row.moment.FormatDateTime(3) + QStringLiteral(" - ") +
+                            labels.Labels(fish, CatalogKind::Fish),
+                        row.id);
+        }
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+    if (list.Count() > 0) {
+        list.SelectRow(0);
+    }
+    return true;
+}

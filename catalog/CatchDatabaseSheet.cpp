@@ -1,0 +1,131 @@
+// The navigation list and the display panels: dispatch by category, the catch sheet and the
+// catalogue item panels.
+#include <optional>
+
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "catalog/CatchRow.h"
+#include "catalog/CatchSheet.h"
+#include "catalog/DisplayPanels.h"
+#include "catalog/LabelCache.h"
+#include "catalog/ListTarget.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+
+namespace {
+
+// The catch row, or nothing when no catch has this identifier. Throws CSQLException*.
+std::optional<CCatchRow> QueryCatchRow(const CDbConnection& db, int catchId) {
+    CDbRecordset rows(db);
+    rows.SetSql(CatchRowSelect());
+    rows.AddNumberCondition(QStringLiteral("ID"), catchId);
+    if (!rows.Open() || !rows.Fetch()) return std::nullopt;
+    return ReadCatchRow(rows);
+}
+
+}  // namespace
+
+bool CCatchDatabase::FillNavigationList(IListTarget& list, int kind) {
+    switch (kind) {
+        case CatalogKind::Calendar:
+            return FillMonthList(list);
+        case CatalogKind::Catches:
+            return FillCatchList(list);
+        case CatalogKind::Records:
+            return FillSpeciesList(list);
+        default:
+            return FillCatalogList(list, kind);
+    }
+}
+
+bool CCatchDatabase::FillPanel(IDisplayPanel& panel, int kind, int id) {
+    bool filled = false;
+    if (kind == CatalogKind::Calendar) {
+        if (auto* calendar = dynamic_cast<ICalendarPanel*>(&panel)) {
+            filled = ShowMonthSessions(calendar->Calendar(), id);
+        }
+    } else if (kind == CatalogKind::Catches) {
+        if (auto* catchPanel = dynamic_cast<ICatchPanel*>(&panel)) {
+            filled = ShowCatchSheet(*catchPanel, id);
+        }
+    } else if (CatalogKind::IsTextCatalog(kind)) {
+        if (auto* textPanel = dynamic_cast<ICatalogTextPanel*>(&panel)) {
+            filled = ShowCatalogItem(*textPanel, id, kind);
+        }
+    } else if (kind == CatalogKind::Records) {
+        if (auto* statistics = dynamic_cast<IStatisticsPanel*>(&panel)) {
+            filled = ShowRecords(*statistics, id);
+        }
+    } else if (kind == CatalogKind::Albums) {
+        if (auto* album = dynamic_cast<IAlbumPanel*>(&panel)) filled = ShowAlbum(*album, id);
+    } else if (auto* photoPanel = dynamic_cast<ICatalogPhotoPanel*>(&panel)) {
+        filled = ShowCatalogItem(*photoPanel, id, kind);
+    }
+    // The panel of the category is shown even when it could not be filled: it keeps what it
+    // showed before.
+    panel.ShowPanel();
+    return filled;
+}
+
+bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
+    try {
+        const std::optional<CCatchRow> row = QueryCatchRow(*this, catchId);
+        if (!row) return true;
+        const std::vector<int> fish = QueryCatchSet(*this, catchId, row->fishId, CatalogKind::Fish);
+        const std::vector<int> baits =
+            QueryCatchSet(*this, catchId, row->baitId, CatalogKind::Baits);
+        const SheetOptions options = QuerySheetOptions(*this);
+        CLabelCache labels(*this);
+        const QString sheet = ComposeCatchSheet(*row, fish, baits, options, labels);
+
+        panel.SetSheetText(sheet);
+        panel.SetPictureName(row->photo);
+        panel.SetComment(row->comment);
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind) {
+    if (!CatalogKind::HasPicture(kind)) return false;
+    try {
+        CDbRecordset rows(*this);
+        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ") +
+                    TableForSelector(kind));
+        rows.AddNumberCondition(QStringLiteral("ID"), id);
+        if (rows.Open() && rows.Fetch()) {
+            const QString title = rows.GetText(2);
+            const QString photo = rows.GetText(3);
+            const QString description = rows.GetText(4);
+            panel.SetTitle(title);
+            panel.SetPictureName(photo);
+            panel.SetDescription(description);
+        }
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}
+
+bool CCatchDatabase::ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind) {
+    if (!CatalogKind::IsTextCatalog(kind)) return false;
+    try {
+        CDbRecordset rows(*this);
+        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ") +
+                    TableForSelector(kind));
+        rows.AddNumberCondition(QStringLiteral("ID"), id);
+        if (rows.Open() && rows.Fetch()) {
+            const QString title = rows.GetText(2);
+            const QString description = rows.GetText(3);
+            panel.SetTitle(title);
+            panel.SetDescription(description);
+        }
+        return true;
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        return false;
+    }
+}

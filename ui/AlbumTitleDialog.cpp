@@ -1,0 +1,63 @@
+#include "ui/AlbumTitleDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/RequireHelpers.h"
+#include "ui/UpperCaseLineEdit.h"
+
+namespace {
+
+// ALBUMS.LIBELLE holds at most 50 characters.
+constexpr int kMaxNameLength = 50;
+
+
+}  // namespace
+
+CAlbumTitleDialog::CAlbumTitleDialog(const QString& name, QWidget* parent)
+    : QDialog(parent), m_name(name) {
+    setWindowTitle(QStringLiteral("Titre de la boite"));
+
+    const QString caption = QString::fromUtf8("Libellé : ");
+    auto* label = new QLabel(caption);
+    m_edit = new CUpperCaseLineEdit;
+    m_edit->setObjectName(QStringLiteral("name"));
+    m_edit->setAccessibleName(caption);
+    m_edit->setMaxLength(kMaxNameLength);
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    m_edit->setPalette(palette);
+    m_edit->setText(name);
+    label->setBuddy(m_edit);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel =
+        buttons->addButton(QString::fromUtf8("Annuler"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    ok->setAccessibleName(ok->text());
+    cancel->setAccessibleName(cancel->text());
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_edit, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    resize(430, 80);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CAlbumTitleDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CAlbumTitleDialog::reject);
+}
+
+void CAlbumTitleDialog::accept() {
+    if (!RequireText(*m_edit)) return;
+    m_name = m_edit->text();
+    QDialog::accept();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class CCatchDatabase;
+class CColorLabel;
+class CIconButton;
+class CAlbumCommands;
+class CAlbumPanel;
+class CCalendarPanel;
+class CCatalogPhotoPanel;
+class CCatalogTextPanel;
+class CCatchPanel;
+class CStatisticsPanel;
+class IDisplayPanel;
+class QListWidget;
+
+// The form of the main window: title label, navigation list and "Rechercher ..." on the
+// left; on the right the display panel of the current category over "Ajouter ...",
+// "Modifier ..." and "Supprimer ...". The category decides what the list holds, which panel
+// shows the selected row and what the buttons open.
+class CBrevaneView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBrevaneView(CCatchDatabase& db, QWidget* parent = nullptr);
+    ~CBrevaneView() override;
+
+    // Stores the kind, sets the buttons' states, hides every panel and refreshes.
+    void SetCategory(int kind);
+    int Category() const { return m_kind; }
+    // Title, list (first row selected) and the panel of the selected row.
+    void RefreshStep();
+    // Fills and shows the panel of the selected row; warns when no row is selected.
+    void ShowSelection();
+    // Selects the first row carrying the id; no change when none does.
+    void SelectRowById(int id);
+    // Session dialog for one session, or a new one on the calendar's selected day for -1.
+    void EditSession(int sessionId);
+    // Asks, deletes the session and drops it from the calendar.
+    void RemoveSession(int sessionId);
+
+    void OnAdd();
+    void OnModify();
+    void OnDelete();
+    void OnSearch();
+    void OnPreferences();
+    // The album popup menu's commands (new album, rename, delete).
+    void OnAlbumCommand(int commandId);
+    // Applies the three font options to the panel texts and lays the catch panel out again.
+    void ApplyFontOptions();
+
+    // The album popup menu at a point of the navigation list (list coordinates); only in the
+    // albums category. False when no menu is offered.
+    bool OfferAlbumMenu(const QPoint& listPoint);
+
+    QListWidget& NavigationList() { return *m_list; }
+    CColorLabel& TitleLabel() { return *m_title; }
+    CIconButton& SearchButton() { return *m_search; }
+    CIconButton& AddButton() { return *m_add; }
+    CIconButton& ModifyButton() { return *m_modify; }
+    CIconButton& DeleteButton() { return *m_delete; }
+    CCatchPanel& CatchPanel() { return *m_catchPanel; }
+    CCalendarPanel& CalendarPanel() { return *m_calendarPanel; }
+    CCatalogPhotoPanel& CatalogPhotoPanel() { return *m_photoPanel; }
+    CCatalogTextPanel& CatalogTextPanel() { return *m_textPanel; }
+    CStatisticsPanel& StatisticsPanel() { return *m_statisticsPanel; }
+    CAlbumPanel& AlbumPanel() { return *m_albumPanel; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreatePanels();
+    void ConnectSignals();
+    void LayoutControls();
+    void HideAllPanels();
+    bool RequireSelectedRow();
+    int SelectedRowId() const;
+    IDisplayPanel& PanelForKind(int kind);
+    std::array<QWidget*, 6> Panels() const;
+    void SetCategoryButtons(int kind);
+    void AfterStoredRow(int id);
+    void AfterDeletedRow();
+    int SelectedDayKey();
+    void OnListSelectionChanged();
+    void OnCalendarDoubleClick();
+
+    CCatchDatabase& m_db;
+    int m_kind = 1;
+    bool m_firstShowDone = false;
+    bool m_quietList = false;
+
+    CColorLabel* m_title = nullptr;
+    QListWidget* m_list = nullptr;
+    CIconButton* m_search = nullptr;
+    CIconButton* m_add = nullptr;
+    CIconButton* m_modify = nullptr;
+    CIconButton* m_delete = nullptr;
+
+    CCatchPanel* m_catchPanel = nullptr;
+    CCalendarPanel* m_calendarPanel = nullptr;
+    CCatalogPhotoPanel* m_photoPanel = nullptr;
+    CCatalogTextPanel* m_textPanel = nullptr;
+    CStatisticsPanel* m_statisticsPanel = nullptr;
+    CAlbumPanel* m_albumPanel = nullptr;
+
+    std::unique_ptr<CAlbumCommands> m_albumCommands;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include "catalog/EntryForms.h"
+
+class CLimitedPlainTextEdit;
+class QComboBox;
+class QDateEdit;
+class QDialog;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimeEdit;
+
+// One drop-down reference of the catch dialog with its "..." button.
+struct CatchCombo {
+    int kind = 0;
+    CatchReference which = CatchReference::Place;
+    QComboBox* combo = nullptr;
+    QPushButton* add = nullptr;
+};
+
+// One multiple-selection list (fish, baits) with its "..." button.
+struct CatchList {
+    int kind = 0;
+    QListWidget* list = nullptr;
+    QPushButton* add = nullptr;
+};
+
+// The controls of "Saisie d'une nouvelle prise", built and laid out in their tab order.
+struct CatchDialogControls {
+    QDateEdit* date = nullptr;
+    QTimeEdit* time = nullptr;
+    QLineEdit* gps = nullptr;
+    QLineEdit* weight = nullptr;
+    QLineEdit* size = nullptr;
+    QLineEdit* number = nullptr;
+    QLineEdit* airTemperature = nullptr;
+    QLineEdit* waterTemperature = nullptr;
+    QLineEdit* coefficient = nullptr;
+    QLineEdit* photo = nullptr;
+    QPushButton* photoButton = nullptr;
+    CLimitedPlainTextEdit* comment = nullptr;
+    QPushButton* validate = nullptr;
+    QPushButton* cancel = nullptr;
+    CatchList fish;
+    CatchList bait;
+    // Place, groundbait, technique, rig, weather, wind, wind direction, moon, water colour,
+    // tide: the order of the dialog.
+    std::array<CatchCombo, 10> combos;
+
+    const CatchCombo* ComboOfKind(int kind) const;
+    const CatchCombo& ComboOf(CatchReference which) const;
+    const CatchList* ListOfKind(int kind) const;
+};
+
+// Creates every control in the dialog with its limits, input rules and names.
+void BuildCatchDialogControls(QDialog& dialog, CatchDialogControls& controls);

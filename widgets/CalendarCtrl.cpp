@@ -1,0 +1,216 @@
+#include "widgets/CalendarCtrl.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kDaysPerRow = 7;
+constexpr double kCellWidthFactor = 0.14285714285714285;  // 1/7
+constexpr double kCellHeightFactor = 0.2;
+constexpr int kCaptionLineHeight = 20;
+constexpr int kCellFontPixels = 12;
+constexpr int kTextMarginX = 3;
+constexpr int kTextMarginY = 2;
+
+// The text area of a cell, inside its frame.
+QRect CellTextRect(const QRect& cell) {
+    return cell.adjusted(kTextMarginX, kTextMarginY, -kTextMarginX, -kTextMarginY);
+}
+
+}  // namespace
+
+int DaysInMonth(int monthKey) {
+    const int year = monthKey / 100;
+    switch (monthKey % 100) {
+        case 2:
+            return year % 4 == 0 ? 29 : 28;
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
+        default:
+            return 31;
+    }
+}
+
+QRect CalendarCellRect(int index, const QSize& size) {
+    const int h = int(kCellHeightFactor * size.height());
+    const int w = int(size.width() * kCellWidthFactor);
+    if (index < 0 || w < 2 || h < 2) return QRect();
+    const int x = (index % kDaysPerRow) * (w + 1);
+    const int y = (index / kDaysPerRow) * (h + 1);
+    return QRect(x, y, w - 1, h - 1);
+}
+
+std::vector<QRect> SessionBandRects(const QRect& cell, int count) {
+    std::vector<QRect> bands;
+    if (count <= 0) return bands;
+    // In exclusive-edge coordinates: the text area runs from T + 2 to B - 2, and the first
+    // 20 pixels of it are the date line.
+    const int top = cell.top();
+    const int bottom = cell.bottom() + 1;
+    const int room = (bottom - kTextMarginY) - (top + kTextMarginY) - kCaptionLineHeight;
+    const double step = double(room) / count;
+    const int left = cell.left() + kTextMarginX;
+    const int right = cell.right() - kTextMarginX;  // inclusive, R - 4
+    double y = top + kTextMarginY + kCaptionLineHeight;
+    for (int i = 0; i < count; ++i) {
+        const int bandTop = int(y);
+        const int bandBottom = int(bandTop + step);  // exclusive
+        bands.push_back(QRect(QPoint(left, bandTop), QPoint(right, bandBottom - 1)));
+        y += step;
+    }
+    return bands;
+}
+
+QString DayCaption(int dayKey) {
+    const QString digits = QString::number(dayKey);
+    return QStringLiteral("%1/%2/%3").arg(digits.right(2), digits.mid(4, 2), digits.left(4));
+}
+
+QString SessionBandText(int dayKey, const CCalendarSession& session) {
+    if (dayKey != session.startDay) return QStringLiteral("...");
+    const QString time = QString::asprintf("%04d", session.startTime);
+    return QStringLiteral("%1:%2 - %3").arg(time.left(2), time.mid(2, 2), session.placeLabel);
+}
+
+QStringList DayBandTexts(const CCalendarDay& day) {
+    QStringList texts;
+    for (const CCalendarSession& session : day.sessions) {
+        texts << SessionBandText(day.dayKey, session);
+    }
+    return texts;
+}
+
+CCalendarCtrl::CCalendarCtrl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: no erase, no flicker
+    setAccessibleName(QStringLiteral("Calendrier"));
+    m_cellFont = QApplication::font();
+    m_cellFont.setFamily(QStringLiteral("Arial"));
+    m_cellFont.setPixelSize(kCellFontPixels);
+}
+
+void CCalendarCtrl::ClearMonth() {
+    m_selected = nullptr;
+    m_days.clear();
+    update();
+}
+
+void CCalendarCtrl::BuildMonth(int monthKey) {
+    m_monthKey = monthKey;
+    const int count = DaysInMonth(monthKey);
+    for (int day = 1; day <= count; ++day) {
+        auto cell = std::make_unique<CCalendarDay>();
+        cell->dayKey = monthKey * 100 + day;
+        if (day == 1) {
+            if (m_selected) m_selected->selected = false;
+            cell->selected = true;
+            m_selected = cell.get();
+        }
+        m_days.push_back(std::move(cell));
+    }
+    LayoutCells();
+    update();
+}
+
+void CCalendarCtrl::PutSession(const CCalendarSession& session) {
+    DropSession(session.id);
+    for (const auto& day : m_days) {
+        if (day->dayKey >= session.startDay && day->dayKey <= session.endDay) {
+            day->sessions.push_back(session);
+        }
+    }
+    update();
+}
+
+void CCalendarCtrl::DropSession(int sessionId) {
+    for (const auto& day : m_days) {
+        auto& sessions = day->sessions;
+        const auto found = std::find_if(sessions.begin(), sessions.end(),
+                                        [sessionId](const auto& s) { return s.id == sessionId; });
+        if (found != sessions.end()) sessions.erase(found);
+    }
+    update();
+}
+
+void CCalendarCtrl::RepaintNow() { repaint(); }
+
+CCalendarDay* CCalendarCtrl::DayAt(const QPoint& point) {
+    for (const auto& day : m_days) {
+        if (day->rect.contains(point)) return day.get();
+    }
+    return nullptr;
+}
+
+void CCalendarCtrl::SelectDayAt(const QPoint& point) {
+    CCalendarDay* day = DayAt(point);
+    if (!day) return;
+    if (m_selected) m_selected->selected = false;
+    day->selected = true;
+    m_selected = day;
+    repaint();
+}
+
+CCalendarDay* CCalendarCtrl::SelectedDay() { return m_selected; }
+
+int CCalendarCtrl::MonthKey() const { return m_monthKey; }
+
+const std::vector<std::unique_ptr<CCalendarDay>>& CCalendarCtrl::Days() const { return m_days; }
+
+void CCalendarCtrl::LayoutCells() {
+    for (size_t i = 0; i < m_days.size(); ++i) {
+        m_days[i]->rect = CalendarCellRect(int(i), size());
+    }
+}
+
+void CCalendarCtrl::paintEvent(QPaintEvent* event) {
+    LayoutCells();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    painter.setFont(m_cellFont);
+    for (const auto& day : m_days) {
+        if (!day->rect.isEmpty() && day->rect.intersects(event->rect())) PaintDay(painter, *day);
+    }
+}
+
+void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
+    const QRect& cell = day.rect;
+    painter.fillRect(cell, day.selected ? kSelectedFrame : kFrame);
+    painter.fillRect(cell.adjusted(1, 1, -1, -1), day.sessions.empty() ? kEmptyFill : kSessionFill);
+
+    painter.setPen(Qt::black);
+    constexpr int kLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    const QRect textArea = CellTextRect(cell);
+    painter.drawText(textArea, kLineFlags, DayCaption(day.dayKey));
+
+    const std::vector<QRect> bands = SessionBandRects(cell, int(day.sessions.size()));
+    for (size_t i = 0; i < bands.size(); ++i) {
+        if (bands[i].isEmpty()) continue;
+        painter.drawText(bands[i], kLineFlags, SessionBandText(day.dayKey, day.sessions[i]));
+    }
+}
+
+void CCalendarCtrl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutCells();
+}
+
+void CCalendarCtrl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    if (!DayAt(event->position().toPoint())) return;  // a gap or below the last row
+    SelectDayAt(event->position().toPoint());
+    emit dayClicked();
+}
+
+void CCalendarCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+    // Only on a day: a double click in a gap must not open the day selected earlier.
+    if (!DayAt(event->position().toPoint())) return;
+    SelectDayAt(event->position().toPoint());
+    emit dayDoubleClicked();
+}
