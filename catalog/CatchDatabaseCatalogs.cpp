@@ -123,7 +123,8 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
     if (NameExists(texts.label, kind, id)) {
-        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom !"), MessageIcon::None);
+        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
+                    MessageIcon::None);
         return false;
     }
     try {
@@ -178,8 +179,9 @@ bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QStr
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     if (IsCatalogItemUsed(kind, id)) {
-        ShowMessage(QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
-                    MessageIcon::None);
+        ShowMessage(
+            QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
+            MessageIcon::None);
         return false;
     }
     try {
@@ -222,7 +224,8 @@ bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId)
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
         rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
-        if (exceptId != -1) rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
+        if (exceptId != -1)
+            rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
         return rows.Open() && rows.Fetch();
     } catch (CSQLException* e) {
         ShowDatabaseError(e);

@@ -154,8 +154,8 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
                 moment.Parse(rows.GetText(2), 0);
                 const std::vector<int> fish = fishLinks.SetOf(catchId, rows.GetInt(3));
                 if (filter.fish != -1 && !Contains(fish, filter.fish)) continue;
-                if (filter.bait != -1 && !Contains(baitLinks.SetOf(catchId, rows.GetInt(4)),
-                                                   filter.bait)) {
+                if (filter.bait != -1 &&
+                    !Contains(baitLinks.SetOf(catchId, rows.GetInt(4)), filter.bait)) {
                     continue;
                 }
                 if (!Passes(filter.groundbait, rows.GetInt(5)) ||
@@ -166,7 +166,8 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
                     !Passes(filter.wind, rows.GetInt(10)) ||
                     !Passes(filter.windDirection, rows.GetInt(11)) ||
                     !Passes(filter.waterColour, rows.GetInt(12)) ||
-                    !Passes(filter.moon, rows.GetInt(13)) || !Passes(filter.tide, rows.GetInt(14))) {
+                    !Passes(filter.moon, rows.GetInt(13)) ||
+                    !Passes(filter.tide, rows.GetInt(14))) {
                     continue;
                 }
                 list.Append(moment.FormatDate(2) + QStringLiteral(" - ") +
@@ -232,7 +233,8 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         if (!rows.Open() || !rows.Fetch()) return true;
         const CCatchRow row = ReadCatchRow(rows);
         const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, CatalogKind::Fish);
-        const std::vector<int> baits = QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
+        const std::vector<int> baits =
+            QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
 
         form.SetMoment(row.moment.FormatDateTime(1));
         form.SetReference(CatchReference::Place, row.placeId);

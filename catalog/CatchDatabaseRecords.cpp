@@ -13,27 +13,32 @@ namespace {
 const QString kSeveralFishName = QStringLiteral("POISSONS DIVERS");
 const QString kLineEnd = QStringLiteral("\r\n\r\n");
 
-// Totals of one species, read in a single pass over PRISES. Aggregates always give one row;
-// an average over no catch is NULL and reads as 0.
-struct SpeciesTotals {
+// Aggregates of one species over PRISES; they always give one row, and an average over no
+// catch is NULL, which reads as 0. Each query names one measure only, so that an index on
+// (ID_POISSON, measure) answers it without reading the catches themselves.
+QString ReadAggregate(const CDbConnection& db, int speciesId, const char* aggregate) {
+    CDbRecordset totals(db);
+    totals.SetSql(
+        QString::asprintf("SELECT %s FROM PRISES WHERE ID_POISSON=%d", aggregate, speciesId));
+    if (totals.Open() && totals.Fetch()) {
+        return totals.GetText(1);
+    }
+    return {};
+}
+
+struct CountAndWeight {
     int count = 0;
     double averageWeight = 0.0;
-    int averageSize = 0;  // integer reading: 43.33 shows as 43
-    int averageNumber = 0;
 };
 
-SpeciesTotals ReadTotals(const CDbConnection& db, int speciesId) {
+CountAndWeight ReadCountAndWeight(const CDbConnection& db, int speciesId) {
     CDbRecordset totals(db);
     totals.SetSql(QString::asprintf(
-        "SELECT COUNT(*), AVG(POIDS_POISSON), AVG(TAILLE_POISSON), AVG(NOMBRE) FROM PRISES "
-        "WHERE ID_POISSON=%d",
-        speciesId));
-    SpeciesTotals result;
+        "SELECT COUNT(*), AVG(POIDS_POISSON) FROM PRISES WHERE ID_POISSON=%d", speciesId));
+    CountAndWeight result;
     if (totals.Open() && totals.Fetch()) {
         result.count = totals.GetInt(1);
         result.averageWeight = totals.GetDouble(2);
-        result.averageSize = totals.GetInt(3);
-        result.averageNumber = totals.GetInt(4);
     }
     return result;
 }
@@ -78,7 +83,7 @@ QString WhenAndWhere(const RecordCatch& record, CLabelCache& labels) {
 }
 
 QString SingleSpeciesRecords(const CDbConnection& db, int speciesId, CLabelCache& labels) {
-    const SpeciesTotals totals = ReadTotals(db, speciesId);
+    const CountAndWeight totals = ReadCountAndWeight(db, speciesId);
     QString text = QStringLiteral("LE NOMBRE DE PRISES : ") + Integer(totals.count) + kLineEnd;
 
     const RecordCatch heaviest = ReadRecordCatch(db, speciesId, "POIDS_POISSON");
@@ -94,14 +99,15 @@ QString SingleSpeciesRecords(const CDbConnection& db, int speciesId, CLabelCache
     }
     text += QStringLiteral("LE POIDS MOYEN DES PRISES : ") + Kilograms(totals.averageWeight) +
             QStringLiteral(" Kgs") + kLineEnd;
-    text += QStringLiteral("LA TAILLE MOYENNE DES PRISES : ") + Integer(totals.averageSize) +
+    // Integer reading of the average: 43.33 shows as 43.
+    const int averageSize = ReadDecimalInt(ReadAggregate(db, speciesId, "AVG(TAILLE_POISSON)"));
+    text += QStringLiteral("LA TAILLE MOYENNE DES PRISES : ") + Integer(averageSize) +
             QStringLiteral(" cm") + kLineEnd;
     return text;
 }
 
 // Catches of several fish: no count and no sizes, but the number of fish.
 QString SeveralFishRecords(const CDbConnection& db, CLabelCache& labels) {
-    const SpeciesTotals totals = ReadTotals(db, SEVERAL_IDS);
     QString text;
     const RecordCatch heaviest = ReadRecordCatch(db, SEVERAL_IDS, "POIDS_POISSON");
     if (heaviest.found) {
@@ -110,15 +116,18 @@ QString SeveralFishRecords(const CDbConnection& db, CLabelCache& labels) {
                 Integer(heaviest.number) + QStringLiteral(" poissons) pêchée") +
                 WhenAndWhere(heaviest, labels);
     }
-    text += QStringLiteral("LE POIDS MOYEN DES PRISES : ") + Kilograms(totals.averageWeight) +
+    const double averageWeight =
+        ReadDecimalDouble(ReadAggregate(db, SEVERAL_IDS, "AVG(POIDS_POISSON)"));
+    text += QStringLiteral("LE POIDS MOYEN DES PRISES : ") + Kilograms(averageWeight) +
             QStringLiteral(" Kgs") + kLineEnd;
     const RecordCatch largest = ReadRecordCatch(db, SEVERAL_IDS, "NOMBRE");
     if (largest.found) {
         text += QStringLiteral("LE PLUS GRAND NOMBRE : ") + Integer(ReadDecimalInt(largest.value)) +
                 QStringLiteral(" poissons pêchés") + WhenAndWhere(largest, labels);
     }
+    const int averageNumber = ReadDecimalInt(ReadAggregate(db, SEVERAL_IDS, "AVG(NOMBRE)"));
     text += QStringLiteral("LE NOMBRE MOYEN DE POISSONS DANS UNE PRISE : ") +
-            Integer(totals.averageNumber) + QStringLiteral(" poissons") + kLineEnd;
+            Integer(averageNumber) + QStringLiteral(" poissons") + kLineEnd;
     return text;
 }
 

@@ -23,7 +23,8 @@ public:
     }
 
     void EndGroup() {
-        if (!m_group.isEmpty()) m_sheet += m_group.join(QLatin1Char('\t')) + QStringLiteral("\r\n\r\n");
+        if (!m_group.isEmpty())
+            m_sheet += m_group.join(QLatin1Char('\t')) + QStringLiteral("\r\n\r\n");
         m_group.clear();
     }
 
@@ -56,7 +57,9 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                           const std::vector<int>& baits, const SheetOptions& options,
                           CLabelCache& labels) {
     using namespace CatalogKind;
-    const auto label = [&labels](int id, int kind) { return [&labels, id, kind] { return labels.Label(id, kind); }; };
+    const auto label = [&labels](int id, int kind) {
+        return [&labels, id, kind] { return labels.Label(id, kind); };
+    };
     const auto number = [](int value) { return [value] { return QString::number(value); }; };
     SheetWriter sheet(options);
 
@@ -64,7 +67,8 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                [&row] { return row.moment.FormatDateTime(1); });
     sheet.EndGroup();
     sheet.Item("AFF_LIEU", "Lieu : ", true, label(row.placeId, Places));
-    sheet.Item("AFF_COORD_GPS", "Coordonnées GPS : ", !row.gps.isEmpty(), [&row] { return row.gps; });
+    sheet.Item("AFF_COORD_GPS", "Coordonnées GPS : ", !row.gps.isEmpty(),
+               [&row] { return row.gps; });
     sheet.EndGroup();
     sheet.Item("AFF_POISSON", "Poisson : ", true, [&] { return labels.Labels(fish, Fish); });
     sheet.EndGroup();
@@ -91,7 +95,8 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                [&row] { return Degrees(row.airTemperature); });
     sheet.Item("AFF_TEMPERATURE_EAU", "Température de l'eau : ", true,
                [&row] { return Degrees(row.waterTemperature); });
-    sheet.Item("AFF_COULEUR_EAU", "Couleur de l'eau : ", true, label(row.waterColourId, WaterColours));
+    sheet.Item("AFF_COULEUR_EAU", "Couleur de l'eau : ", true,
+               label(row.waterColourId, WaterColours));
     sheet.EndGroup();
     sheet.Item("AFF_MAREE", "Marée : ", true, label(row.tideId, Tides));
     sheet.Item("AFF_COEFF_MAREE", "Coefficient : ", true, number(row.tideCoefficient));

@@ -23,9 +23,9 @@ private:
     QString m_rest;
 };
 
-const std::array<const char*, 12> kMonthNames = {
-    "JANVIER", "FEVRIER", "MARS",      "AVRIL",   "MAI",      "JUIN",
-    "JUILLET", "AOUT",    "SEPTEMBRE", "OCTOBRE", "NOVEMBRE", "DECEMBRE"};
+const std::array<const char*, 12> kMonthNames = {"JANVIER",   "FEVRIER", "MARS",     "AVRIL",
+                                                 "MAI",       "JUIN",    "JUILLET",  "AOUT",
+                                                 "SEPTEMBRE", "OCTOBRE", "NOVEMBRE", "DECEMBRE"};
 
 }  // namespace
 

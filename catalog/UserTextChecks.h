@@ -7,9 +7,9 @@
 // returns false so that the dialog stays open with what was typed.
 
 // Column widths of the catch log.
-constexpr int kLabelMaxChars = 50;      // LIBELLE
-constexpr int kPictureMaxChars = 255;   // PHOTO
-constexpr int kGpsMaxChars = 20;        // COORD_GPS
+constexpr int kLabelMaxChars = 50;     // LIBELLE
+constexpr int kPictureMaxChars = 255;  // PHOTO
+constexpr int kGpsMaxChars = 20;       // COORD_GPS
 
 // Characters as the angler counts them (code points, not UTF-16 units).
 int CharacterCount(const QString& text);

@@ -1,5 +1,6 @@
 #include "ui/CatalogItemDialogBase.h"
 
+#include <QLabel>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>

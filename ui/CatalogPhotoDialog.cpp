@@ -1,5 +1,6 @@
 #include "ui/CatalogPhotoDialog.h"
 
+#include <QLabel>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include <QLabel>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>

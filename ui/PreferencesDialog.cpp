@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include <QLabel>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>

@@ -17,6 +17,12 @@ const QColor kInsideColour(255, 255, 255);
 QSize InsideOf(const QRect& cell) { return cell.adjusted(1, 1, -1, -1).size(); }
 }  // namespace
 
+CPhotoGrid::PhotoState CPhotoGrid::FreshState(const QString& fileName) {
+    PhotoState state;
+    state.fileName = fileName;
+    return state;
+}
+
 QRect PhotoCellRect(int index, const QSize& size) {
     if (index < 0) return {};
     const int w = size.width() / kColumns;
@@ -102,7 +108,7 @@ void CPhotoGrid::AppendPhoto(const CAlbumPhoto& photo) {
     if (!m_album) return;
     SyncStates();
     m_album->photos.push_back(photo);
-    m_states.push_back(PhotoState{photo.fileName});
+    m_states.push_back(FreshState(photo.fileName));
     update();
 }
 
@@ -131,7 +137,7 @@ void CPhotoGrid::SyncStates() {
     const auto& photos = m_album->photos;
     m_states.resize(photos.size());
     for (size_t i = 0; i < photos.size(); ++i) {
-        if (m_states[i].fileName != photos[i].fileName) m_states[i] = PhotoState{photos[i].fileName};
+        if (m_states[i].fileName != photos[i].fileName) m_states[i] = FreshState(photos[i].fileName);
     }
 }
 

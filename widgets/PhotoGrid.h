@@ -68,6 +68,7 @@ private:
         QRect zoomRect;         // grid cell kept while another photo is zoomed
     };
 
+    static PhotoState FreshState(const QString& fileName);
     void SyncStates();
     void ResetPictures();
     int SelectedIndex() const;

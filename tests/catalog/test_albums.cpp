@@ -1,10 +1,16 @@
 // Albums and photos on a real catch log, and the in-memory album's photo list.
 #include <QString>
 #include <memory>
+#include <ostream>
 
 #include "catalog/Album.h"
 #include "catalog/DisplayPanels.h"
 #include "tests/support/TestCatchLog.h"
+
+// Readable failure output for texts and lists of texts.
+static void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 

@@ -10,7 +10,8 @@
 namespace {
 
 const QString kTaken = QStringLiteral("Il existe déjà un objet qui porte ce nom !");
-const QString kTakenInBase = QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !");
+const QString kTakenInBase =
+    QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !");
 const QString kInUse =
     QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !");
 const QString kTenBlanks = QStringLiteral("          ");
@@ -107,8 +108,9 @@ TEST_F(CatalogsTest, FishOrBaitNamedOnlyByLinkRowsIsStillInUse) {
     const int pike = Add(CatalogKind::Fish, QStringLiteral("BROCHET"));
     const int perch = Add(CatalogKind::Fish, QStringLiteral("PERCHE"));
     const int worm = Add(CatalogKind::Baits, QStringLiteral("VER"));
-    Exec(QStringLiteral("INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE) "
-                        "VALUES ('2007-05-12 14:30:00', -1, 999999, 999999)"));
+    Exec(
+        QStringLiteral("INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE) "
+                       "VALUES ('2007-05-12 14:30:00', -1, 999999, 999999)"));
     const int catchId = Scalar("SELECT MAX(ID) FROM PRISES").toInt();
     Exec(QStringLiteral("INSERT INTO PRISE_POISSONS (ID_POISSON, ID_PRISE) VALUES (%1, %2)")
              .arg(pike)
@@ -210,8 +212,8 @@ TEST_F(CatalogsTest, TextCatalogItemsHaveNoPictureAndEmptyDescriptionsAreNull) {
 
 TEST_F(CatalogsTest, TypedTextsComeBackExactly) {
     const QString description = QStringLiteral("now()");
-    const int id = Add(CatalogKind::Fish, QStringLiteral("NULL"), QStringLiteral("{d'x.jpg"),
-                       description);
+    const int id =
+        Add(CatalogKind::Fish, QStringLiteral("NULL"), QStringLiteral("{d'x.jpg"), description);
     InMemoryItemForm loaded;
     EXPECT_TRUE(Db().LoadCatalogItem(loaded, CatalogKind::Fish, id));
     EXPECT_EQ(loaded.label, "NULL");

@@ -164,8 +164,9 @@ TEST_F(CatchesTest, WeightKeepsItsGramsThroughInsertAndUpdate) {
 }
 
 TEST_F(CatchesTest, NullWeightReadsAsZero) {
-    Exec(QStringLiteral("INSERT INTO PRISES (DATE_PRISE, ID_POISSON, ID_ESCHE) VALUES "
-                        "('2007-05-12 14:30:00', 7, -1)"));
+    Exec(
+        QStringLiteral("INSERT INTO PRISES (DATE_PRISE, ID_POISSON, ID_ESCHE) VALUES "
+                       "('2007-05-12 14:30:00', 7, -1)"));
     InMemoryCatchForm loaded;
     loaded.weight = 9.0;
     EXPECT_TRUE(Db().LoadCatch(loaded, Scalar("SELECT MAX(ID) FROM PRISES").toInt()));

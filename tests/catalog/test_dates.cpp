@@ -116,10 +116,8 @@ TEST(DateStampTest, KeysOfDaysTimesAndMonths) {
 }
 
 TEST(DateStampTest, DialogMomentBecomesTheStoredText) {
-    EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("03/02/2007 07:05:00")),
-              "2007-02-03 07:05:00");
-    EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("12/05/2007 14:30:27")),
-              "2007-05-12 14:30:00");
+    EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("03/02/2007 07:05:00")), "2007-02-03 07:05:00");
+    EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("12/05/2007 14:30:27")), "2007-05-12 14:30:00");
     CDateStamp back;
     back.Parse(DayFirstToStoredMoment(QStringLiteral("31/12/2007 23:59:00")), 0);
     EXPECT_EQ(back.FormatDateTime(1), "31/12/2007 23:59:00");

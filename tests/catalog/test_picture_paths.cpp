@@ -17,15 +17,18 @@ TEST(PicturePathsTest, BuildsPathsInTheFolderOfTheKind) {
 }
 
 TEST(PicturePathsTest, EmptyNameShowsThePlaceholder) {
-    EXPECT_EQ(PicturePath(kData, QStringLiteral("Lieux"), QString()),
-              kData + "images/nophoto.jpg");
+    EXPECT_EQ(PicturePath(kData, QStringLiteral("Lieux"), QString()), kData + "images/nophoto.jpg");
 }
 
 TEST(PicturePathsTest, RefusesNamesThatLeaveTheirFolder) {
-    const QString unsafe[] = {QStringLiteral("../x.jpg"), QStringLiteral("/etc/passwd"),
-                              QStringLiteral(".hidden"),  QStringLiteral("a/b.jpg"),
-                              QStringLiteral("a\\b.jpg"), QStringLiteral(".."),
-                              QStringLiteral("."),        QStringLiteral("..\\x.jpg"),
+    const QString unsafe[] = {QStringLiteral("../x.jpg"),
+                              QStringLiteral("/etc/passwd"),
+                              QStringLiteral(".hidden"),
+                              QStringLiteral("a/b.jpg"),
+                              QStringLiteral("a\\b.jpg"),
+                              QStringLiteral(".."),
+                              QStringLiteral("."),
+                              QStringLiteral("..\\x.jpg"),
                               QStringLiteral("a") + QChar(0) + QStringLiteral("b.jpg")};
     for (const QString& name : unsafe) {
         EXPECT_FALSE(IsSafePictureName(name)) << name.toStdString();
@@ -35,8 +38,8 @@ TEST(PicturePathsTest, RefusesNamesThatLeaveTheirFolder) {
 }
 
 TEST(PicturePathsTest, AcceptsOrdinaryFileNames) {
-    for (const char* name : {"brochet.jpg", "20070512143000123.jpg", "étang du moulin.bmp",
-                             "a..b.gif", "x"}) {
+    for (const char* name :
+         {"brochet.jpg", "20070512143000123.jpg", "étang du moulin.bmp", "a..b.gif", "x"}) {
         EXPECT_TRUE(IsSafePictureName(QString::fromUtf8(name))) << name;
     }
 }
@@ -55,9 +58,9 @@ TEST(CatalogKindTest, TablesOfKindsAndSelectors) {
 }
 
 TEST(CatalogKindTest, CatchColumnsAndPictureFolders) {
-    const char* columns[] = {"ID_POISSON", "ID_LIEU",           "ID_ESCHE",  "ID_AMORCE",
-                             "ID_MONTAGE", "ID_TEMPS",          "ID_VENT",   "ID_DIRECTION_VENT",
-                             "ID_MAREE",   "ID_COULEUR_EAU",    "ID_LUNE",   "ID_TECHNIQUE"};
+    const char* columns[] = {"ID_POISSON", "ID_LIEU",        "ID_ESCHE", "ID_AMORCE",
+                             "ID_MONTAGE", "ID_TEMPS",       "ID_VENT",  "ID_DIRECTION_VENT",
+                             "ID_MAREE",   "ID_COULEUR_EAU", "ID_LUNE",  "ID_TECHNIQUE"};
     for (int kind = 2; kind <= 13; ++kind) EXPECT_EQ(CatchColumnForKind(kind), columns[kind - 2]);
     EXPECT_EQ(CatchColumnForKind(1), "");
     EXPECT_EQ(CatchColumnForKind(14), "");

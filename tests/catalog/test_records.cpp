@@ -1,11 +1,17 @@
 // The species list and the records text of "Vos records", on a real catch log.
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/DisplayPanels.h"
 #include "tests/support/InMemoryList.h"
 #include "tests/support/TestCatchLog.h"
+
+// Readable failure output for texts and lists of texts.
+static void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 

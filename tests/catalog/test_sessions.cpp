@@ -2,6 +2,7 @@
 // the catches taken during a session.
 #include <QString>
 #include <QStringList>
+#include <ostream>
 #include <vector>
 
 #include "catalog/CalendarSession.h"
@@ -11,6 +12,11 @@
 #include "catalog/EntryForms.h"
 #include "tests/support/InMemoryList.h"
 #include "tests/support/TestCatchLog.h"
+
+// Readable failure output for texts and lists of texts.
+static void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -190,7 +196,7 @@ TEST_F(SessionsTest, MonthListAddsEveryMonthASessionCoversOnce) {
     ASSERT_EQ(months.size(), 15 + 1 + 4);
     EXPECT_EQ(months.first(), "NOVEMBRE 2007=200711");
     EXPECT_EQ(months.mid(1, 2), (QStringList{"MARS 2007=200703", "FEVRIER 2007=200702"}));
-    EXPECT_EQ(months.mid(15), (QStringList{"JUILLET 2004=200407", "FEVRIER 2004=200402",
+    EXPECT_EQ(months.mid(16), (QStringList{"JUILLET 2004=200407", "FEVRIER 2004=200402",
                                            "JANVIER 2004=200401", "DECEMBRE 2003=200312"}));
     EXPECT_EQ(months.count("MARS 2006=200603"), 1);
     EXPECT_EQ(months.at(selected), "MARS 2006=200603");

@@ -137,16 +137,14 @@ TEST_F(SheetTest, EveryOptionShownGivesTenGroupsOfTabSeparatedItems) {
     const int id = StoreCatch();
     const QString expected =
         "Date et heure de la prise : 12/05/2007 14:30:00" + kEnd +
-        QStringLiteral("Lieu : ETANG\tCoordonnées GPS : 45.1N 2.3E") + kEnd +
-        "Poisson : BROCHET" + kEnd +
-        "Poids : 2.500 Kgs\tTaille : 60 cm\tNombre : 1" + kEnd +
-        "Esche : " + B + "\tAmorce : " + B + kEnd +
-        "Technique : LANCER\tMontage : " + B + kEnd +
-        "Temps : SOLEIL\tLune : " + B + kEnd +
-        "Vent : " + B + "\tDirection du vent : " + B + kEnd +
-        QStringLiteral("Température de l'air : 18 °C\tTempérature de l'eau : 0 °C\t"
-                       "Couleur de l'eau : ") + B + kEnd +
-        QStringLiteral("Marée : ") + B + "\tCoefficient : 0" + kEnd;
+        QStringLiteral("Lieu : ETANG\tCoordonnées GPS : 45.1N 2.3E") + kEnd + "Poisson : BROCHET" +
+        kEnd + "Poids : 2.500 Kgs\tTaille : 60 cm\tNombre : 1" + kEnd + "Esche : " + B +
+        "\tAmorce : " + B + kEnd + "Technique : LANCER\tMontage : " + B + kEnd +
+        "Temps : SOLEIL\tLune : " + B + kEnd + "Vent : " + B + "\tDirection du vent : " + B + kEnd +
+        QStringLiteral(
+            "Température de l'air : 18 °C\tTempérature de l'eau : 0 °C\t"
+            "Couleur de l'eau : ") +
+        B + kEnd + QStringLiteral("Marée : ") + B + "\tCoefficient : 0" + kEnd;
     const QStringList calls = Sheet(id);
     ASSERT_EQ(calls.size(), 3);
     EXPECT_EQ(calls[0], "sheet:" + expected);
@@ -201,8 +199,8 @@ TEST_F(SheetTest, SeveralFishAndBaitsAndVanishedRows) {
     const int id = StoreCatch();
     SetOnly("AFF_POISSON");
     Exec("UPDATE OPTIONS SET VALEUR='1' WHERE CLE IN ('AFF_ESCHE', 'AFF_AMORCE')");
-    EXPECT_EQ(SheetText(id), "Poisson : PERCHE, BROCHET" + kEnd + "Esche : " + B +
-                                 "\tAmorce : " + kEnd);
+    EXPECT_EQ(SheetText(id),
+              "Poisson : PERCHE, BROCHET" + kEnd + "Esche : " + B + "\tAmorce : " + kEnd);
 }
 
 TEST_F(SheetTest, EmptyGpsAndPictureAndAMissingCatch) {
@@ -225,7 +223,8 @@ TEST_F(SheetTest, CatalogueItemPanelsGetTitlePictureAndDescription) {
     Exec(QStringLiteral("UPDATE LIEUX SET PHOTO='etang.jpg' WHERE ID=%1").arg(place));
     PhotoPanel photo;
     EXPECT_TRUE(Db().ShowCatalogItem(photo, place, CatalogKind::Places));
-    EXPECT_EQ(photo.calls, (QStringList{"title:ETANG", "picture:etang.jpg", "description:desc ETANG"}));
+    EXPECT_EQ(photo.calls,
+              (QStringList{"title:ETANG", "picture:etang.jpg", "description:desc ETANG"}));
 
     TextPanel text;
     EXPECT_TRUE(Db().ShowCatalogItem(text, weather, CatalogKind::Weather));
@@ -266,7 +265,8 @@ TEST_F(SheetTest, FillPanelDispatchesByKindAndAlwaysShowsThePanel) {
 
     Exec("INSERT INTO ALBUMS (LIBELLE) VALUES ('ETE')");
     AlbumPanel album;
-    EXPECT_TRUE(Db().FillPanel(album, CatalogKind::Albums, Db().GetLastId(CatalogKind::AlbumsTable)));
+    EXPECT_TRUE(
+        Db().FillPanel(album, CatalogKind::Albums, Db().GetLastId(CatalogKind::AlbumsTable)));
     EXPECT_TRUE(album.calls.contains("album:ETE")) << album.calls.join(',').toStdString();
     EXPECT_EQ(album.shown, 1);
 

@@ -1,0 +1,167 @@
+// CDbConnection and CSQLException against the real driver manager and SQLite ODBC driver.
+#include <QString>
+
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+#include "db/SqlUpdate.h"
+#include "tests/support/ScratchDatabase.h"
+
+namespace {
+
+// Runs a statement that must fail and hands back the exception it threw (owned by the test).
+std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql) {
+    try {
+        db.ExecuteDirect(sql);
+    } catch (CSQLException* e) {
+        return std::unique_ptr<CSQLException>(e);
+    }
+    return nullptr;
+}
+
+bool HasBrokenCharacter(const QString& text) {
+    if (text.contains(QChar::ReplacementCharacter)) return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() &&
+            (i + 1 == text.size() || !text.at(i + 1).isLowSurrogate()))
+            return true;
+        if (text.at(i).isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate()))
+            return true;
+    }
+    return false;
+}
+
+using DirectExecution = ScratchDatabase;
+
+TEST_F(DirectExecution, ExecuteDirectReportsNoDataWithoutException) {
+    Exec("CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, A TEXT)");
+    EXPECT_TRUE(Exec("INSERT INTO T (A) VALUES ('x')"));
+    EXPECT_FALSE(Exec("UPDATE T SET A='y' WHERE ID=99"));
+    EXPECT_FALSE(Exec("DELETE FROM T WHERE ID=99"));
+    EXPECT_EQ(Connection().LastReturnCode(), 100);
+    EXPECT_TRUE(Exec("UPDATE T SET A='z' WHERE ID=1"));
+    EXPECT_EQ(Scalar("SELECT A FROM T"), "z");
+}
+
+TEST_F(DirectExecution, FailedStatementThrowsAndLeavesTheConnectionUsable) {
+    auto error = ErrorOf(Connection(), "SELECT * FROM NOWHERE");
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->sqlState, "HY000");
+    EXPECT_TRUE(error->message.contains("no such table: NOWHERE")) << error->message.toStdString();
+    EXPECT_TRUE(error->statementText.isEmpty());
+    EXPECT_EQ(error->nativeError, 1);
+    EXPECT_TRUE(Exec("CREATE TABLE T (A TEXT)"));
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM T"), "0");
+}
+
+TEST_F(DirectExecution, ExistingTableAndColumnMapToTheAcceptedCodes) {
+    Exec("CREATE TABLE T (A INTEGER)");
+    auto table = ErrorOf(Connection(), "CREATE TABLE T (B INTEGER)");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->nativeError, ERR_TABLE_EXISTS);
+    auto column = ErrorOf(Connection(), "ALTER TABLE T ADD A INTEGER");
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->nativeError, ERR_COLUMN_EXISTS);
+    // Other general errors keep the driver's code.
+    auto other = ErrorOf(Connection(), "ALTER TABLE NOWHERE ADD A INTEGER");
+    ASSERT_NE(other, nullptr);
+    EXPECT_NE(other->nativeError, ERR_COLUMN_EXISTS);
+    EXPECT_NE(other->nativeError, ERR_TABLE_EXISTS);
+}
+
+TEST_F(DirectExecution, LongDriverMessagesAreCutWithoutSplittingACharacter) {
+    auto ascii = ErrorOf(Connection(), "SELECT * FROM " + QString(600, u'a'));
+    ASSERT_NE(ascii, nullptr);
+    EXPECT_EQ(ascii->message.size(), 511);
+    EXPECT_TRUE(ascii->message.startsWith("[SQLite]no such table: aaa"));
+
+    // The driver's own buffer ends inside a two-byte and then a four-byte sequence.
+    auto accents = ErrorOf(Connection(), "SELECT * FROM " + QString(600, QChar(0xE9)));
+    ASSERT_NE(accents, nullptr);
+    EXPECT_FALSE(HasBrokenCharacter(accents->message));
+    EXPECT_TRUE(accents->message.endsWith(QChar(0xE9)));
+    EXPECT_LE(accents->message.size(), 511);
+
+    QString emojis;
+    for (int i = 0; i < 300; ++i) emojis += QString::fromUtf8("🎣");
+    auto wide = ErrorOf(Connection(), "SELECT * FROM \"" + emojis + "\"");
+    ASSERT_NE(wide, nullptr);
+    EXPECT_FALSE(HasBrokenCharacter(wide->message));
+    EXPECT_TRUE(wide->message.endsWith(QString::fromUtf8("🎣")));
+}
+
+TEST(SQLExceptionText, MessageIsCutAt511UnitsKeepingSurrogatePairs) {
+    EXPECT_EQ(CSQLException(0, QString(600, u'x'), "HY000").message.size(), 511);
+    QString pairs;
+    for (int i = 0; i < 300; ++i) pairs += QString::fromUtf8("😀");
+    const CSQLException cut(0, pairs, "HY000");
+    EXPECT_EQ(cut.message.size(), 510);
+    EXPECT_FALSE(HasBrokenCharacter(cut.message));
+    EXPECT_EQ(CSQLException(0, "short", "HY0001234").sqlState, "HY000");
+}
+
+TEST(ConnectionLifecycle, SecondDisconnectDoesNothing) {
+    CDbConnection never;
+    EXPECT_FALSE(never.Disconnect());
+    EXPECT_FALSE(never.IsConnected());
+    EXPECT_EQ(never.ConnectionHandle(), nullptr);
+}
+
+TEST_F(DirectExecution, DisconnectTwice) {
+    EXPECT_TRUE(Connection().Disconnect());
+    EXPECT_FALSE(Connection().IsConnected());
+    EXPECT_FALSE(Connection().Disconnect());
+    EXPECT_EQ(Connection().ConnectionHandle(), nullptr);
+}
+
+TEST_F(DirectExecution, UnknownDataSourceFailsQuietlyAndLeavesNothingOpen) {
+    CDbConnection other;
+    EXPECT_FALSE(other.Connect("NO_SUCH_DATA_SOURCE", "", ""));
+    EXPECT_FALSE(other.IsConnected());
+    EXPECT_EQ(other.ConnectionHandle(), nullptr);
+    EXPECT_NE(other.LastReturnCode(), 0);
+    EXPECT_FALSE(other.Disconnect());
+    // The same object can still connect afterwards.
+    EXPECT_TRUE(other.Connect("BREVANE_SCRATCH", "", ""));
+    EXPECT_TRUE(other.IsConnected());
+    EXPECT_TRUE(Messages().shown.empty());
+}
+
+TEST(ConnectionLifecycle, ExecutingWithoutConnectionThrows) {
+    CDbConnection none;
+    try {
+        none.ExecuteDirect("SELECT 1");
+        FAIL() << "no exception";
+    } catch (CSQLException* e) {
+        EXPECT_EQ(e->sqlState, "08003");
+        EXPECT_FALSE(e->message.isEmpty());
+        delete e;
+    }
+}
+
+TEST_F(DirectExecution, ShowDatabaseErrorShowsTheMessageAloneWithTheStopIcon) {
+    auto error = ErrorOf(Connection(), "SELECT * FROM NOWHERE");
+    ASSERT_NE(error, nullptr);
+    const QString message = error->message;
+    ShowDatabaseError(error.release());  // takes ownership and deletes
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, message);
+    EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Stop);
+    ShowDatabaseError(nullptr);
+    EXPECT_EQ(Messages().shown.size(), 1u);
+}
+
+TEST(UserMessagesSink, WithoutASinkQuestionsAreAnsweredNo) {
+    SetUserMessages(nullptr);
+    EXPECT_FALSE(AskYesNo("Voulez-vous vraiment supprimer ?"));
+    RecordingMessages recording;
+    recording.answerYes = true;
+    SetUserMessages(&recording);
+    EXPECT_TRUE(AskYesNo("Question"));
+    ShowMessage("Texte", MessageIcon::Exclamation);
+    SetUserMessages(nullptr);
+    EXPECT_EQ(recording.questions, QStringList{"Question"});
+    ASSERT_EQ(recording.shown.size(), 1u);
+    EXPECT_EQ(recording.shown[0].icon, MessageIcon::Exclamation);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "tests/support/TestCatchLog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/AppHelpers.h"
+#include "app/CatchLogOpener.h"
+#include "app/DataFolder.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+#include "db/SqlStatement.h"
+
+namespace {
+
+// Takes the exception the layer threw and turns it into a test failure.
+QString Consume(CSQLException* e) {
+    const QString text = e->message + QStringLiteral(" [") + e->statementText + u']';
+    delete e;
+    return text;
+}
+
+}  // namespace
+
+QString SourceImagesFolder() {
+    QString source = qEnvironmentVariable("BREVANE_SOURCE_DIR");
+    if (source.isEmpty())  // run outside CTest: this file's own checkout
+        source = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../..");
+    return QDir::cleanPath(source + QStringLiteral("/data/images")) + u'/';
+}
+
+void TestCatchLog::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    SetUserMessages(&m_messages);
+    ASSERT_TRUE(SeedImages(SourceImagesFolder(), DataDir()));
+    m_database = std::make_unique<CCatchDatabase>();
+    ASSERT_TRUE(OpenCatchLog(*m_database, DataDir(), QStringLiteral("BREVANE"), false))
+        << m_messages.Texts().join(QStringLiteral(" | ")).toStdString();
+    ASSERT_TRUE(m_messages.shown.empty());
+}
+
+void TestCatchLog::TearDown() {
+    if (m_database) m_database->Disconnect();
+    m_database.reset();
+    SetUserMessages(nullptr);
+}
+
+QString TestCatchLog::DataDir() const { return m_dir.path() + u'/'; }
+
+void TestCatchLog::Exec(const QString& sql) {
+    try {
+        m_database->ExecuteDirect(sql);
+    } catch (CSQLException* e) {
+        ADD_FAILURE() << "SQL failed: " << sql.toStdString() << ": " << Consume(e).toStdString();
+    }
+}
+
+QString TestCatchLog::Scalar(const QString& sql) {
+    try {
+        CDbRecordset recordset(*m_database);
+        recordset.SetSql(sql);
+        if (recordset.Open() && recordset.Fetch()) return recordset.GetText(1);
+    } catch (CSQLException* e) {
+        ADD_FAILURE() << "query failed: " << sql.toStdString() << ": " << Consume(e).toStdString();
+    }
+    return {};
+}
+
+int TestCatchLog::ScalarInt(const QString& sql) { return ReadDecimalInt(Scalar(sql)); }
+
+int TestCatchLog::CountRows(const QString& table) {
+    return ScalarInt(QStringLiteral("SELECT COUNT(*) FROM ") + table);
+}
+
+int TestCatchLog::AddCatalogRow(const QString& table, const QString& label,
+                                const QString& description, const QString& photo) {
+    const bool hasPhoto =
+        !Scalar(QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE name='PHOTO'")
+                    .arg(table))
+             .isEmpty();
+    auto quoted = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("NULL") : QuoteSqlText(text);
+    };
+    if (hasPhoto)
+        Exec(QStringLiteral("INSERT INTO %1 (LIBELLE, PHOTO, DESCRIPTION) VALUES (%2, %3, %4)")
+                 .arg(table, quoted(label), quoted(photo), quoted(description)));
+    else
+        Exec(QStringLiteral("INSERT INTO %1 (LIBELLE, DESCRIPTION) VALUES (%2, %3)")
+                 .arg(table, quoted(label), quoted(description)));
+    return ScalarInt(QStringLiteral("SELECT MAX(ID) FROM ") + table);
+}
+
+int TestCatchLog::AddCatch(const QString& dateTime, int placeId, int fishId,
+                           const QString& extraColumns, const QString& extraValues) {
+    Exec(QStringLiteral(
+             "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON, POIDS_POISSON, TAILLE_POISSON, "
+             "ID_ESCHE, ID_MONTAGE, ID_TECHNIQUE, ID_TEMPS, ID_VENT, ID_LUNE, TEMPERATURE, "
+             "TEMPERATURE_EAU, ID_AMORCE, ID_DIRECTION_VENT, ID_COULEUR_EAU, ID_MAREE, "
+             "COEFF_MAREE, NOMBRE%1) VALUES ('%2', %3, %4, 0, 0, -1, -1, -1, -1, -1, -1, 0, 0, "
+             "-1, -1, -1, -1, 0, 1%5)")
+             .arg(extraColumns, dateTime, QString::number(placeId), QString::number(fishId),
+                  extraValues));
+    return ScalarInt(QStringLiteral("SELECT MAX(ID) FROM PRISES"));
+}

@@ -1,0 +1,390 @@
+#include <functional>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "catalog/Album.h"
+#include "tests/support/TestCatchLog.h"
+#include "ui/AlbumCommands.h"
+#include "ui/ListTargets.h"
+#include "ui/PhotoImporter.h"
+#include "widgets/PhotoGrid.h"
+
+namespace {
+
+const QString kLimitReached =
+    QString::fromUtf8("Le nombre maximum (100) de photos pour un album est atteind !");
+const QString kSelectAlbum =
+    QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
+
+// Answers the modal dialogs opened while it lives: the first one gets `answer`, any dialog
+// still open afterwards is rejected and counted, so that a test never hangs.
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : m_answer(std::move(answer)) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+        m_timer.start(10);
+    }
+
+    QStringList opened;
+    int keptOpen = 0;
+
+private:
+    void Tick() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        if (dialog == m_answered) {
+            ++keptOpen;
+            dialog->reject();
+            return;
+        }
+        m_answered = dialog;
+        opened << dialog->windowTitle();
+        if (m_answer) m_answer(*dialog);
+    }
+
+    std::function<void(QDialog&)> m_answer;
+    QTimer m_timer;
+    QDialog* m_answered = nullptr;
+};
+
+// Types the name into the album title dialog as the angler would, then presses "OK".
+std::function<void(QDialog&)> TypeName(const QString& typed) {
+    return [typed](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        dialog.accept();
+    };
+}
+
+class AlbumCommandsTest : public TestCatchLog {
+protected:
+    void SetUp() override {
+        TestCatchLog::SetUp();
+        ASSERT_TRUE(m_sources.isValid());
+        m_grid.resize(500, 400);
+        m_grid.SetPhotoFolder(PhotoFolder());
+        m_commands = std::make_unique<CAlbumCommands>(Db(), m_list, m_grid, nullptr,
+                                                      [this] { ++m_shown; });
+    }
+
+    QString PhotoFolder() const { return DataDir() + QStringLiteral("images/photos/"); }
+    QStringList PhotoFiles() const { return QDir(PhotoFolder()).entryList(QDir::Files); }
+
+    int AddAlbum(const QString& name, int photoCount = 0) {
+        Exec(QStringLiteral("INSERT INTO ALBUMS (LIBELLE) VALUES ('%1')").arg(name));
+        const int id = ScalarInt(QStringLiteral("SELECT MAX(ID) FROM ALBUMS"));
+        for (int i = 0; i < photoCount; ++i)
+            Exec(QStringLiteral("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE) VALUES (%1, 'p%2.jpg')")
+                     .arg(id)
+                     .arg(i));
+        return id;
+    }
+
+    void FillAlbumList() {
+        CListWidgetTarget target(m_list);
+        ASSERT_TRUE(Db().FillNavigationList(target, 16));
+    }
+
+    void ShowAlbum(int id) {
+        auto album = std::make_unique<CAlbum>();
+        album->id = id;
+        ASSERT_TRUE(Db().LoadAlbum(*album));
+        m_grid.SetAlbum(std::move(album));
+    }
+
+    // A small real JPEG (or anything else) to be chosen in the file dialog.
+    QString Source(const QString& name) {
+        const QString path = m_sources.filePath(name);
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        EXPECT_TRUE(image.save(path, "JPG"));
+        return path;
+    }
+
+    int PhotoRows(int albumId) {
+        return ScalarInt(
+            QStringLiteral("SELECT COUNT(*) FROM PHOTOS WHERE ID_ALBUM=%1").arg(albumId));
+    }
+
+    QTemporaryDir m_sources;
+    QListWidget m_list;
+    CPhotoGrid m_grid;
+    int m_shown = 0;
+    std::unique_ptr<CAlbumCommands> m_commands;
+};
+
+// ---- Adding photos ----
+
+TEST_F(AlbumCommandsTest, FiveFilesForAnAlbumOf97AddThreeAndWarnOnce) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"), 97);
+    ShowAlbum(album);
+    QStringList files;
+    for (int i = 0; i < 5; ++i) files << Source(QStringLiteral("f%1.jpg").arg(i));
+
+    EXPECT_EQ(m_commands->AddPhotoFiles(files), 3);
+
+    EXPECT_EQ(m_grid.CurrentAlbum()->photos.size(), 100u);
+    EXPECT_EQ(PhotoRows(album), 100);
+    EXPECT_EQ(PhotoFiles().size(), 3);
+    ASSERT_EQ(Messages().Texts(), QStringList{kLimitReached});
+    EXPECT_EQ(Messages().shown.front().icon, MessageIcon::Exclamation);
+}
+
+TEST_F(AlbumCommandsTest, NewPhotosGetDistinctUniqueNamesKeepingTheExtensionCase) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    const QString jpeg = Source(QStringLiteral("a.jpg"));
+    const QString upper = Source(QStringLiteral("photo.JPG"));
+
+    // The same second, very likely the same millisecond.
+    EXPECT_EQ(m_commands->AddPhotoFiles({jpeg, jpeg, upper}), 3);
+
+    const auto& photos = m_grid.CurrentAlbum()->photos;
+    ASSERT_EQ(photos.size(), 3u);
+    EXPECT_NE(photos[0].fileName, photos[1].fileName);
+    const QRegularExpression generated(QStringLiteral("^\\d{14}-?\\d+(_\\d+)?\\.jpg$"));
+    EXPECT_TRUE(generated.match(photos[0].fileName).hasMatch()) << photos[0].fileName.toStdString();
+    EXPECT_TRUE(generated.match(photos[1].fileName).hasMatch()) << photos[1].fileName.toStdString();
+    EXPECT_TRUE(photos[2].fileName.endsWith(QStringLiteral(".JPG")));
+    for (const CAlbumPhoto& photo : photos) {
+        EXPECT_EQ(photo.albumId, album);
+        EXPECT_GT(photo.id, 0);
+        EXPECT_TRUE(QFile::exists(PhotoFolder() + photo.fileName));
+        EXPECT_EQ(Scalar(QStringLiteral("SELECT LIBELLE FROM PHOTOS WHERE ID=%1").arg(photo.id)),
+                  photo.fileName);
+    }
+    EXPECT_TRUE(Messages().shown.empty());
+}
+
+TEST_F(AlbumCommandsTest, AFailedCopyIsReportedOnceAndTheOtherFilesAreStillAdded) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    const QString missing = m_sources.filePath(QStringLiteral("gone.jpg"));
+    const QString unreadable = m_sources.filePath(QStringLiteral("folder.jpg"));
+    ASSERT_TRUE(QDir().mkdir(unreadable));
+
+    const QStringList files = {Source(QStringLiteral("a.jpg")), missing, unreadable,
+                               Source(QStringLiteral("b.jpg"))};
+    EXPECT_EQ(m_commands->AddPhotoFiles(files), 2);
+
+    EXPECT_EQ(PhotoRows(album), 2);
+    EXPECT_EQ(PhotoFiles().size(), 2);
+    const QString prefix = QStringLiteral("Impossible de copier le fichier ");
+    ASSERT_EQ(Messages().Texts(), (QStringList{prefix + missing, prefix + unreadable}));
+    EXPECT_EQ(Messages().shown.front().icon, MessageIcon::Stop);
+}
+
+TEST_F(AlbumCommandsTest, ManyFilesGoThroughTheProgressBoxAndAllArrive) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    QStringList files;
+    for (int i = 0; i < 8; ++i) files << Source(QStringLiteral("f%1.jpg").arg(i));
+    EXPECT_EQ(m_commands->AddPhotoFiles(files), 8);
+    EXPECT_EQ(PhotoRows(album), 8);
+    EXPECT_EQ(PhotoFiles().size(), 8);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(AlbumCommandsTest, WithoutACurrentAlbumNothingIsCopied) {
+    EXPECT_EQ(m_commands->AddPhotoFiles({Source(QStringLiteral("a.jpg"))}), 0);
+    EXPECT_TRUE(PhotoFiles().isEmpty());
+    EXPECT_EQ(CountRows(QStringLiteral("PHOTOS")), 0);
+}
+
+TEST(PhotoImporterTest, RetriesWithANewNameRatherThanOverwrite) {
+    QTemporaryDir folder;
+    const QString target = folder.path() + u'/';
+    QFile taken(target + QStringLiteral("X.gif"));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("already here");
+    taken.close();
+    QFile source(target + QStringLiteral("source.gif"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("new picture");
+    source.close();
+
+    CPhotoImporter importer(target, [] { return QStringLiteral("X"); });
+    EXPECT_EQ(importer.CopyIn(source.fileName()), QStringLiteral("X_1.gif"));
+    EXPECT_EQ(importer.CopyIn(source.fileName()), QStringLiteral("X_2.gif"));
+
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), QByteArray("already here"));
+}
+
+// ---- Albums ----
+
+TEST_F(AlbumCommandsTest, NewAlbumGoesAtTheEndInCapitalsSelectedAndShown) {
+    AddAlbum(QStringLiteral("BRETAGNE"));
+    AddAlbum(QStringLiteral("CORSE"));
+    FillAlbumList();
+
+    ModalAnswerer answerer(TypeName(QStringLiteral("alpes")));
+    m_commands->NewAlbum();
+
+    EXPECT_EQ(answerer.opened, QStringList{QStringLiteral("Titre de la boite")});
+    ASSERT_EQ(m_list.count(), 3);
+    EXPECT_EQ(m_list.item(2)->text(), QStringLiteral("ALPES"));
+    EXPECT_EQ(m_list.currentRow(), 2);
+    EXPECT_EQ(SelectedId(m_list),
+              ScalarInt(QStringLiteral("SELECT ID FROM ALBUMS WHERE LIBELLE='ALPES'")));
+    EXPECT_EQ(m_shown, 1);
+}
+
+TEST_F(AlbumCommandsTest, EmptyOrDuplicateAlbumNamesAreRefused) {
+    AddAlbum(QStringLiteral("BRETAGNE"));
+    FillAlbumList();
+    {
+        ModalAnswerer answerer(TypeName(QString()));
+        m_commands->NewAlbum();
+        EXPECT_EQ(answerer.keptOpen, 1);
+    }
+    {
+        ModalAnswerer answerer(TypeName(QStringLiteral("bretagne")));
+        m_commands->NewAlbum();
+        EXPECT_EQ(answerer.keptOpen, 0);
+    }
+    EXPECT_EQ(Messages().Texts(),
+              (QStringList{QStringLiteral("La saisie de ce champ est obligatoire !"),
+                           QString::fromUtf8("Il existe déjà un album qui porte ce nom !")}));
+    EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 1);
+    EXPECT_EQ(m_list.count(), 1);
+    EXPECT_EQ(m_shown, 0);
+}
+
+TEST_F(AlbumCommandsTest, RenamedAlbumStaysSelectedAtItsNewPlace) {
+    AddAlbum(QStringLiteral("BRETAGNE"));
+    const int corse = AddAlbum(QStringLiteral("CORSE"));
+    FillAlbumList();
+    ASSERT_TRUE(SelectListId(m_list, corse));
+    ShowAlbum(corse);
+
+    ModalAnswerer answerer([](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(), QStringLiteral("CORSE"));
+        TypeName(QStringLiteral("ardeche"))(dialog);
+    });
+    m_commands->RenameAlbum();
+
+    ASSERT_EQ(m_list.count(), 2);
+    EXPECT_EQ(m_list.item(0)->text(), QStringLiteral("ARDECHE"));
+    EXPECT_EQ(SelectedId(m_list), corse);
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT LIBELLE FROM ALBUMS WHERE ID=%1").arg(corse)),
+              QStringLiteral("ARDECHE"));
+    EXPECT_EQ(m_grid.CurrentAlbum()->name, QStringLiteral("ARDECHE"));
+}
+
+TEST_F(AlbumCommandsTest, RenameAndDeleteNeedASelectedAlbum) {
+    AddAlbum(QStringLiteral("BRETAGNE"));
+    FillAlbumList();
+    m_list.setCurrentRow(-1);
+    ModalAnswerer answerer(nullptr);
+    m_commands->RenameAlbum();
+    m_commands->DeleteAlbum();
+    EXPECT_EQ(Messages().Texts(), (QStringList{kSelectAlbum, kSelectAlbum}));
+    EXPECT_TRUE(answerer.opened.isEmpty());
+    EXPECT_TRUE(Messages().questions.isEmpty());
+}
+
+TEST_F(AlbumCommandsTest, DeletingTheOnlyAlbumLeavesTheListAndGridEmpty) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"), 2);
+    FillAlbumList();
+    ShowAlbum(album);
+
+    Messages().answerYes = false;
+    m_commands->DeleteAlbum();
+    EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 1);
+
+    Messages().answerYes = true;
+    m_commands->DeleteAlbum();
+    EXPECT_EQ(Messages().questions,
+              QStringList(2, QStringLiteral("Voulez-vous vraiment supprimer l'album BRETAGNE ?")));
+    EXPECT_EQ(m_list.count(), 0);
+    EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 0);
+    EXPECT_EQ(PhotoRows(album), 0);
+    EXPECT_EQ(m_grid.CurrentAlbum(), nullptr);
+    EXPECT_EQ(m_shown, 0);
+}
+
+TEST_F(AlbumCommandsTest, DeletingOneOfTwoAlbumsShowsTheFirstRemaining) {
+    const int bretagne = AddAlbum(QStringLiteral("BRETAGNE"));
+    const int corse = AddAlbum(QStringLiteral("CORSE"));
+    FillAlbumList();
+    ASSERT_TRUE(SelectListId(m_list, corse));
+    m_commands->DeleteAlbum();
+    ASSERT_EQ(m_list.count(), 1);
+    EXPECT_EQ(SelectedId(m_list), bretagne);
+    EXPECT_EQ(m_shown, 1);
+}
+
+// ---- Photos ----
+
+class PhotoCommandsTest : public AlbumCommandsTest {
+protected:
+    void SetUp() override {
+        AlbumCommandsTest::SetUp();
+        m_album = AddAlbum(QStringLiteral("BRETAGNE"), 3);
+        ShowAlbum(m_album);
+    }
+    CAlbumPhoto* SelectPhoto(int index) {
+        m_grid.SelectPhotoAt(PhotoCellRect(index, m_grid.size()).center());
+        return m_grid.CurrentPhoto();
+    }
+    int m_album = -1;
+};
+
+TEST_F(PhotoCommandsTest, CommentIsStoredAndKeptByThePhoto) {
+    CAlbumPhoto* photo = SelectPhoto(1);
+    ASSERT_NE(photo, nullptr);
+    const int id = photo->id;
+    ModalAnswerer answerer([](QDialog& dialog) {
+        dialog.findChild<QPlainTextEdit*>()->setPlainText(QString::fromUtf8("Lançon, marée basse"));
+        dialog.accept();
+    });
+    m_commands->EditPhotoComment();
+
+    EXPECT_EQ(answerer.opened, QStringList{QStringLiteral("Modifier le commentaire d'une photo")});
+    EXPECT_EQ(m_grid.CurrentPhoto()->comment, QString::fromUtf8("Lançon, marée basse"));
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT COMMENTAIRE FROM PHOTOS WHERE ID=%1").arg(id)),
+              QString::fromUtf8("Lançon, marée basse"));
+}
+
+TEST_F(PhotoCommandsTest, PhotoCommandsWithoutACurrentPhotoDoNothing) {
+    ModalAnswerer answerer(nullptr);
+    m_commands->EditPhotoComment();
+    m_commands->DeletePhoto();
+    QTest::qWait(30);
+    EXPECT_TRUE(answerer.opened.isEmpty());
+    EXPECT_TRUE(Messages().questions.isEmpty());
+    EXPECT_EQ(PhotoRows(m_album), 3);
+}
+
+TEST_F(PhotoCommandsTest, DeletedPhotoLeavesTheDatabaseAndTheGrid) {
+    const int id = SelectPhoto(1)->id;
+    Messages().answerYes = false;
+    m_commands->DeletePhoto();
+    EXPECT_EQ(PhotoRows(m_album), 3);
+
+    Messages().answerYes = true;
+    m_commands->DeletePhoto();
+    EXPECT_EQ(Messages().questions.last(),
+              QStringLiteral("Voulez-vous vraiment supprimer cette photo ?"));
+    EXPECT_EQ(PhotoRows(m_album), 2);
+    EXPECT_EQ(m_grid.CurrentAlbum()->photos.size(), 2u);
+    EXPECT_EQ(m_grid.CurrentAlbum()->FindPhoto(id), nullptr);
+    EXPECT_EQ(m_grid.CurrentPhoto(), nullptr);
+}
+
+}  // namespace

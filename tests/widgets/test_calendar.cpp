@@ -1,0 +1,204 @@
+// The month calendar: day cells, their geometry, selection by mouse and the sessions shown
+// in them, on a real widget painted offscreen.
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "widgets/CalendarCtrl.h"
+
+namespace {
+
+// 710 / 7 truncates to 101 and 0.2 * 503 to 100: cells 101 x 100 every 102 x 101 pixels.
+const QSize kSize(710, 503);
+
+CCalendarSession Session(int id, int start, int end, int time, const QString& place) {
+    CCalendarSession s;
+    s.id = id;
+    s.startDay = start;
+    s.endDay = end;
+    s.startTime = time;
+    s.endTime = 1800;
+    s.placeLabel = place;
+    s.comment = QStringLiteral("commentaire");
+    return s;
+}
+
+class CalendarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_calendar.resize(kSize);
+        m_calendar.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_calendar));
+    }
+
+    CCalendarDay& Day(int day) { return *m_calendar.Days().at(day - 1); }
+    QPoint Inside(int day) { return Day(day).rect.center(); }
+    QImage Shot() { return m_calendar.grab().toImage(); }
+
+    CCalendarCtrl m_calendar;
+};
+
+}  // namespace
+
+TEST(CalendarMonth, DaysInMonthFollowsTheFourYearRule) {
+    EXPECT_EQ(DaysInMonth(200802), 29);
+    EXPECT_EQ(DaysInMonth(200702), 28);
+    EXPECT_EQ(DaysInMonth(200804), 30);
+    EXPECT_EQ(DaysInMonth(200711), 30);
+    EXPECT_EQ(DaysInMonth(200701), 31);
+    EXPECT_EQ(DaysInMonth(200712), 31);
+    EXPECT_EQ(DaysInMonth(210002), 29);  // no century exception
+}
+
+TEST(CalendarGeometry, CellsLeaveTwoPixelGaps) {
+    EXPECT_EQ(CalendarCellRect(0, kSize), QRect(0, 0, 100, 99));
+    EXPECT_EQ(CalendarCellRect(1, kSize), QRect(102, 0, 100, 99));
+    EXPECT_EQ(CalendarCellRect(6, kSize), QRect(612, 0, 100, 99));
+    EXPECT_EQ(CalendarCellRect(7, kSize), QRect(0, 101, 100, 99));
+    EXPECT_EQ(CalendarCellRect(30, kSize), QRect(204, 404, 100, 99));
+    EXPECT_TRUE(CalendarCellRect(0, QSize(5, 5)).isEmpty());
+}
+
+TEST(CalendarGeometry, SessionsShareTheRoomBelowTheDate) {
+    const QRect cell(0, 0, 100, 99);  // exclusive bottom 100: room (98 - 2) - 20 = 76
+    const std::vector<QRect> one = SessionBandRects(cell, 1);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0], QRect(QPoint(3, 22), QPoint(96, 97)));
+    const std::vector<QRect> two = SessionBandRects(cell, 2);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0], QRect(QPoint(3, 22), QPoint(96, 59)));
+    EXPECT_EQ(two[1], QRect(QPoint(3, 60), QPoint(96, 97)));
+}
+
+TEST_F(CalendarTest, BuildMonthMakesOneCellPerDayAndSelectsTheFirst) {
+    EXPECT_EQ(m_calendar.MonthKey(), -1);
+    EXPECT_EQ(m_calendar.SelectedDay(), nullptr);
+    for (const auto& [month, days] : {std::pair{200802, 29}, {200702, 28}, {200804, 30}}) {
+        m_calendar.ClearMonth();
+        m_calendar.BuildMonth(month);
+        ASSERT_EQ(int(m_calendar.Days().size()), days) << month;
+        EXPECT_EQ(Day(1).dayKey, month * 100 + 1);
+        EXPECT_EQ(Day(days).dayKey, month * 100 + days);
+        EXPECT_EQ(m_calendar.SelectedDay(), &Day(1));
+        EXPECT_EQ(Day(days).rect, CalendarCellRect(days - 1, kSize));
+    }
+    m_calendar.ClearMonth();
+    EXPECT_TRUE(m_calendar.Days().empty());
+    EXPECT_EQ(m_calendar.SelectedDay(), nullptr);
+    EXPECT_EQ(m_calendar.MonthKey(), 200804);
+}
+
+TEST_F(CalendarTest, SelectedDayHasABlueFrame) {
+    m_calendar.BuildMonth(200703);
+    QImage shot = Shot();
+    EXPECT_EQ(shot.pixel(0, 0), CCalendarCtrl::kSelectedFrame.rgb());
+    EXPECT_EQ(shot.pixel(99, 98), CCalendarCtrl::kSelectedFrame.rgb());
+    EXPECT_EQ(shot.pixel(102, 0), CCalendarCtrl::kFrame.rgb());
+    EXPECT_EQ(shot.pixel(95, 95), CCalendarCtrl::kEmptyFill.rgb());
+    const QRgb face = m_calendar.palette().color(QPalette::Button).rgb();
+    EXPECT_EQ(shot.pixel(100, 50), face);  // the gap
+    EXPECT_EQ(shot.pixel(101, 50), face);
+
+    QTest::mouseClick(&m_calendar, Qt::LeftButton, {}, Inside(2));
+    shot = Shot();
+    EXPECT_EQ(shot.pixel(0, 0), CCalendarCtrl::kFrame.rgb());
+    EXPECT_EQ(shot.pixel(102, 0), CCalendarCtrl::kSelectedFrame.rgb());
+}
+
+TEST_F(CalendarTest, ClickSelectsTheDayUnderThePointerOnly) {
+    m_calendar.BuildMonth(200802);  // 29 days: the fifth row holds one cell
+    QSignalSpy clicked(&m_calendar, &CCalendarCtrl::dayClicked);
+
+    QTest::mouseClick(&m_calendar, Qt::LeftButton, {}, QPoint(50, 150));
+    EXPECT_EQ(m_calendar.SelectedDay(), &Day(8));
+    EXPECT_TRUE(Day(8).selected);
+    EXPECT_FALSE(Day(1).selected);
+    EXPECT_EQ(clicked.count(), 1);
+
+    for (const QPoint gap : {QPoint(100, 150), QPoint(101, 150), QPoint(50, 99), QPoint(50, 100),
+                             QPoint(300, 450)}) {
+        QTest::mouseClick(&m_calendar, Qt::LeftButton, {}, gap);
+        EXPECT_EQ(m_calendar.DayAt(gap), nullptr) << gap.x() << "," << gap.y();
+        EXPECT_EQ(m_calendar.SelectedDay(), &Day(8));
+    }
+    EXPECT_EQ(clicked.count(), 1);
+
+    QTest::mouseClick(&m_calendar, Qt::RightButton, {}, Inside(3));
+    EXPECT_EQ(m_calendar.SelectedDay(), &Day(8));
+}
+
+TEST_F(CalendarTest, DoubleClickOnADayAsksToOpenIt) {
+    m_calendar.BuildMonth(200703);
+    QSignalSpy opened(&m_calendar, &CCalendarCtrl::dayDoubleClicked);
+    QTest::mouseDClick(&m_calendar, Qt::LeftButton, {}, Inside(15));
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(m_calendar.SelectedDay()->dayKey, 20070315);
+    QTest::mouseDClick(&m_calendar, Qt::LeftButton, {}, QPoint(101, 10));
+    EXPECT_EQ(opened.count(), 1);
+}
+
+TEST_F(CalendarTest, SessionShowsOnEveryDayItCovers) {
+    m_calendar.BuildMonth(200703);
+    m_calendar.PutSession(Session(5, 20070310, 20070312, 815, QStringLiteral("LAC DU CHÂTEAU")));
+    for (int day = 1; day <= 31; ++day) {
+        const bool covered = day >= 10 && day <= 12;
+        EXPECT_EQ(Day(day).sessions.size(), covered ? 1u : 0u) << day;
+    }
+    EXPECT_EQ(Day(10).sessions[0].comment, QStringLiteral("commentaire"));
+    EXPECT_EQ(DayBandTexts(Day(10)), QStringList{QStringLiteral("08:15 - LAC DU CHÂTEAU")});
+    EXPECT_EQ(DayBandTexts(Day(11)), QStringList{QStringLiteral("...")});
+    EXPECT_EQ(DayBandTexts(Day(12)), QStringList{QStringLiteral("...")});
+    EXPECT_EQ(DayCaption(Day(10).dayKey), QStringLiteral("10/03/2007"));
+
+    const QImage shot = Shot();
+    for (int day = 9; day <= 13; ++day) {
+        const QPoint inner = Day(day).rect.bottomRight() - QPoint(2, 2);
+        const bool covered = day >= 10 && day <= 12;
+        EXPECT_EQ(shot.pixel(inner),
+                  (covered ? CCalendarCtrl::kSessionFill : CCalendarCtrl::kEmptyFill).rgb())
+            << day;
+    }
+}
+
+TEST_F(CalendarTest, SessionCrossingTheMonthShowsOnItsDaysInside) {
+    m_calendar.BuildMonth(200703);
+    m_calendar.PutSession(Session(1, 20070227, 20070302, 730, QString(10, QLatin1Char(' '))));
+    m_calendar.PutSession(Session(2, 20070331, 20070401, 730, QString(10, QLatin1Char(' '))));
+    EXPECT_EQ(DayBandTexts(Day(1)), QStringList{QStringLiteral("...")});
+    EXPECT_EQ(DayBandTexts(Day(2)), QStringList{QStringLiteral("...")});
+    EXPECT_TRUE(Day(3).sessions.empty());
+    // No place: the ten blanks of the empty label follow the hyphen.
+    EXPECT_EQ(DayBandTexts(Day(31)), QStringList{QStringLiteral("07:30 -           ")});
+}
+
+TEST_F(CalendarTest, PuttingAShownSessionAgainMovesIt) {
+    m_calendar.BuildMonth(200703);
+    m_calendar.PutSession(Session(5, 20070310, 20070312, 815, QStringLiteral("ÉTANG")));
+    m_calendar.PutSession(Session(6, 20070311, 20070311, 1400, QStringLiteral("RIVIÈRE")));
+    m_calendar.PutSession(Session(5, 20070312, 20070314, 900, QStringLiteral("ÉTANG")));
+    EXPECT_TRUE(Day(10).sessions.empty());
+    EXPECT_EQ(DayBandTexts(Day(11)), QStringList{QStringLiteral("14:00 - RIVIÈRE")});
+    EXPECT_EQ(DayBandTexts(Day(12)), QStringList{QStringLiteral("09:00 - ÉTANG")});
+    EXPECT_EQ(DayBandTexts(Day(14)), QStringList{QStringLiteral("...")});
+
+    m_calendar.DropSession(5);
+    for (int day = 12; day <= 14; ++day) EXPECT_TRUE(Day(day).sessions.empty()) << day;
+    EXPECT_EQ(Day(11).sessions.size(), 1u);
+}
+
+TEST_F(CalendarTest, TwoSessionsOnOneDayKeepTheirOrder) {
+    m_calendar.BuildMonth(200703);
+    m_calendar.PutSession(Session(8, 20070320, 20070320, 1800, QStringLiteral("SOIR")));
+    m_calendar.PutSession(Session(7, 20070320, 20070320, 600, QStringLiteral("MATIN")));
+    EXPECT_EQ(DayBandTexts(Day(20)),
+              (QStringList{QStringLiteral("18:00 - SOIR"), QStringLiteral("06:00 - MATIN")}));
+    const std::vector<QRect> bands = SessionBandRects(Day(20).rect, 2);
+    ASSERT_EQ(bands.size(), 2u);
+    EXPECT_EQ(bands[0].height(), bands[1].height());
+    EXPECT_EQ(bands[1].top(), bands[0].bottom() + 1);
+}
+
+TEST_F(CalendarTest, ReachableByItsFrenchName) {
+    EXPECT_EQ(m_calendar.accessibleName(), QStringLiteral("Calendrier"));
+}
