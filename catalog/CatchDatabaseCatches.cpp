@@ -17,26 +17,71 @@
 
 namespace {
 
-bool Contains(const std::vector<int>& ids, int id) {
-    return std::find(ids.begin(), ids.end(), id) != ids.end();
+// One reference condition of the filter: the PRISES column must hold the value.
+struct ReferenceCheck {
+    int value;
+    QString column;
+};
+
+// The reference conditions set in the filter (bait and fish apart), in the filter's order.
+std::vector<ReferenceCheck> ActiveReferenceChecks(const CatchFilter& filter) {
+    const ReferenceCheck all[] = {
+        {filter.groundbait, QStringLiteral("ID_AMORCE")},
+        {filter.rig, QStringLiteral("ID_MONTAGE")},
+        {filter.technique, QStringLiteral("ID_TECHNIQUE")},
+        {filter.place, QStringLiteral("ID_LIEU")},
+        {filter.weather, QStringLiteral("ID_TEMPS")},
+        {filter.wind, QStringLiteral("ID_VENT")},
+        {filter.windDirection, QStringLiteral("ID_DIRECTION_VENT")},
+        {filter.waterColour, QStringLiteral("ID_COULEUR_EAU")},
+        {filter.moon, QStringLiteral("ID_LUNE")},
+        {filter.tide, QStringLiteral("ID_MAREE")},
+    };
+    std::vector<ReferenceCheck> active;
+    for (const ReferenceCheck& check : all) {
+        if (check.value != -1) active.push_back(check);
+    }
+    return active;
 }
 
-bool Passes(int filterValue, int columnValue) {
-    return filterValue == -1 || filterValue == columnValue;
+// The reference checks against the row's columns from firstColumn on, in select order.
+bool PassesChecks(CDbRecordset& rows, int firstColumn, const std::vector<ReferenceCheck>& checks) {
+    int column = firstColumn;
+    for (const ReferenceCheck& check : checks) {
+        if (rows.GetInt(column++) != check.value) return false;
+    }
+    return true;
 }
+
+// A fish or bait set as the list reads it, without a copy per row: the one identifier of the
+// PRISES column, or the link rows of a catch with several.
+struct SetView {
+    int single = -1;
+    const std::vector<int>* several = nullptr;
+
+    bool Contains(int id) const {
+        if (several == nullptr) return single == id;
+        return std::find(several->begin(), several->end(), id) != several->end();
+    }
+    QString Labels(CLabelCache& labels, int kind) const {
+        return several ? labels.Labels(*several, kind) : labels.Label(single, kind);
+    }
+};
 
 // Link sets of the catches with several fish or baits, read on first need for the whole list.
 class LinkSets {
 public:
     LinkSets(const CDbConnection& db, int kind) : m_db(db), m_kind(kind) {}
 
-    std::vector<int> SetOf(int catchId, int columnValue) {
-        if (columnValue != SEVERAL_IDS) return {columnValue};
+    SetView SetOf(int catchId, int columnValue) {
+        if (columnValue != SEVERAL_IDS) return {columnValue, nullptr};
         if (!m_loaded) {
             m_links = QuerySeveralLinks(m_db, m_kind);
             m_loaded = true;
         }
-        return m_links.value(catchId);
+        // The table is not changed after loading, so the pointer stays valid.
+        const auto found = m_links.constFind(catchId);
+        return {-1, found == m_links.constEnd() ? &m_none : &found.value()};
     }
 
 private:
@@ -44,6 +89,7 @@ private:
     int m_kind;
     bool m_loaded = false;
     QHash<int, std::vector<int>> m_links;
+    const std::vector<int> m_none;
 };
 
 // The PRISES value of a fish or bait set: the one identifier, SEVERAL_IDS for more, -1 for none.
@@ -141,37 +187,32 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
         LinkSets fishLinks(*this, CatalogKind::Fish);
         LinkSets baitLinks(*this, CatalogKind::Baits);
         const CatchFilter& filter = m_filter;
+        const std::vector<ReferenceCheck> checks = ActiveReferenceChecks(filter);
 
+        // Only the columns the list shows or the filter tests are read: with 100,000 catches
+        // every column costs a driver call per row. The moment comes last, so that it is read
+        // and parsed only for the rows that pass.
+        QString select = QStringLiteral("SELECT p.ID, p.ID_POISSON");
+        if (filter.bait != -1) select += QStringLiteral(", p.ID_ESCHE");
+        for (const ReferenceCheck& check : checks) select += QStringLiteral(", p.") + check.column;
         CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral(
-            "SELECT p.ID, p.DATE_PRISE, p.ID_POISSON, p.ID_ESCHE, p.ID_AMORCE, p.ID_MONTAGE, "
-            "p.ID_TECHNIQUE, p.ID_LIEU, p.ID_TEMPS, p.ID_VENT, p.ID_DIRECTION_VENT, "
-            "p.ID_COULEUR_EAU, p.ID_LUNE, p.ID_MAREE FROM PRISES p ORDER BY p.ID"));
+        rows.SetSql(select + QStringLiteral(", p.DATE_PRISE FROM PRISES p ORDER BY p.ID"));
         if (rows.Open()) {
             while (rows.Fetch()) {
                 const int catchId = rows.GetInt(1);
-                CDateStamp moment;
-                moment.Parse(rows.GetText(2), 0);
-                const std::vector<int> fish = fishLinks.SetOf(catchId, rows.GetInt(3));
-                if (filter.fish != -1 && !Contains(fish, filter.fish)) continue;
+                const SetView fish = fishLinks.SetOf(catchId, rows.GetInt(2));
+                if (filter.fish != -1 && !fish.Contains(filter.fish)) continue;
+                int column = 3;
                 if (filter.bait != -1 &&
-                    !Contains(baitLinks.SetOf(catchId, rows.GetInt(4)), filter.bait)) {
+                    !baitLinks.SetOf(catchId, rows.GetInt(column++)).Contains(filter.bait)) {
                     continue;
                 }
-                if (!Passes(filter.groundbait, rows.GetInt(5)) ||
-                    !Passes(filter.rig, rows.GetInt(6)) ||
-                    !Passes(filter.technique, rows.GetInt(7)) ||
-                    !Passes(filter.place, rows.GetInt(8)) ||
-                    !Passes(filter.weather, rows.GetInt(9)) ||
-                    !Passes(filter.wind, rows.GetInt(10)) ||
-                    !Passes(filter.windDirection, rows.GetInt(11)) ||
-                    !Passes(filter.waterColour, rows.GetInt(12)) ||
-                    !Passes(filter.moon, rows.GetInt(13)) ||
-                    !Passes(filter.tide, rows.GetInt(14))) {
-                    continue;
-                }
+                if (!PassesChecks(rows, column, checks)) continue;
+                column += static_cast<int>(checks.size());
+                CDateStamp moment;
+                moment.Parse(rows.GetText(column), 0);
                 list.Append(moment.FormatDate(2) + QStringLiteral(" - ") +
-                                labels.Labels(fish, CatalogKind::Fish),
+                                fish.Labels(labels, CatalogKind::Fish),
                             catchId);
             }
         }

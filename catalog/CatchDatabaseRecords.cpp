@@ -57,10 +57,13 @@ struct RecordCatch {
 
 RecordCatch ReadRecordCatch(const CDbConnection& db, int speciesId, const char* column) {
     CDbRecordset record(db);
+    // MAX ignores NULL and gives NULL when every value is NULL, which then matches no row.
+    // With an index on (ID_POISSON, column) both the maximum and the first catch holding it
+    // are single seeks, however many catches share the value.
     record.SetSql(QString::asprintf(
-        "SELECT DATE_PRISE, ID_LIEU, %s, NOMBRE FROM PRISES WHERE ID_POISSON=%d AND %s IS NOT "
-        "NULL ORDER BY %s DESC, ID LIMIT 1",
-        column, speciesId, column, column));
+        "SELECT DATE_PRISE, ID_LIEU, %s, NOMBRE FROM PRISES WHERE ID_POISSON=%d AND %s = "
+        "(SELECT MAX(%s) FROM PRISES WHERE ID_POISSON=%d) ORDER BY ID LIMIT 1",
+        column, speciesId, column, column, speciesId));
     RecordCatch result;
     if (record.Open() && record.Fetch()) {
         result.found = true;

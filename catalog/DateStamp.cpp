@@ -1,27 +1,79 @@
 #include "catalog/DateStamp.h"
 
+#include <algorithm>
 #include <array>
-
-#include "db/DbRecordset.h"
+#include <climits>
 
 namespace {
+
+// Decimal reading of a field: leading blanks, an optional sign, the digits that follow; no
+// digit gives 0. Works on a view so that the catch list parses 100,000 moments without
+// allocating.
+int ReadField(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace()) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > INT_MAX) break;
+    }
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
 
 // Consumes a text field by field: each field is the decimal reading of its first characters,
 // after which a fixed count of characters (the field and its separator) is dropped.
 class FieldReader {
 public:
-    explicit FieldReader(const QString& text) : m_rest(text) {}
+    explicit FieldReader(QStringView text) : m_rest(text) {}
 
-    int Take(int width, int drop) {
-        const int value = ReadDecimalInt(m_rest.left(width));
-        m_rest = m_rest.mid(drop);
+    int Take(qsizetype width, qsizetype drop) {
+        const int value = ReadField(m_rest.first(std::min(width, m_rest.size())));
+        m_rest = m_rest.size() > drop ? m_rest.mid(drop) : QStringView();
         return value;
     }
-    int Rest() const { return ReadDecimalInt(m_rest); }
+    int Rest() const { return ReadField(m_rest); }
 
 private:
-    QString m_rest;
+    QStringView m_rest;
 };
+
+// "%0<width>d" without a printf per field: the catch list formats 100,000 dates per fill.
+void AppendPadded(QString& text, int value, int width) {
+    if (value < 0) {
+        text += QString::asprintf("%0*d", width, value);
+        return;
+    }
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int i = count; i < width; ++i) text += QLatin1Char('0');
+    while (count > 0) text += QLatin1Char(digits[--count]);
+}
+
+// "dd/mm/yyyy".
+void AppendDayFirstDate(QString& text, const CDateStamp& d) {
+    AppendPadded(text, d.day, 2);
+    text += QLatin1Char('/');
+    AppendPadded(text, d.month, 2);
+    text += QLatin1Char('/');
+    AppendPadded(text, d.year, 4);
+}
+
+// "hh:mm:ss", or "hh:mm" without the seconds.
+void AppendTime(QString& text, const CDateStamp& d, bool withSeconds) {
+    AppendPadded(text, d.hour, 2);
+    text += QLatin1Char(':');
+    AppendPadded(text, d.minute, 2);
+    if (!withSeconds) return;
+    text += QLatin1Char(':');
+    AppendPadded(text, d.second, 2);
+}
 
 const std::array<const char*, 12> kMonthNames = {"JANVIER",   "FEVRIER", "MARS",     "AVRIL",
                                                  "MAI",       "JUIN",    "JUILLET",  "AOUT",
@@ -73,38 +125,62 @@ void CDateStamp::Parse(const QString& text, int layout) {
 }
 
 QString CDateStamp::FormatDate(int layout) const {
+    QString text;
     switch (layout) {
         case 0:
-            return QString::asprintf("%04d%02d%02d", year, month, day);
+            AppendPadded(text, year, 4);
+            AppendPadded(text, month, 2);
+            AppendPadded(text, day, 2);
+            break;
         case 1:
-            return QString::asprintf("%04d%02d", year, month);
+            AppendPadded(text, year, 4);
+            AppendPadded(text, month, 2);
+            break;
         case 2:
-            return QString::asprintf("%02d/%02d/%04d", day, month, year);
+            AppendDayFirstDate(text, *this);
+            break;
         case 3:
-            return QString::asprintf("%02d ", day) + MonthName() + QString::asprintf(" %04d", year);
+            AppendPadded(text, day, 2);
+            text += QLatin1Char(' ') + MonthName() + QLatin1Char(' ');
+            AppendPadded(text, year, 4);
+            break;
         case 4:
-            return MonthName() + QString::asprintf(" %04d", year);
+            text = MonthName() + QLatin1Char(' ');
+            AppendPadded(text, year, 4);
+            break;
         default:
-            return QString();
+            break;
     }
+    return text;
 }
 
 QString CDateStamp::FormatDateTime(int layout) const {
+    QString text;
     switch (layout) {
         case 0:
-            return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour,
-                                     minute, second);
+            AppendPadded(text, year, 4);
+            text += QLatin1Char('-');
+            AppendPadded(text, month, 2);
+            text += QLatin1Char('-');
+            AppendPadded(text, day, 2);
+            text += QLatin1Char(' ');
+            AppendTime(text, *this, true);
+            break;
         case 1:
-            return QString::asprintf("%02d/%02d/%04d %02d:%02d:%02d", day, month, year, hour,
-                                     minute, second);
         case 2:
-            return QString::asprintf("%02d/%02d/%04d", day, month, year) + QStringLiteral(" à ") +
-                   QString::asprintf("%02d:%02d:%02d", hour, minute, second);
+            AppendDayFirstDate(text, *this);
+            text += layout == 1 ? QStringLiteral(" ") : QStringLiteral(" à ");
+            AppendTime(text, *this, true);
+            break;
         case 3:
-            return QString::asprintf("%02d/%02d/%04d %02d:%02d", day, month, year, hour, minute);
+            AppendDayFirstDate(text, *this);
+            text += QLatin1Char(' ');
+            AppendTime(text, *this, false);
+            break;
         default:
-            return QString();
+            break;
     }
+    return text;
 }
 
 QString CDateStamp::MonthName() const {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include <QStringDecoder>
+
 namespace {
 
 // The SQLite driver reports both cases as a general error (HY000) with SQLite's own code 1.
@@ -36,6 +38,26 @@ int WithoutBrokenTail(const char* bytes, int length) {
         return length;  // not UTF-8 at all: leave it to the decoder
     if (expected == 1) return length;  // ASCII last: nothing pending
     return back + 1 < expected ? start - 1 : length;
+}
+
+// Under a UTF-8 locale the driver's messages reach the ANSI call encoded twice: the UTF-8
+// bytes of the message were taken as Latin-1 and encoded again ("é" arrives as "Ã©"). Text
+// made only of Latin-1 characters whose bytes form valid UTF-8 is such a message; a real
+// message never reads like that.
+QString DecodeDriverText(const char* bytes, int length) {
+    const QString text = QString::fromUtf8(bytes, WithoutBrokenTail(bytes, length));
+    bool latin1Only = true;
+    bool beyondAscii = false;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) latin1Only = false;
+        if (c.unicode() >= 0x80) beyondAscii = true;
+    }
+    if (!latin1Only || !beyondAscii) return text;
+    const QByteArray original = text.toLatin1();
+    const int kept = WithoutBrokenTail(original.constData(), static_cast<int>(original.size()));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString repaired = decoder.decode(QByteArrayView(original.constData(), kept));
+    return decoder.hasError() ? text : repaired;
 }
 
 }  // namespace
@@ -75,7 +97,7 @@ CSQLException* ReadDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle,
     const char* text = reinterpret_cast<const char*>(buffer.data());
     int length = qBound(0, static_cast<int>(textLength), static_cast<int>(buffer.size()) - 1);
     length = static_cast<int>(qstrnlen(text, static_cast<size_t>(length)));
-    const QString message = QString::fromUtf8(text, WithoutBrokenTail(text, length));
+    const QString message = DecodeDriverText(text, length);
     const QString sqlState = QString::fromLatin1(reinterpret_cast<const char*>(state)).left(5);
     return new CSQLException(MapNativeError(native, sqlState, message), message, sqlState,
                              statementText);

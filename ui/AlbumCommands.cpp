@@ -161,9 +161,9 @@ void CAlbumCommands::AddPhotos() {
     const QStringList filters = {images, QStringLiteral("JPEG (*.jpg)"),
                                  QStringLiteral("GIF (*.gif)"), QStringLiteral("BMP (*.bmp)")};
     QString chosenFilter = images;
-    const QStringList files = QFileDialog::getOpenFileNames(
-        m_parent, QStringLiteral("Ajouter des photos"), m_lastFolder,
-        filters.join(QStringLiteral(";;")), &chosenFilter);
+    const QStringList files =
+        QFileDialog::getOpenFileNames(m_parent, QStringLiteral("Ajouter des photos"), m_lastFolder,
+                                      filters.join(QStringLiteral(";;")), &chosenFilter);
     if (files.isEmpty()) return;
     m_lastFolder = QFileInfo(files.front()).absolutePath();
     AddPhotoFiles(files);
@@ -186,9 +186,9 @@ int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
         ShowProgress(progress.get(), i, fileCount);
         if (progress != nullptr && progress->wasCanceled()) break;
         if (m_grid.CurrentAlbum()->photos.size() >= kMaxPhotosPerAlbum) {
-            cursor.ShowMessage(QString::fromUtf8(
-                                   "Le nombre maximum (100) de photos pour un album est atteind !"),
-                               MessageIcon::Exclamation);
+            cursor.ShowMessage(
+                QString::fromUtf8("Le nombre maximum (100) de photos pour un album est atteind !"),
+                MessageIcon::Exclamation);
             break;
         }
         const QString name = importer.CopyIn(files.at(i));

@@ -16,7 +16,6 @@ namespace {
 // ALBUMS.LIBELLE holds at most 50 characters.
 constexpr int kMaxNameLength = 50;
 
-
 }  // namespace
 
 CAlbumTitleDialog::CAlbumTitleDialog(const QString& name, QWidget* parent)

@@ -38,10 +38,10 @@ CChooseSessionDialog::CChooseSessionDialog(CCatchDatabase& db, const CCalendarDa
     // The rows are sorted by their text, so the earliest start of the day comes first.
     CComboTarget target(*m_sessions);
     for (const CCalendarSession& session : day.sessions) {
-        const QString text = QStringLiteral("%1 - %2 : %3")
-                                 .arg(HoursMinutes(session.startTime),
-                                      HoursMinutes(session.endTime),
-                                      db.GetLabel(session.placeId, kPlaceKind));
+        const QString text =
+            QStringLiteral("%1 - %2 : %3")
+                .arg(HoursMinutes(session.startTime), HoursMinutes(session.endTime),
+                     db.GetLabel(session.placeId, kPlaceKind));
         target.Append(text, session.id);
     }
     target.SelectRow(target.Count() > 0 ? 0 : -1);

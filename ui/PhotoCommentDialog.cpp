@@ -9,8 +9,7 @@
 #include "catalog/Album.h"
 #include "catalog/CatchDatabase.h"
 
-CPhotoCommentDialog::CPhotoCommentDialog(CCatchDatabase& db, CAlbumPhoto& photo,
-                                         QWidget* parent)
+CPhotoCommentDialog::CPhotoCommentDialog(CCatchDatabase& db, CAlbumPhoto& photo, QWidget* parent)
     : QDialog(parent), m_db(db), m_photo(photo) {
     setWindowTitle(QStringLiteral("Modifier le commentaire d'une photo"));
 

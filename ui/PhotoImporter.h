@@ -9,8 +9,7 @@ class CPhotoImporter {
 public:
     // targetFolder ends with "/". nameMaker gives the base of each new name
     // (MakeUniqueName unless told otherwise).
-    explicit CPhotoImporter(const QString& targetFolder,
-                            std::function<QString()> nameMaker = {});
+    explicit CPhotoImporter(const QString& targetFolder, std::function<QString()> nameMaker = {});
 
     // Copies the file and returns its new name (no folder), ending with the last four
     // characters of the source path (".JPG" stays ".JPG"). "" when the copy fails for a

@@ -37,8 +37,8 @@ QTime TimeOfTimeKey(int timeKey) { return QTime(timeKey / 100, timeKey % 100); }
 
 // Label, then control; the control is named after its label for screen readers and tests.
 template <typename Control>
-Control* AddLabelled(QGridLayout& grid, int row, int column, const QString& text,
-                     Control* control, const char* objectName, int columnSpan = 1) {
+Control* AddLabelled(QGridLayout& grid, int row, int column, const QString& text, Control* control,
+                     const char* objectName, int columnSpan = 1) {
     auto* label = new QLabel(text);
     label->setBuddy(control);
     control->setAccessibleName(text);
@@ -90,12 +90,12 @@ void CSessionDialog::BuildControls() {
     auto* grid = new QGridLayout;
     m_startDate = AddLabelled(*grid, 0, 0, QString::fromUtf8("Date de début :"), NewDatePicker(),
                               "startDate");
-    m_startTime = AddLabelled(*grid, 0, 2, QString::fromUtf8("Heure de début :"),
-                              NewTimePicker(), "startTime");
-    m_endDate = AddLabelled(*grid, 1, 0, QString::fromUtf8("Date de fin :"), NewDatePicker(),
-                            "endDate");
-    m_endTime = AddLabelled(*grid, 1, 2, QString::fromUtf8("Heure de fin :"), NewTimePicker(),
-                            "endTime");
+    m_startTime = AddLabelled(*grid, 0, 2, QString::fromUtf8("Heure de début :"), NewTimePicker(),
+                              "startTime");
+    m_endDate =
+        AddLabelled(*grid, 1, 0, QString::fromUtf8("Date de fin :"), NewDatePicker(), "endDate");
+    m_endTime =
+        AddLabelled(*grid, 1, 2, QString::fromUtf8("Heure de fin :"), NewTimePicker(), "endTime");
 
     m_place = AddLabelled(*grid, 2, 0, QString::fromUtf8("Lieu :"), new QComboBox, "place", 2);
     m_newPlace = new QPushButton(QStringLiteral("..."));
@@ -105,11 +105,11 @@ void CSessionDialog::BuildControls() {
     m_newPlace->setAutoDefault(false);
     grid->addWidget(m_newPlace, 2, 3, Qt::AlignLeft);
 
-    m_comment = AddLabelled(*grid, 3, 0, QString::fromUtf8("Commentaire : "), new CLimitedPlainTextEdit(kMaxCommentLength),
-                            "comment", 3);
+    m_comment = AddLabelled(*grid, 3, 0, QString::fromUtf8("Commentaire : "),
+                            new CLimitedPlainTextEdit(kMaxCommentLength), "comment", 3);
 
-    m_catches = AddLabelled(*grid, 4, 0, QString::fromUtf8("Prise(s) : "), new QListWidget,
-                            "catches", 2);
+    m_catches =
+        AddLabelled(*grid, 4, 0, QString::fromUtf8("Prise(s) : "), new QListWidget, "catches", 2);
     m_catches->setSelectionMode(QAbstractItemView::SingleSelection);
     m_viewCatch = new QPushButton(QString::fromUtf8("Visualiser ..."));
     m_viewCatch->setObjectName(QStringLiteral("viewCatch"));
@@ -122,7 +122,8 @@ void CSessionDialog::BuildControls() {
     grid->setRowStretch(4, 1);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QString::fromUtf8("Valider"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(QString::fromUtf8("Valider"), QDialogButtonBox::AcceptRole);
     QPushButton* cancel =
         buttons->addButton(QString::fromUtf8("Annuler"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("ok"));

@@ -53,7 +53,7 @@ void CStyledEdit::ApplyFont() {
 
 void CStyledEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        event->accept();  // no word selection
+        QTextEdit::mouseDoubleClickEvent(event);
         return;
     }
     QTextEdit::mouseDoubleClickEvent(event);

@@ -1,7 +1,8 @@
 // Albums and photos on a real catch log, and the in-memory album's photo list.
+#include <ostream>
+
 #include <QString>
 #include <memory>
-#include <ostream>
 
 #include "catalog/Album.h"
 #include "catalog/DisplayPanels.h"

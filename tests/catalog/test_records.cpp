@@ -1,7 +1,8 @@
 // The species list and the records text of "Vos records", on a real catch log.
+#include <ostream>
+
 #include <QString>
 #include <QStringList>
-#include <ostream>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/DisplayPanels.h"

@@ -1,8 +1,9 @@
 // Sessions on a real catch log: storing them, the month list, a month on the calendar and
 // the catches taken during a session.
+#include <ostream>
+
 #include <QString>
 #include <QStringList>
-#include <ostream>
 #include <vector>
 
 #include "catalog/CalendarSession.h"

@@ -77,8 +77,8 @@ protected:
         ASSERT_TRUE(m_sources.isValid());
         m_grid.resize(500, 400);
         m_grid.SetPhotoFolder(PhotoFolder());
-        m_commands = std::make_unique<CAlbumCommands>(Db(), m_list, m_grid, nullptr,
-                                                      [this] { ++m_shown; });
+        m_commands =
+            std::make_unique<CAlbumCommands>(Db(), m_list, m_grid, nullptr, [this] { ++m_shown; });
     }
 
     QString PhotoFolder() const { return DataDir() + QStringLiteral("images/photos/"); }

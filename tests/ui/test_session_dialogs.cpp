@@ -22,7 +22,8 @@
 
 namespace {
 
-const QString kSelectionRequired = QString::fromUtf8("La sélection dans cette liste est obligatoire !");
+const QString kSelectionRequired =
+    QString::fromUtf8("La sélection dans cette liste est obligatoire !");
 
 // Answers the modal dialogs opened while it lives: the first one gets `answer`, any dialog
 // still open afterwards (or opened later) is rejected and noted, so that a test never hangs.
@@ -33,8 +34,8 @@ public:
         m_timer.start(10);
     }
 
-    QStringList opened;      // titles of the dialogs seen, in order
-    int keptOpen = 0;        // dialogs that were still open after their answer
+    QStringList opened;  // titles of the dialogs seen, in order
+    int keptOpen = 0;    // dialogs that were still open after their answer
 
 private:
     void Tick() {

@@ -61,14 +61,16 @@ TEST(CalendarGeometry, CellsLeaveTwoPixelGaps) {
 }
 
 TEST(CalendarGeometry, SessionsShareTheRoomBelowTheDate) {
-    const QRect cell(0, 0, 100, 99);  // exclusive bottom 100: room (98 - 2) - 20 = 76
+    // Rows 0 to 98, so B = 99: room (99 - 2) - (0 + 2) - 20 = 75, 37.5 per band of two.
+    const QRect cell(0, 0, 100, 99);
     const std::vector<QRect> one = SessionBandRects(cell, 1);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0], QRect(QPoint(3, 22), QPoint(96, 97)));
+    EXPECT_EQ(one[0], QRect(QPoint(3, 22), QPoint(96, 96)));
     const std::vector<QRect> two = SessionBandRects(cell, 2);
     ASSERT_EQ(two.size(), 2u);
-    EXPECT_EQ(two[0], QRect(QPoint(3, 22), QPoint(96, 59)));
-    EXPECT_EQ(two[1], QRect(QPoint(3, 60), QPoint(96, 97)));
+    EXPECT_EQ(two[0], QRect(QPoint(3, 22), QPoint(96, 58)));  // 22 + 37.5 truncates to 59
+    EXPECT_EQ(two[1], QRect(QPoint(3, 59), QPoint(96, 95)));  // from trunc(59.5) to 59 + 37.5
+    EXPECT_TRUE(SessionBandRects(cell, 0).empty());
 }
 
 TEST_F(CalendarTest, BuildMonthMakesOneCellPerDayAndSelectsTheFirst) {

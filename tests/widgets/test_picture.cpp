@@ -352,6 +352,7 @@ TEST_F(PictureFiles, BoxDrawsThePictureWhereTheFitSays) {
 TEST_F(PictureFiles, BoxDecodesForItsSizeAndAgainWhenItGrows) {
     CPictureStatic box;
     box.resize(200, 150);
+    box.show();  // a hidden widget gets its resize events only when shown
     box.SetPicture(Write("big.jpg", Encode(Solid(4000, 3000, Qt::darkCyan), "JPEG")));
     ASSERT_TRUE(box.HasPicture());
     EXPECT_EQ(box.Picture().NaturalSize(), QSize(4000, 3000));

@@ -90,6 +90,8 @@ TEST(StyledEdit, SheetTextKeepsLinesAndLinesUpTabs) {
     edit.SetFontHeight(20);
     edit.SetBold(true);
     edit.SetText(QStringLiteral("Vent : \tNord\r\n\r\nPoids : \t2.500 Kgs\r\n\r\n"));
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
     EXPECT_EQ(edit.Text(), QStringLiteral("Vent : \tNord\n\nPoids : \t2.500 Kgs\n\n"));
     EXPECT_FALSE(edit.Text().contains(QLatin1Char('\r')));
     ASSERT_EQ(edit.document()->blockCount(), 5);
