@@ -39,19 +39,19 @@ const StarterList kStarterLists[] = {
     {"POISSONS",
      {"BROCHET", "SANDRE", "PERCHE", "BLACK-BASS", "CARPE", "TRUITE", "GARDON", "BREME", "BAR",
       "DORADE ROYALE", "MAQUEREAU"}},
-    {"TEMPS",
-     {"ENSOLEILLE", "PEU NUAGEUX", "NUAGEUX", "COUVERT", "PLUIE", "ORAGE", "BROUILLARD"}},
+    {"TEMPS", {"ENSOLEILLE", "PEU NUAGEUX", "NUAGEUX", "COUVERT", "PLUIE", "ORAGE", "BROUILLARD"}},
     {"VENTS", {"NUL", "FAIBLE", "MODERE", "FORT", "TEMPETE"}},
     {"LUNES",
      {"NOUVELLE LUNE", "PREMIER CROISSANT", "PREMIER QUARTIER", "GIBBEUSE CROISSANTE",
       "PLEINE LUNE", "GIBBEUSE DECROISSANTE", "DERNIER QUARTIER", "DERNIER CROISSANT"}},
     {"TECHNIQUES",
-     {"PECHE AU COUP", "PECHE AU LANCER", "PECHE A LA MOUCHE", "PECHE AU FEEDER",
-      "PECHE AU POSE", "PECHE A LA TRAINE", "SURFCASTING"}},
+     {"PECHE AU COUP", "PECHE AU LANCER", "PECHE A LA MOUCHE", "PECHE AU FEEDER", "PECHE AU POSE",
+      "PECHE A LA TRAINE", "SURFCASTING"}},
 };
 
 void ExecuteAll(CDbConnection& db, const QString& accessStatement) {
-    for (const QString& statement : ToSqliteStatements(accessStatement)) db.ExecuteDirect(statement);
+    for (const QString& statement : ToSqliteStatements(accessStatement))
+        db.ExecuteDirect(statement);
 }
 
 void InsertStarterRows(CDbConnection& db) {

@@ -7,8 +7,8 @@ class CCatchDatabase;
 // Opens the catch log of a data folder (ending with "/"), in this order: makes it the program
 // directory; registers the data source for <dataDir>brevane.db; connects; refuses a damaged
 // file before anything is written to it; creates the base tables when the file holds no table
-// yet (with the starter lists when asked); writes the missing option rows; runs the five schema steps.
-// Each failure shows its message (stop icon) and returns false with the database
+// yet (with the starter lists when asked); writes the missing option rows; runs the five schema
+// steps. Each failure shows its message (stop icon) and returns false with the database
 // disconnected. The images/ tree must already exist (PrepareDataFolder seeds it).
 bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir,
                   const QString& dsnName = QStringLiteral("BREVANE"), bool withStarterLists = true);

@@ -11,9 +11,9 @@
 namespace {
 
 const QStringList kWindDirections = {
-    QStringLiteral("NORD"),      QStringLiteral("NORD EST"),  QStringLiteral("EST"),
-    QStringLiteral("SUD EST"),   QStringLiteral("SUD"),       QStringLiteral("SUD OUEST"),
-    QStringLiteral("OUEST"),     QStringLiteral("NORD OUEST"),
+    QStringLiteral("NORD"),    QStringLiteral("NORD EST"),   QStringLiteral("EST"),
+    QStringLiteral("SUD EST"), QStringLiteral("SUD"),        QStringLiteral("SUD OUEST"),
+    QStringLiteral("OUEST"),   QStringLiteral("NORD OUEST"),
 };
 
 const QStringList kTides = {
@@ -46,8 +46,9 @@ bool StoreSeedRows(CCatchDatabase& db, int kind, const QStringList& names) {
 }  // namespace
 
 bool CCatchDatabase::UpgradeTo11() {
-    if (Failed(CreateTable(*this, "CREATE TABLE AMORCES (ID COUNTER, LIBELLE VARCHAR(50), "
-                                  "PHOTO VARCHAR(255), DESCRIPTION LONGTEXT)")))
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE AMORCES (ID COUNTER, LIBELLE VARCHAR(50), "
+                           "PHOTO VARCHAR(255), DESCRIPTION LONGTEXT)")))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_AMORCE LONG"))) return false;
     return EnsurePictureFolder(QStringLiteral("Amorces"));
@@ -61,8 +62,9 @@ bool CCatchDatabase::UpgradeTo12() {
 }
 
 bool CCatchDatabase::UpgradeTo13() {
-    return !Failed(CreateTable(*this, "CREATE TABLE CALENDRIER (ID COUNTER, DEBUT LONG, "
-                                      "FIN LONG, ID_LIEU LONG, COMMENTAIRE LONGTEXT)"));
+    return !Failed(CreateTable(*this,
+                               "CREATE TABLE CALENDRIER (ID COUNTER, DEBUT LONG, "
+                               "FIN LONG, ID_LIEU LONG, COMMENTAIRE LONGTEXT)"));
 }
 
 bool CCatchDatabase::UpgradeTo15() {
@@ -74,8 +76,9 @@ bool CCatchDatabase::UpgradeTo15() {
         !StoreSeedRows(*this, CatalogKind::WindDirections, kWindDirections))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_DIRECTION_VENT LONG"))) return false;
-    if (Failed(CreateTable(*this, "CREATE TABLE COULEURS_EAU (ID COUNTER, LIBELLE VARCHAR(50), "
-                                  "DESCRIPTION LONGTEXT)")))
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE COULEURS_EAU (ID COUNTER, LIBELLE VARCHAR(50), "
+                           "DESCRIPTION LONGTEXT)")))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_COULEUR_EAU LONG"))) return false;
     const SchemaOutcome tides = CreateTable(
@@ -97,8 +100,9 @@ bool CCatchDatabase::UpgradeTo20() {
         return false;
     if (Failed(CreateTable(*this, "CREATE TABLE ALBUMS (ID COUNTER, LIBELLE VARCHAR(50))")))
         return false;
-    if (Failed(CreateTable(*this, "CREATE TABLE PHOTOS (ID COUNTER, ID_ALBUM LONG, "
-                                  "LIBELLE VARCHAR(50), COMMENTAIRE LONGTEXT)")))
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE PHOTOS (ID COUNTER, ID_ALBUM LONG, "
+                           "LIBELLE VARCHAR(50), COMMENTAIRE LONGTEXT)")))
         return false;
     // The number column and the albums' folder are independent: the folder is made even
     // when the column could not be added.

@@ -319,6 +319,8 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
         return false;
     }
     catchId = GetLastId(CatalogKind::Catches);
+    // Without the new identifier (its message has been shown) the link rows would name no catch.
+    if (catchId <= 0) return false;
     return WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) &&
            WriteCatchLinks(catchId, CatalogKind::Baits, values.baits);
 }

@@ -34,8 +34,7 @@ double ReadDecimalDouble(const QString& text) {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text.at(i))) ++i;
     // from_chars takes a leading "-" but not "+", and never looks at the locale.
-    if (i < text.size() && text.at(i) == u'+' && i + 1 < text.size() && text.at(i + 1) != u'-')
-        ++i;
+    if (i < text.size() && text.at(i) == u'+' && i + 1 < text.size() && text.at(i + 1) != u'-') ++i;
     const std::string ascii = text.mid(i).toStdString();
     double value = 0.0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,

@@ -35,7 +35,7 @@ int WithoutBrokenTail(const char* bytes, int length) {
     else if ((lead & 0xF8) == 0xF0)
         expected = 4;
     else if (lead & 0x80)
-        return length;  // not UTF-8 at all: leave it to the decoder
+        return length;                 // not UTF-8 at all: leave it to the decoder
     if (expected == 1) return length;  // ASCII last: nothing pending
     return back + 1 < expected ? start - 1 : length;
 }

@@ -44,7 +44,7 @@ QRect CalendarCellRect(int index, const QSize& size) {
     if (index < 0 || w < 2 || h < 2) return QRect();
     const int x = (index % kDaysPerRow) * (w + 1);
     const int y = (index / kDaysPerRow) * (h + 1);
-    return QRect(x, y, w, h);
+    return QRect(x, y, w - 1, h - 1);
 }
 
 std::vector<QRect> SessionBandRects(const QRect& cell, int count) {

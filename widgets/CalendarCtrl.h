@@ -14,7 +14,7 @@
 struct CCalendarDay {
     int dayKey = 0;
     bool selected = false;
-    QRect rect;  // set by the last layout; empty until then
+    QRect rect;                              // set by the last layout; empty until then
     std::vector<CCalendarSession> sessions;  // in the order they were put
 };
 

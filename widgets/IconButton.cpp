@@ -90,8 +90,7 @@ void CIconButton::PaintFrame(QPainter& painter) const {
     QStyleOptionButton option;
     option.initFrom(this);
     option.features = QStyleOptionButton::None;
-    if (isDown()) option.state |= QStyle::State_Sunken;
-    else option.state |= QStyle::State_Raised;
+    option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
     painter.fillRect(rect(), palette().color(QPalette::Button));
     style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, this);
     if (!isDown()) return;

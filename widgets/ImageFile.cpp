@@ -125,7 +125,7 @@ bool BmpIsComplete(const QByteArray& data) {
 }
 
 bool IsComplete(const QByteArray& format, const QByteArray& data) {
-    if (format == "jpeg") return true;
+    if (format == "jpeg") return JpegIsComplete(data);
     if (format == "gif") return GifIsComplete(data);
     if (format == "bmp") return BmpIsComplete(data);
     return true;  // png: its decoder already refuses a cut file
@@ -178,7 +178,7 @@ bool CImageFile::Load(const QString& path, const QSize& maxSize) {
     const bool sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize natural = sideways ? stored.transposed() : stored;
     const QSize decoded = DecodeSize(natural, maxSize);
-    if (false) reader.setScaledSize(sideways ? decoded.transposed() : decoded);
+    if (decoded != natural) reader.setScaledSize(sideways ? decoded.transposed() : decoded);
 
     QImage image = reader.read();
     if (image.isNull()) return true;

@@ -53,7 +53,7 @@ void CStyledEdit::ApplyFont() {
 
 void CStyledEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        QTextEdit::mouseDoubleClickEvent(event);
+        event->accept();  // no word selection
         return;
     }
     QTextEdit::mouseDoubleClickEvent(event);

@@ -63,8 +63,9 @@ QStringList Rows(CCatchDatabase& db, const QString& sql, int columns) {
 QStringList Schema(CCatchDatabase& db) {
     QStringList tables;
     for (const QString& table :
-         Rows(db, "SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' "
-                  "ORDER BY name",
+         Rows(db,
+              "SELECT name FROM sqlite_master WHERE type='table' AND name<>'sqlite_sequence' "
+              "ORDER BY name",
               1)) {
         const QStringList columns =
             Rows(db, "SELECT name FROM pragma_table_info('" + table + "') ORDER BY cid", 1);
@@ -344,8 +345,7 @@ TEST_F(CatchLogOpening, StoredSchemaFunctionsCannotReachFiles) {
     EXPECT_EQ(Rows(m_db, "SELECT length(blob_import('" + secret.fileName() + "'))", 1),
               QStringList{"6"});
     // ...but a view stored in the file (as a foreign catch log could carry) may not call it.
-    m_db.ExecuteDirect("CREATE VIEW SNOOP AS SELECT blob_import('" + secret.fileName() +
-                       "') AS X");
+    m_db.ExecuteDirect("CREATE VIEW SNOOP AS SELECT blob_import('" + secret.fileName() + "') AS X");
     try {
         CDbRecordset rs(m_db);
         rs.SetSql("SELECT X FROM SNOOP");

@@ -35,7 +35,8 @@ TEST(SqlDialect, AddingSeveralColumnsGivesOneStatementEach) {
 }
 
 TEST(SqlDialect, ChangingAColumnTypeNeedsNoStatement) {
-    EXPECT_TRUE(ToSqliteStatements("ALTER TABLE PRISES ALTER COLUMN POIDS_POISSON FLOAT").isEmpty());
+    EXPECT_TRUE(
+        ToSqliteStatements("ALTER TABLE PRISES ALTER COLUMN POIDS_POISSON FLOAT").isEmpty());
 }
 
 TEST(SqlDialect, OtherStatementsPassUnchanged) {

@@ -1,8 +1,8 @@
 // Albums and photos on a real catch log, and the in-memory album's photo list.
+#include <memory>
 #include <ostream>
 
 #include <QString>
-#include <memory>
 
 #include "catalog/Album.h"
 #include "catalog/DisplayPanels.h"

@@ -69,6 +69,16 @@ TEST(DateStampTest, ParseKeepsOutOfRangeValuesAndReadsTrailingSecondsAsDecimal) 
     EXPECT_EQ(d.FormatDate(4), " 2007");
 }
 
+TEST(DateStampTest, FormatsOutOfRangeFieldsAsPrintfWould) {
+    const CDateStamp empty;
+    EXPECT_EQ(empty.FormatDate(2), "-1/-1/-001");
+    EXPECT_EQ(empty.FormatDate(0), "-001-1-1");
+    EXPECT_EQ(empty.FormatDateTime(3), "-1/-1/-001 -1:-1");
+    const CDateStamp far(12345, 123, 7, 100, 0, 5);
+    EXPECT_EQ(far.FormatDate(2), "07/123/12345");
+    EXPECT_EQ(far.FormatDateTime(0), "12345-123-07 100:00:05");
+}
+
 TEST(DateStampTest, UnknownParseLayoutLeavesTheValue) {
     CDateStamp d(2007, 5, 12, 14, 30, 0);
     d.Parse(QStringLiteral("2001-01-01 00:00:00"), 2);

@@ -1,10 +1,10 @@
 // Sessions on a real catch log: storing them, the month list, a month on the calendar and
 // the catches taken during a session.
 #include <ostream>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 #include "catalog/CalendarSession.h"
 #include "catalog/CatalogKind.h"

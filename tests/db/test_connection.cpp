@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "db/DbRecordset.h"
+#include "db/OdbcDiagnostics.h"
 #include "db/SQLException.h"
 #include "db/SqlUpdate.h"
 #include "tests/support/ScratchDatabase.h"
@@ -78,7 +79,8 @@ TEST_F(DirectExecution, LongDriverMessagesAreCutWithoutSplittingACharacter) {
     auto accents = ErrorOf(Connection(), "SELECT * FROM " + QString(600, QChar(0xE9)));
     ASSERT_NE(accents, nullptr);
     EXPECT_FALSE(HasBrokenCharacter(accents->message));
-    EXPECT_TRUE(accents->message.endsWith(QChar(0xE9))) << accents->message.right(5).toUtf8().toHex().toStdString();
+    EXPECT_TRUE(accents->message.endsWith(QChar(0xE9)))
+        << accents->message.right(5).toUtf8().toHex().toStdString();
     EXPECT_LE(accents->message.size(), 511);
 
     QString emojis;
@@ -87,6 +89,19 @@ TEST_F(DirectExecution, LongDriverMessagesAreCutWithoutSplittingACharacter) {
     ASSERT_NE(wide, nullptr);
     EXPECT_FALSE(HasBrokenCharacter(wide->message));
     EXPECT_TRUE(wide->message.endsWith(QString::fromUtf8("🎣")));
+}
+
+TEST(SQLExceptionText, NativeCodesKeepTheirLow16BitsAndOnlyTwoMessagesAreMapped) {
+    EXPECT_EQ(MapNativeError(0x12345, "HY000", "x"), 0x2345);
+    EXPECT_EQ(MapNativeError(-1303, "HY000", "x"), ERR_TABLE_EXISTS);
+    EXPECT_EQ(MapNativeError(70000, "HY000", "x"), 70000 - 65536);
+    EXPECT_EQ(MapNativeError(1, "HY000", "[SQLite]table T already exists (1)"), ERR_TABLE_EXISTS);
+    EXPECT_EQ(MapNativeError(1, "HY000", "[SQLite]duplicate column name: A (1)"),
+              ERR_COLUMN_EXISTS);
+    // The same words under another state or code are not the schema's accepted cases.
+    EXPECT_EQ(MapNativeError(1, "42S01", "table T already exists"), 1);
+    EXPECT_EQ(MapNativeError(19, "HY000", "duplicate column name: A"), 19);
+    EXPECT_EQ(MapNativeError(1, "HY000", "index I already exists"), 1);
 }
 
 TEST(SQLExceptionText, MessageIsCutAt511UnitsKeepingSurrogatePairs) {

@@ -11,8 +11,9 @@ class Recordset : public ScratchDatabase {
 protected:
     void SetUp() override {
         ScratchDatabase::SetUp();
-        Exec("CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, LIBELLE VARCHAR(50), "
-             "N INTEGER, W REAL, TXT TEXT)");
+        Exec(
+            "CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, LIBELLE VARCHAR(50), "
+            "N INTEGER, W REAL, TXT TEXT)");
     }
 
     // Writes the text through the INSERT builder and reads it back through GetText.
@@ -26,8 +27,16 @@ protected:
 
 TEST_F(Recordset, UserTextComesBackExactlyAsTyped) {
     const QStringList texts = {
-        "NULL", "null", "now()", "{d'2024-05-01'}", "L'étang du Moulin", "''", "a'b''c",
-        QString::fromUtf8("Brochet 🎣 de 1,2 kg — « superbe »"), "line1\nline2\tend", " ",
+        "NULL",
+        "null",
+        "now()",
+        "{d'2024-05-01'}",
+        "L'étang du Moulin",
+        "''",
+        "a'b''c",
+        QString::fromUtf8("Brochet 🎣 de 1,2 kg — « superbe »"),
+        "line1\nline2\tend",
+        " ",
     };
     for (const QString& text : texts)
         EXPECT_EQ(RoundTrip(text, SqlValueKind::UserText), text) << text.toStdString();
@@ -101,13 +110,15 @@ TEST_F(Recordset, ConditionsAreAppendedOnceAndIgnoreCase) {
     rs.AddTextCondition("LIBELLE", "MAREE HAUTE", SqlValueKind::Text, false, false);
     rs.AddNumberCondition("ID", 1, "<>", SqlValueKind::Number);
     ASSERT_TRUE(rs.Open());
-    EXPECT_EQ(rs.StatementText(), "SELECT ID, LIBELLE FROM T where LIBELLE='MAREE HAUTE' and ID<>1");
+    EXPECT_EQ(rs.StatementText(),
+              "SELECT ID, LIBELLE FROM T where LIBELLE='MAREE HAUTE' and ID<>1");
     ASSERT_TRUE(rs.Fetch());
     EXPECT_EQ(rs.GetInt(1), 2);
     EXPECT_FALSE(rs.Fetch());
     // Opening again runs the same text, not a second WHERE.
     ASSERT_TRUE(rs.Open());
-    EXPECT_EQ(rs.StatementText(), "SELECT ID, LIBELLE FROM T where LIBELLE='MAREE HAUTE' and ID<>1");
+    EXPECT_EQ(rs.StatementText(),
+              "SELECT ID, LIBELLE FROM T where LIBELLE='MAREE HAUTE' and ID<>1");
     EXPECT_TRUE(rs.Fetch());
 }
 

@@ -165,16 +165,14 @@ TEST(SqlBuilders, TextConditions) {
     other.AddTextCondition("B", "y", kText, false, true);
     other.AddTextCondition("C", "{d'2024-01-02'}", kText);
     other.AddTextCondition("D", "12", kNumber, true);
-    EXPECT_EQ(other.ConditionText(),
-              "A like 'x%' or B='y' and C={d'2024-01-02'} and D=12");
+    EXPECT_EQ(other.ConditionText(), "A like 'x%' or B='y' and C={d'2024-01-02'} and D=12");
 
     // A name the angler typed is compared as text, whatever it reads.
     CSqlWhere typed;
     typed.AddTextCondition("LIBELLE", "NULL", kUser);
     typed.AddTextCondition("LIBELLE", "{d'x", kUser);
     typed.AddTextCondition("LIBELLE", "", kUser);
-    EXPECT_EQ(typed.ConditionText(),
-              "LIBELLE='NULL' and LIBELLE='{d''x' and LIBELLE IS NULL");
+    EXPECT_EQ(typed.ConditionText(), "LIBELLE='NULL' and LIBELLE='{d''x' and LIBELLE IS NULL");
 }
 
 TEST(SqlBuilders, NegativeIdentifiersKeepTheirSign) {

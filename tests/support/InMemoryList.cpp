@@ -10,6 +10,4 @@ void InMemoryList::Append(const QString& text, int id) { rows.emplace_back(text,
 
 int InMemoryList::Count() const { return static_cast<int>(rows.size()); }
 
-void InMemoryList::SelectRow(int index) {
-    selected = (index >= 0 && index < Count()) ? index : -1;
-}
+void InMemoryList::SelectRow(int index) { selected = (index >= 0 && index < Count()) ? index : -1; }

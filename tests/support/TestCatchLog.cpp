@@ -1,6 +1,7 @@
 #include "tests/support/TestCatchLog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/AppHelpers.h"
@@ -9,6 +10,7 @@
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlStatement.h"
+#include "tests/support/TestEnvironment.h"
 
 namespace {
 
@@ -17,6 +19,23 @@ QString Consume(CSQLException* e) {
     const QString text = e->message + QStringLiteral(" [") + e->statementText + u']';
     delete e;
     return text;
+}
+
+// A first start writes a hundred statements, each committed and synced to disk on its own
+// (about two seconds). The catch log of a first start is therefore made once per process and
+// copied into each test's folder, where the real start-up sequence runs again on it, as at a
+// second start. "" when it can't be made: each test then starts from an empty folder.
+QString FirstStartTemplate() {
+    static const QString path = []() -> QString {
+        if (TestProcessFolder().isEmpty()) return {};
+        const QString folder = TestProcessFolder() + QStringLiteral("first-start/");
+        if (!SeedImages(SourceImagesFolder(), folder)) return {};
+        CCatchDatabase db;
+        const bool opened = OpenCatchLog(db, folder, QStringLiteral("BREVANE"), false);
+        db.Disconnect();
+        return opened ? folder + QStringLiteral("brevane.db") : QString();
+    }();
+    return path;
 }
 
 }  // namespace
@@ -31,7 +50,12 @@ QString SourceImagesFolder() {
 void TestCatchLog::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     SetUserMessages(&m_messages);
+    const QString firstStart = FirstStartTemplate();
+    ASSERT_TRUE(m_messages.shown.empty()) << m_messages.Texts().join(u'|').toStdString();
     ASSERT_TRUE(SeedImages(SourceImagesFolder(), DataDir()));
+    if (!firstStart.isEmpty()) {
+        ASSERT_TRUE(QFile::copy(firstStart, DataDir() + QStringLiteral("brevane.db")));
+    }
     m_database = std::make_unique<CCatchDatabase>();
     ASSERT_TRUE(OpenCatchLog(*m_database, DataDir(), QStringLiteral("BREVANE"), false))
         << m_messages.Texts().join(QStringLiteral(" | ")).toStdString();

@@ -11,7 +11,9 @@
 
 // A fresh data folder in a temporary directory with a new catch log opened by the real
 // start-up sequence (data source registration in $ODBCINI, base tables, options, schema
-// steps), through the real unixODBC driver manager and SQLite ODBC driver.
+// steps), through the real unixODBC driver manager and SQLite ODBC driver. The first start
+// (slow: every statement is synced to disk) is made once per test process; each test gets a
+// copy of its brevane.db, on which the start-up sequence runs again as at a second start.
 //
 // What a test finds after SetUp:
 //   - DataDir() is also GetProgramDirectory(); it holds brevane.db and the delivered images/
@@ -39,15 +41,15 @@ protected:
 
     // Inserts a catalogue row by plain SQL (not through the operations under test) and
     // returns its identifier. `photo` is written only for tables that have a PHOTO column.
-    int AddCatalogRow(const QString& table, const QString& label,
-                      const QString& description = {}, const QString& photo = {});
+    int AddCatalogRow(const QString& table, const QString& label, const QString& description = {},
+                      const QString& photo = {});
     // Inserts a PRISES row by plain SQL: the date "yyyy-mm-dd hh:mm:00", a place and one fish
     // species (or SEVERAL_IDS), every other reference -1, NOMBRE 1 and the other numbers 0.
     // `extraColumns` and `extraValues`, when given, are appended as they are
     // (", COMMENTAIRE" / ", 'x'").
     // Returns the new identifier.
-    int AddCatch(const QString& dateTime, int placeId, int fishId,
-                 const QString& extraColumns = {}, const QString& extraValues = {});
+    int AddCatch(const QString& dateTime, int placeId, int fishId, const QString& extraColumns = {},
+                 const QString& extraValues = {});
 
     QString DataDir() const;  // ends with "/"
     CCatchDatabase& Db() { return *m_database; }

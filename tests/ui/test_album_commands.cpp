@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>

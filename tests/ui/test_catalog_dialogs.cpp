@@ -129,8 +129,9 @@ TEST_F(CatalogDialogTest, ExistingRowLoadsAndSavesUnderItsOwnName) {
     Child<QLineEdit>(rename, "labelEdit").setText(QStringLiteral("RIVIERE"));
     rename.accept();
     EXPECT_NE(rename.result(), QDialog::Accepted);
-    EXPECT_EQ(Messages().Texts(), QStringList{QString::fromUtf8(
-                                      "Il existe déjà un objet qui porte ce nom dans la base !")});
+    EXPECT_EQ(
+        Messages().Texts(),
+        QStringList{QString::fromUtf8("Il existe déjà un objet qui porte ce nom dans la base !")});
 }
 
 TEST_F(CatalogDialogTest, PhotoIsChosenInTheFolderOfTheKind) {
@@ -172,7 +173,8 @@ TEST_F(CatalogDialogTest, RunCatalogItemDialogOpensTheDialogOfTheKind) {
             Child<QPushButton>(d, "validateButton").click();
         });
         const int id = RunCatalogItemDialog(Db(), CatalogKind::Techniques, -1, nullptr);
-        EXPECT_EQ(id, ScalarInt(QStringLiteral("SELECT ID FROM TECHNIQUES WHERE LIBELLE='LANCER'")));
+        EXPECT_EQ(id,
+                  ScalarInt(QStringLiteral("SELECT ID FROM TECHNIQUES WHERE LIBELLE='LANCER'")));
         EXPECT_GT(id, 0);
     }
     EXPECT_EQ(RunCatalogItemDialog(Db(), CatalogKind::Catches, -1, nullptr), -1);

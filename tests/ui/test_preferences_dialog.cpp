@@ -49,9 +49,9 @@ TEST_F(PreferencesDialogTest, ShowsTheStoredOptions) {
     QStringList groups;
     for (QGroupBox* g : dialog.findChildren<QGroupBox*>()) groups << g->title();
     groups.sort();
-    EXPECT_EQ(groups, (QStringList{QString::fromUtf8("Affichage des paramètres"),
-                                   QStringLiteral("Divers"), QStringLiteral("Prises"),
-                                   QStringLiteral("Statistiques")}));
+    EXPECT_EQ(groups,
+              (QStringList{QString::fromUtf8("Affichage des paramètres"), QStringLiteral("Divers"),
+                           QStringLiteral("Prises"), QStringLiteral("Statistiques")}));
 }
 
 TEST_F(PreferencesDialogTest, HeightsSummingToAHundredAreRefused) {

@@ -14,6 +14,7 @@
 
 #include "tests/support/TestCatchLog.h"
 #include "ui/CatchPanel.h"
+#include "widgets/StyledEdit.h"
 #include "ui/ChooseSessionDialog.h"
 #include "ui/ListTargets.h"
 #include "ui/SessionChoice.h"
@@ -111,8 +112,9 @@ TEST_F(SessionDialogTest, NewSessionOpensOnTheSelectedDayAtMidnightWithoutCatche
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
             qobject_cast<QAbstractSpinBox*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
-            qobject_cast<QListWidget*>(control))
+            qobject_cast<QListWidget*>(control)) {
             EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+        }
     }
 }
 
@@ -214,7 +216,7 @@ TEST_F(SessionDialogTest, ListsTheCatchesOfTheSessionAndViewsOnlyASelectedOne) {
         ASSERT_NE(panel, nullptr);
         panelGeometry = panel->geometry();
         dialogSize = viewer.size();
-        QTest::keyClick(&viewer, Qt::Key_Escape);
+        QTest::keyClick(&panel->SheetText(), Qt::Key_Escape);
     });
     catches.setCurrentRow(0);
     view.click();

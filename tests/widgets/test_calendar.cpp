@@ -118,8 +118,8 @@ TEST_F(CalendarTest, ClickSelectsTheDayUnderThePointerOnly) {
     EXPECT_FALSE(Day(1).selected);
     EXPECT_EQ(clicked.count(), 1);
 
-    for (const QPoint gap : {QPoint(100, 150), QPoint(101, 150), QPoint(50, 99), QPoint(50, 100),
-                             QPoint(300, 450)}) {
+    for (const QPoint gap :
+         {QPoint(100, 150), QPoint(101, 150), QPoint(50, 99), QPoint(50, 100), QPoint(300, 450)}) {
         QTest::mouseClick(&m_calendar, Qt::LeftButton, {}, gap);
         EXPECT_EQ(m_calendar.DayAt(gap), nullptr) << gap.x() << "," << gap.y();
         EXPECT_EQ(m_calendar.SelectedDay(), &Day(8));

@@ -119,7 +119,8 @@ TEST(StyledEdit, DoubleClickSelectsNothing) {
         QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, edit->cursorRect(word).center());
     }
     EXPECT_TRUE(plain.textCursor().hasSelection());  // what the swallowed click would do
-    EXPECT_FALSE(styled.textCursor().hasSelection());
+    EXPECT_FALSE(styled.textCursor().hasSelection())
+        << qPrintable(styled.textCursor().selectedText()) << styled.textCursor().position();
 }
 
 TEST(StyledEdit, ScrolledTextKeepsTheBackground) {
