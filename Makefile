@@ -63,3 +63,25 @@ install: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# A sample catch log of its own (300 catches over 5 years, 2 albums of 12 photos), made once
+# in $(DEMO_DIR), and Brevane started on it.
+DEMO_DIR ?= $(BUILD_DIR)/demo
+
+demo: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != offscreen ]; then \
+	  echo "Aucun écran graphique (DISPLAY n'est pas défini) : lancez la démonstration sous Xvfb avec « xvfb-run -a make demo »."; \
+	  exit 1; \
+	fi
+	@if [ ! -f $(DEMO_DIR)/brevane.db ]; then \
+	  ./$(BUILD_DIR)/brevane-samplelog --data-dir $(DEMO_DIR) --catches 300 --years 5 \
+	    --albums 2 --photos-per-album 12 --photo-size 1600x1200 || { rm -rf $(DEMO_DIR); exit 1; }; \
+	fi
+	./$(BUILD_DIR)/brevane --data-dir $(DEMO_DIR) $(ARGS)
+
+# Builds the program, the generator and the benchmarks (-DBREVANE_BUILD_BENCH=ON), then runs
+# every benchmark on sample logs made once in $(BUILD_DIR)/bench-logs (see bench/README.md).
+bench: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog bench_catalog bench_navigation_list bench_album
+	@bash bench/run.sh $(BUILD_DIR)

@@ -4,6 +4,7 @@
 #include "app/BaseSchema.h"
 #include "app/DataSource.h"
 #include "app/OptionDefaults.h"
+#include "app/SearchIndexes.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
@@ -96,5 +97,6 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
             return Fail(db, QStringLiteral("Problème lors de la mise à jour de la version ") +
                                 QLatin1String(step.version));
     }
+    EnsureSearchIndexes(db);
     return true;
 }

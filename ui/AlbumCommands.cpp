@@ -67,6 +67,8 @@ std::unique_ptr<QProgressDialog> NewProgress(int fileCount, QWidget* parent) {
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
+    // Escape or the close box stop the adding as "Annuler" does, instead of only hiding the box.
+    QObject::connect(progress.get(), &QDialog::rejected, progress.get(), &QProgressDialog::cancel);
     return progress;
 }
 

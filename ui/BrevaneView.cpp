@@ -60,8 +60,8 @@ CBrevaneView::CBrevaneView(CCatchDatabase& db, QWidget* parent) : QWidget(parent
     CreateControls();
     CreatePanels();
     ConnectSignals();
-    m_albumCommands = std::make_unique<CAlbumCommands>(
-        m_db, *m_list, m_albumPanel->PhotoGrid(), this, [this] { ShowSelection(); });
+    m_albumCommands = std::make_unique<CAlbumCommands>(m_db, *m_list, m_albumPanel->PhotoGrid(),
+                                                       this, [this] { ShowSelection(); });
     ApplyFontOptions();
     SetCategoryButtons(m_kind);
 }
@@ -83,10 +83,13 @@ void CBrevaneView::CreateControls() {
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setAccessibleName(QStringLiteral("Liste de navigation"));
 
-    m_search = NewButton(QStringLiteral("Rechercher ..."), QStringLiteral(":/buttons/search.svg"), this);
+    m_search =
+        NewButton(QStringLiteral("Rechercher ..."), QStringLiteral(":/buttons/search.svg"), this);
     m_add = NewButton(QStringLiteral("Ajouter ..."), QStringLiteral(":/buttons/add.svg"), this);
-    m_modify = NewButton(QStringLiteral("Modifier ..."), QStringLiteral(":/buttons/modify.svg"), this);
-    m_delete = NewButton(QStringLiteral("Supprimer ..."), QStringLiteral(":/buttons/delete.svg"), this);
+    m_modify =
+        NewButton(QStringLiteral("Modifier ..."), QStringLiteral(":/buttons/modify.svg"), this);
+    m_delete =
+        NewButton(QStringLiteral("Supprimer ..."), QStringLiteral(":/buttons/delete.svg"), this);
 }
 
 void CBrevaneView::CreatePanels() {
@@ -152,6 +155,13 @@ void CBrevaneView::SelectRowById(int id) {
     SelectListId(*m_list, id);
 }
 
+void CBrevaneView::RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command) {
+    // The album commands refill and reselect the list, then ask for ShowSelection themselves
+    // where the panel must change; following the list as well would load the album twice.
+    CQuietList quiet(m_quietList);
+    command(*m_albumCommands);
+}
+
 void CBrevaneView::OnListSelectionChanged() {
     if (m_quietList) return;
     // A click beside the rows clears the selection; that shows nothing rather than a warning.
@@ -173,10 +183,14 @@ int CBrevaneView::SelectedRowId() const {
 
 IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
     switch (kind) {
-        case CatalogKind::Catches: return *m_catchPanel;
-        case CatalogKind::Calendar: return *m_calendarPanel;
-        case CatalogKind::Records: return *m_statisticsPanel;
-        case CatalogKind::Albums: return *m_albumPanel;
+        case CatalogKind::Catches:
+            return *m_catchPanel;
+        case CatalogKind::Calendar:
+            return *m_calendarPanel;
+        case CatalogKind::Records:
+            return *m_statisticsPanel;
+        case CatalogKind::Albums:
+            return *m_albumPanel;
         default:
             if (CatalogKind::IsTextCatalog(kind)) return *m_textPanel;
             return *m_photoPanel;
@@ -184,8 +198,8 @@ IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
 }
 
 std::array<QWidget*, 6> CBrevaneView::Panels() const {
-    return {m_catchPanel, m_calendarPanel, m_photoPanel, m_textPanel, m_statisticsPanel,
-            m_albumPanel};
+    return {m_catchPanel, m_calendarPanel,   m_photoPanel,
+            m_textPanel,  m_statisticsPanel, m_albumPanel};
 }
 
 void CBrevaneView::HideAllPanels() {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class CCatchDatabase;
@@ -87,6 +88,8 @@ private:
     void AfterDeletedRow();
     int SelectedDayKey();
     void OnListSelectionChanged();
+    // Runs an album command; the list changes it makes do not fill the panel by themselves.
+    void RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command);
     void OnCalendarDoubleClick();
 
     CCatchDatabase& m_db;

@@ -21,8 +21,10 @@
 #include "widgets/CommandIds.h"
 
 namespace {
-const QString kDeleteRowQuestion = QStringLiteral("Voulez-vous vraiment supprimer cet enregistrement ?");
-const QString kDeleteSessionQuestion = QStringLiteral("Voulez-vous vraiment supprimer cette session ?");
+const QString kDeleteRowQuestion =
+    QStringLiteral("Voulez-vous vraiment supprimer cet enregistrement ?");
+const QString kDeleteSessionQuestion =
+    QStringLiteral("Voulez-vous vraiment supprimer cette session ?");
 
 int DayKey(const QDate& date) { return date.year() * 10000 + date.month() * 100 + date.day(); }
 }  // namespace
@@ -38,7 +40,7 @@ void CBrevaneView::OnAdd() {
         const int id = RunCatalogItemDialog(m_db, kind, -1, this);
         if (id != -1) AfterStoredRow(id);
     } else if (kind == CatalogKind::Albums) {
-        m_albumCommands->AddPhotos();
+        RunAlbumCommand([](CAlbumCommands& c) { c.AddPhotos(); });
     }
 }
 
@@ -56,7 +58,7 @@ void CBrevaneView::OnModify() {
     } else if (CatalogKind::IsCatalog(kind)) {
         if (RunCatalogItemDialog(m_db, kind, id, this) != -1) AfterStoredRow(id);
     } else if (kind == CatalogKind::Albums) {
-        m_albumCommands->EditPhotoComment();
+        RunAlbumCommand([](CAlbumCommands& c) { c.EditPhotoComment(); });
     }
 }
 
@@ -73,7 +75,7 @@ void CBrevaneView::OnDelete() {
     } else if (kind == CatalogKind::Albums) {
         // Asks "Voulez-vous vraiment supprimer cette photo ?" and takes the photo out of the
         // grid; nothing without a current photo.
-        m_albumCommands->DeletePhoto();
+        RunAlbumCommand([](CAlbumCommands& c) { c.DeletePhoto(); });
     }
 }
 
@@ -129,10 +131,17 @@ void CBrevaneView::OnCalendarDoubleClick() {
 void CBrevaneView::OnAlbumCommand(int commandId) {
     if (m_kind != CatalogKind::Albums) return;
     switch (commandId) {
-        case CommandId::AlbumAdd: m_albumCommands->NewAlbum(); break;
-        case CommandId::AlbumModify: m_albumCommands->RenameAlbum(); break;
-        case CommandId::AlbumDelete: m_albumCommands->DeleteAlbum(); break;
-        default: break;
+        case CommandId::AlbumAdd:
+            RunAlbumCommand([](CAlbumCommands& c) { c.NewAlbum(); });
+            break;
+        case CommandId::AlbumModify:
+            RunAlbumCommand([](CAlbumCommands& c) { c.RenameAlbum(); });
+            break;
+        case CommandId::AlbumDelete:
+            RunAlbumCommand([](CAlbumCommands& c) { c.DeleteAlbum(); });
+            break;
+        default:
+            break;
     }
 }
 

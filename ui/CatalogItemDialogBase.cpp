@@ -1,8 +1,8 @@
 #include "ui/CatalogItemDialogBase.h"
 
-#include <QLabel>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "catalog/CatchDatabase.h"
@@ -62,6 +62,4 @@ void CCatalogItemDialogBase::SetLabel(const QString& text) { m_label->setText(te
 
 QString CCatalogItemDialogBase::Description() const { return m_description->toPlainText(); }
 
-void CCatalogItemDialogBase::SetDescription(const QString& text) {
-    m_description->SetText(text);
-}
+void CCatalogItemDialogBase::SetDescription(const QString& text) { m_description->SetText(text); }

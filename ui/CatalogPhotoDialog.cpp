@@ -1,8 +1,8 @@
 #include "ui/CatalogPhotoDialog.h"
 
-#include <QLabel>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

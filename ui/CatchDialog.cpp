@@ -27,7 +27,9 @@ const char* const kCatchPictureFolder = "PRISES";
 }  // namespace
 
 CCatchDialog::CCatchDialog(CCatchDatabase& db, int catchId, QWidget* parent)
-    : QDialog(parent), m_db(db), m_catchId(catchId),
+    : QDialog(parent),
+      m_db(db),
+      m_catchId(catchId),
       m_controls(std::make_unique<CatchDialogControls>()) {
     setWindowTitle(QStringLiteral("Saisie d'une nouvelle prise"));
     BuildCatchDialogControls(*this, *m_controls);
@@ -54,8 +56,8 @@ void CCatchDialog::ConnectButtons() {
 // The order in which the catalogues are read when the dialog opens.
 void CCatchDialog::FillLists() {
     using namespace CatalogKind;
-    const int order[] = {Winds,  WindDirections, WaterColours, Moons,       Weather, Fish,
-                         Rigs,   Places,         Baits,        Groundbaits, Techniques, Tides};
+    const int order[] = {Winds, WindDirections, WaterColours, Moons,       Weather,    Fish,
+                         Rigs,  Places,         Baits,        Groundbaits, Techniques, Tides};
     for (int kind : order) {
         if (const CatchCombo* combo = m_controls->ComboOfKind(kind)) {
             CComboTarget target(*combo->combo);
@@ -114,8 +116,8 @@ void CCatchDialog::accept() {
 QString CCatchDialog::Moment() const {
     const QDate date = m_controls->date->date();
     const QTime time = m_controls->time->time();
-    return QString::asprintf("%02d/%02d/%04d %02d:%02d:00", date.day(), date.month(),
-                             date.year(), time.hour(), time.minute());
+    return QString::asprintf("%02d/%02d/%04d %02d:%02d:00", date.day(), date.month(), date.year(),
+                             time.hour(), time.minute());
 }
 
 void CCatchDialog::SetMoment(const QString& text) {
@@ -163,9 +165,7 @@ int CCatchDialog::Number() const { return ReadInteger(m_controls->number->text()
 
 void CCatchDialog::SetNumber(int count) { m_controls->number->setText(FormatInteger(count)); }
 
-int CCatchDialog::AirTemperature() const {
-    return ReadInteger(m_controls->airTemperature->text());
-}
+int CCatchDialog::AirTemperature() const { return ReadInteger(m_controls->airTemperature->text()); }
 
 void CCatchDialog::SetAirTemperature(int degrees) {
     m_controls->airTemperature->setText(FormatInteger(degrees));
@@ -179,9 +179,7 @@ void CCatchDialog::SetWaterTemperature(int degrees) {
     m_controls->waterTemperature->setText(FormatInteger(degrees));
 }
 
-int CCatchDialog::TideCoefficient() const {
-    return ReadInteger(m_controls->coefficient->text());
-}
+int CCatchDialog::TideCoefficient() const { return ReadInteger(m_controls->coefficient->text()); }
 
 void CCatchDialog::SetTideCoefficient(int coefficient) {
     m_controls->coefficient->setText(FormatInteger(coefficient));

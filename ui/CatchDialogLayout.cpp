@@ -40,8 +40,8 @@ const ComboSpec kComboSpecs[] = {
      "techniqueAddButton", "Ajouter une technique"},
     {CatalogKind::Rigs, CatchReference::Rig, "Montage :", "rigCombo", "rigAddButton",
      "Ajouter un montage"},
-    {CatalogKind::Weather, CatchReference::Weather, "Temps :", "weatherCombo",
-     "weatherAddButton", "Ajouter un temps"},
+    {CatalogKind::Weather, CatchReference::Weather, "Temps :", "weatherCombo", "weatherAddButton",
+     "Ajouter un temps"},
     {CatalogKind::Winds, CatchReference::Wind, "Vent :", "windCombo", "windAddButton",
      "Ajouter un vent"},
     {CatalogKind::WindDirections, CatchReference::WindDirection, "Direction du vent :",
@@ -115,16 +115,16 @@ void CreateControls(CatchDialogControls& c) {
     c.time->setDisplayFormat(QStringLiteral("HH:mm"));
     for (std::size_t i = 0; i < c.combos.size(); ++i) c.combos[i] = NewCombo(kComboSpecs[i]);
     c.gps = NewEdit("gpsEdit", "Coordonnées GPS :", 20);
-    c.fish = NewList(CatalogKind::Fish, "fishList", "Poisson :", "fishAddButton",
-                     "Ajouter un poisson");
+    c.fish =
+        NewList(CatalogKind::Fish, "fishList", "Poisson :", "fishAddButton", "Ajouter un poisson");
     c.weight = NewEdit("weightEdit", "Poids :", 7);
     AcceptDecimal(*c.weight);
     c.size = NewEdit("sizeEdit", "Taille :", 3);
     AcceptDigitsOnly(*c.size);
     c.number = NewEdit("numberEdit", "Nombre :", 4);
     AcceptDigitsOnly(*c.number);
-    c.bait = NewList(CatalogKind::Baits, "baitList", "Esche :", "baitAddButton",
-                     "Ajouter une esche");
+    c.bait =
+        NewList(CatalogKind::Baits, "baitList", "Esche :", "baitAddButton", "Ajouter une esche");
     c.airTemperature = NewEdit("airTemperatureEdit", "Température de l'air :", 3);
     AcceptSignedInteger(*c.airTemperature);
     c.waterTemperature = NewEdit("waterTemperatureEdit", "Température de l'eau :", 3);
@@ -187,17 +187,16 @@ QGridLayout* BottomRows(CatchDialogControls& c) {
 }
 
 void SetTabOrder(QDialog& dialog, const CatchDialogControls& c) {
-    std::vector<QWidget*> order = {c.date, c.time, c.combos[0].combo, c.combos[0].add, c.gps,
-                                   c.fish.list, c.fish.add, c.weight, c.size, c.number,
-                                   c.bait.list, c.bait.add};
+    std::vector<QWidget*> order = {c.date, c.time,      c.combos[0].combo, c.combos[0].add,
+                                   c.gps,  c.fish.list, c.fish.add,        c.weight,
+                                   c.size, c.number,    c.bait.list,       c.bait.add};
     for (std::size_t i = 1; i <= 7; ++i) {
         order.push_back(c.combos[i].combo);
         order.push_back(c.combos[i].add);
     }
     order.insert(order.end(), {c.airTemperature, c.waterTemperature, c.combos[8].combo,
-                               c.combos[8].add, c.combos[9].combo, c.combos[9].add,
-                               c.coefficient, c.photo, c.photoButton, c.comment, c.validate,
-                               c.cancel});
+                               c.combos[8].add, c.combos[9].combo, c.combos[9].add, c.coefficient,
+                               c.photo, c.photoButton, c.comment, c.validate, c.cancel});
     for (std::size_t i = 1; i < order.size(); ++i) dialog.setTabOrder(order[i - 1], order[i]);
 }
 

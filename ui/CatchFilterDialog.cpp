@@ -2,10 +2,10 @@
 
 #include <iterator>
 
-#include <QLabel>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "catalog/CatalogKind.h"

@@ -17,8 +17,7 @@ struct CatchPanelGeometry {
     QRect picture;
     QRect comment;
 };
-CatchPanelGeometry ComputeCatchPanelLayout(const QSize& size, int imagePercent,
-                                           int commentPercent);
+CatchPanelGeometry ComputeCatchPanelLayout(const QSize& size, int imagePercent, int commentPercent);
 
 // The composed sheet of one catch, its picture (images/PRISES) and its comment.
 class CCatchPanel : public CPanelDialog, public ICatchPanel {

@@ -1,8 +1,7 @@
 #include "ui/CatchViewDialog.h"
 
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QResizeEvent>
-#include <QShortcut>
 
 #include "catalog/CatchDatabase.h"
 #include "ui/CatchPanel.h"
@@ -24,10 +23,18 @@ CCatchViewDialog::CCatchViewDialog(CCatchDatabase& db, int catchId, QWidget* par
     m_panel->ApplyOptions(db);
     db.FillPanel(*m_panel, kCatchKind, catchId);
 
-    // The panel keeps Escape from the view's own dialogs; this window has no buttons, so
-    // Escape must still close it whatever child holds the focus.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CCatchViewDialog::reject);
+    // The panel swallows Escape so that it never closes the main view's dialogs; this
+    // window has no buttons, so Escape pressed anywhere inside it must still close it.
+    m_panel->installEventFilter(this);
+}
+
+bool CCatchViewDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CCatchViewDialog::resizeEvent(QResizeEvent* event) {

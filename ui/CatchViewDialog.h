@@ -15,6 +15,7 @@ public:
     CCatchPanel& Panel() { return *m_panel; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

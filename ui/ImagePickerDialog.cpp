@@ -33,7 +33,8 @@ bool IsOfferable(const QString& name) { return HasPictureEnding(name) && IsSafeP
 }  // namespace
 
 CImagePickerDialog::CImagePickerDialog(const QString& folderName, QWidget* parent)
-    : QDialog(parent), m_folderPath(GetProgramDirectory() + QStringLiteral("images/") + folderName) {
+    : QDialog(parent),
+      m_folderPath(GetProgramDirectory() + QStringLiteral("images/") + folderName) {
     setWindowTitle(QString::fromUtf8("Sélection d'une image"));
     m_picture = new CPictureStatic;
     NameControl(*m_picture, "picture", QStringLiteral("Image"));

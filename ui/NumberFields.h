@@ -20,6 +20,6 @@ QString FormatWeight(double kilograms);
 QString FormatInteger(int value);
 
 // Input rules of the numeric edits.
-void AcceptDigitsOnly(QLineEdit& edit);    // sizes, counts, coefficients, option values
-void AcceptSignedInteger(QLineEdit& edit); // temperatures: a leading minus sign is allowed
-void AcceptDecimal(QLineEdit& edit);       // weights: digits with one "." or ","
+void AcceptDigitsOnly(QLineEdit& edit);     // sizes, counts, coefficients, option values
+void AcceptSignedInteger(QLineEdit& edit);  // temperatures: a leading minus sign is allowed
+void AcceptDecimal(QLineEdit& edit);        // weights: digits with one "." or ","

@@ -2,12 +2,12 @@
 
 #include <iterator>
 
-#include <QLabel>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -50,11 +50,11 @@ const CheckSpec kChecks[] = {
 
 // The order in which the switches are written back.
 const char* const kCheckWriteOrder[] = {
-    "AFF_VENT",        "AFF_TEMPS",          "AFF_TEMPERATURE_EAU", "AFF_TEMPERATURE_AIR",
-    "AFF_TECHNIQUE",   "AFF_TAILLE",         "AFF_NOMBRE",          "AFF_POISSON",
-    "AFF_POIDS",       "AFF_MONTAGE",        "AFF_MAREE",           "AFF_LUNE",
-    "AFF_LIEU",        "AFF_ESCHE",          "AFF_DIRECTION_VENT",  "AFF_DATE_HEURE_PRISE",
-    "AFF_COULEUR_EAU", "AFF_COORD_GPS",      "AFF_COEFF_MAREE",     "AFF_AMORCE",
+    "AFF_VENT",        "AFF_TEMPS",     "AFF_TEMPERATURE_EAU", "AFF_TEMPERATURE_AIR",
+    "AFF_TECHNIQUE",   "AFF_TAILLE",    "AFF_NOMBRE",          "AFF_POISSON",
+    "AFF_POIDS",       "AFF_MONTAGE",   "AFF_MAREE",           "AFF_LUNE",
+    "AFF_LIEU",        "AFF_ESCHE",     "AFF_DIRECTION_VENT",  "AFF_DATE_HEURE_PRISE",
+    "AFF_COULEUR_EAU", "AFF_COORD_GPS", "AFF_COEFF_MAREE",     "AFF_AMORCE",
 };
 
 const char* const kCatchFont = "TAILLE_POLICE_PRISE";
@@ -127,9 +127,8 @@ QWidget* CPreferencesDialog::BuildCatchGroup() {
     form->addRow(NewFieldLabel(Text(kFontLabel), *m_catchFont, nullptr), m_catchFont);
     form->addRow(NewFieldLabel(Text("Hauteur de l'image (%) : "), *m_imageHeight, nullptr),
                  m_imageHeight);
-    form->addRow(
-        NewFieldLabel(Text("Hauteur du commentaire (%) : "), *m_commentHeight, nullptr),
-        m_commentHeight);
+    form->addRow(NewFieldLabel(Text("Hauteur du commentaire (%) : "), *m_commentHeight, nullptr),
+                 m_commentHeight);
     column->addLayout(form);
     return group;
 }

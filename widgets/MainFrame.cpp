@@ -46,14 +46,19 @@ const CommandInfo kCommands[] = {
 constexpr int kSeparator = 0;
 
 // Toolbar buttons in order; kSeparator marks a gap between groups.
+// clang-format off
 const int kToolBarLayout[] = {
-    CommandId::ShowCalendar, kSeparator, CommandId::ShowCatches, kSeparator,
+    CommandId::ShowCalendar, kSeparator,
+    CommandId::ShowCatches, kSeparator,
     CommandId::ShowFish, CommandId::ShowBaits, CommandId::ShowGroundbaits, CommandId::ShowRigs,
     CommandId::ShowTechniques, CommandId::ShowPlaces, kSeparator,
     CommandId::ShowWeather, CommandId::ShowWinds, CommandId::ShowMoons, kSeparator,
-    CommandId::Preferences, kSeparator, CommandId::ShowRecords, kSeparator,
-    CommandId::Help, kSeparator, CommandId::Quit,
+    CommandId::Preferences, kSeparator,
+    CommandId::ShowRecords, kSeparator,
+    CommandId::Help, kSeparator,
+    CommandId::Quit,
 };
+// clang-format on
 
 constexpr int kToolBarIconSize = 32;
 constexpr int kMinimumWidth = 800;
@@ -101,7 +106,8 @@ QAction* CMainFrame::MakeAction(int commandId) {
     }
     if (commandId == CommandId::Quit) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     if (commandId == CommandId::Help) action->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(action, &QAction::triggered, this, [this, commandId] { emit commandTriggered(commandId); });
+    connect(action, &QAction::triggered, this,
+            [this, commandId] { emit commandTriggered(commandId); });
     m_actions.insert(commandId, action);
     return action;
 }

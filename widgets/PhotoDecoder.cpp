@@ -31,8 +31,7 @@ QImage Decode(const QString& path, const QSize& box, Fit fit) {
     // The scaled size applies to the picture as stored, before the EXIF rotation.
     const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize shownBox = quarterTurn ? box.transposed() : box;
-    const QSize target =
-        fit == Fit::Stretch ? shownBox : FitWithin(stored, shownBox);
+    const QSize target = fit == Fit::Stretch ? shownBox : FitWithin(stored, shownBox);
     if (target.isEmpty()) return {};
     reader.setScaledSize(target);
     return reader.read();

@@ -59,10 +59,7 @@ void CPhotoGrid::SetAlbum(std::unique_ptr<CAlbum> album) {
     m_states.clear();
     SyncStates();
     m_selected = -1;
-    m_zoomImage = QImage();
-    m_zoomFile.clear();
-    m_zoomSize = QSize();
-    m_zoomTicket = 0;
+    DropZoomPicture();
     update();
 }
 
@@ -96,8 +93,7 @@ void CPhotoGrid::RemovePhoto(int photoId) {
     m_states.erase(m_states.begin() + index);
     if (m_selected == index) {
         m_selected = -1;
-        m_zoomImage = QImage();
-        m_zoomFile.clear();
+        DropZoomPicture();
     } else if (m_selected > index) {
         --m_selected;
     }
@@ -137,7 +133,8 @@ void CPhotoGrid::SyncStates() {
     const auto& photos = m_album->photos;
     m_states.resize(photos.size());
     for (size_t i = 0; i < photos.size(); ++i) {
-        if (m_states[i].fileName != photos[i].fileName) m_states[i] = FreshState(photos[i].fileName);
+        if (m_states[i].fileName != photos[i].fileName)
+            m_states[i] = FreshState(photos[i].fileName);
     }
 }
 
@@ -148,10 +145,7 @@ void CPhotoGrid::ResetPictures() {
         state.requestedEdge = 0;
         state.ticket = 0;
     }
-    m_zoomImage = QImage();
-    m_zoomFile.clear();
-    m_zoomSize = QSize();
-    m_zoomTicket = 0;
+    DropZoomPicture();
 }
 
 int CPhotoGrid::SelectedIndex() const {
@@ -182,11 +176,16 @@ void CPhotoGrid::SetZoom(bool on) {
     }
     m_zoom = on;
     if (!on) {
-        m_zoomImage = QImage();
-        m_zoomFile.clear();
-        m_zoomSize = QSize();
-        m_zoomTicket = 0;
+        DropZoomPicture();
     }
+}
+
+// A result still on its way for the dropped picture finds no ticket and is ignored.
+void CPhotoGrid::DropZoomPicture() {
+    m_zoomImage = QImage();
+    m_zoomFile.clear();
+    m_zoomSize = QSize();
+    m_zoomTicket = 0;
 }
 
 QString CPhotoGrid::PhotoPath(int index) const {
@@ -222,8 +221,7 @@ void CPhotoGrid::RequestZoomPicture(const QSize& inner) {
     m_loader->RequestPicture(m_zoomTicket, path, inner);
 }
 
-void CPhotoGrid::DrawPhoto(QPainter& painter, int index, const QRect& cell,
-                           const QImage& picture) {
+void CPhotoGrid::DrawPhoto(QPainter& painter, int index, const QRect& cell, const QImage& picture) {
     painter.fillRect(cell, index == SelectedIndex() ? kSelectedFrameColour : kFrameColour);
     const QRect inside = cell.adjusted(1, 1, -1, -1);
     if (inside.isEmpty()) return;

@@ -75,6 +75,7 @@ private:
     int IndexAt(const QPoint& point) const;
     bool SelectIndex(int index);
     void SetZoom(bool on);
+    void DropZoomPicture();
     QString PhotoPath(int index) const;
     void RequestThumbnail(int index, const QSize& inner);
     void RequestZoomPicture(const QSize& inner);

@@ -44,7 +44,7 @@ Flavour FlavourFor(int longestSide) {
 
 QString CacheRoot() {
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    // The base directory specification tells to ignore a relative path.
+    // The XDG base directory rules say to ignore a relative path.
     if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.cache";
     return QDir::cleanPath(base + "/thumbnails");
 }
@@ -105,8 +105,8 @@ QImage LoadOrCreate(const QString& root, const QString& sourcePath, Flavour flav
     QImage cached = ReadCached(root, sourcePath, flavour);
     if (!cached.isNull()) return cached;
     const int edge = Edge(flavour);
-    QImage decoded = PhotoDecoder::Decode(sourcePath, QSize(edge, edge),
-                                          PhotoDecoder::Fit::KeepProportions);
+    QImage decoded =
+        PhotoDecoder::Decode(sourcePath, QSize(edge, edge), PhotoDecoder::Fit::KeepProportions);
     if (decoded.isNull()) return {};
     // Thumbnails of files inside the cache itself would feed on themselves.
     if (!QFileInfo(sourcePath).absoluteFilePath().startsWith(root + "/")) {

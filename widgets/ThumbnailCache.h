@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-// The shared thumbnail cache of the desktop (freedesktop.org thumbnail specification):
+// The shared thumbnail cache of the desktop (the freedesktop.org thumbnail standard):
 // $XDG_CACHE_HOME/thumbnails/{normal,large}/<md5 of the file URI>.png, each PNG carrying the
 // URI and modification time of its source, so that other programs share our thumbnails and
 // a second showing of an album reads small PNG files instead of camera pictures.
@@ -20,7 +20,7 @@ Flavour FlavourFor(int longestSide);
 
 // $XDG_CACHE_HOME/thumbnails (or ~/.cache/thumbnails), without a trailing "/".
 QString CacheRoot();
-// "file:///..." of an absolute path, percent-encoded as the specification asks.
+// "file:///..." of an absolute path, percent-encoded as the thumbnail standard asks.
 QString FileUri(const QString& path);
 QString ThumbnailPath(const QString& root, const QString& uri, Flavour flavour);
 

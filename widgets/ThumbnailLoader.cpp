@@ -40,15 +40,13 @@ void CThumbnailLoader::RequestThumbnail(quint64 ticket, const QString& path,
                                         ThumbnailCache::Flavour flavour) {
     // The cache folder is read here, on the caller's thread, once per request.
     const QString root = ThumbnailCache::CacheRoot();
-    Start(ticket, [root, path, flavour] {
-        return ThumbnailCache::LoadOrCreate(root, path, flavour);
-    });
+    Start(ticket,
+          [root, path, flavour] { return ThumbnailCache::LoadOrCreate(root, path, flavour); });
 }
 
 void CThumbnailLoader::RequestPicture(quint64 ticket, const QString& path, const QSize& size) {
-    Start(ticket, [path, size] {
-        return PhotoDecoder::Decode(path, size, PhotoDecoder::Fit::Stretch);
-    });
+    Start(ticket,
+          [path, size] { return PhotoDecoder::Decode(path, size, PhotoDecoder::Fit::Stretch); });
 }
 
 void CThumbnailLoader::CancelPending() { ++*m_generation; }

@@ -14,7 +14,8 @@
 #include "widgets/MainFrame.h"
 
 namespace {
-// For the start-up benchmark: leave the event loop once the first catch sheet is on screen.
+// For the start-up benchmark and scripted runs: leave the event loop once the first catch
+// sheet is on screen.
 const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
 }  // namespace
 
@@ -42,6 +43,9 @@ bool CBrevaneApp::InitInstance() {
     LoadTranslations();
     const QStringList arguments = QCoreApplication::arguments();
     m_quitAfterFirstSheet = arguments.contains(kQuitAfterFirstSheet);
+    // A benchmark or scripted run has nobody to close a message box: its messages go to
+    // standard error (the default sink), so a failed start ends instead of waiting.
+    if (m_quitAfterFirstSheet) SetUserMessages(nullptr);
 
     const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return false;

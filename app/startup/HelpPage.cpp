@@ -14,7 +14,8 @@ QString HelpIndexPath(const QString& exeDir) {
     const QDir dir(exeDir);
     const QString beside = dir.absoluteFilePath(kHelpIndex);
     if (QFileInfo::exists(beside)) return beside;
-    const QString installed = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../") + kHelpIndex));
+    const QString installed =
+        QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../") + kHelpIndex));
     if (QFileInfo::exists(installed)) return installed;
 #ifdef BREVANE_INSTALL_DATADIR
     const QString configured = QStringLiteral(BREVANE_INSTALL_DATADIR "/aide/index.html");

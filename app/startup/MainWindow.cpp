@@ -17,18 +17,27 @@ void RunCommand(int commandId, CMainFrame& frame, CBrevaneView& view) {
         return;
     }
     switch (commandId) {
-        case CommandId::Preferences: view.OnPreferences(); break;
+        case CommandId::Preferences:
+            view.OnPreferences();
+            break;
         case CommandId::AlbumAdd:
         case CommandId::AlbumModify:
-        case CommandId::AlbumDelete: view.OnAlbumCommand(commandId); break;
+        case CommandId::AlbumDelete:
+            view.OnAlbumCommand(commandId);
+            break;
         case CommandId::About: {
             CAboutDialog about(&frame);
             about.exec();
             break;
         }
-        case CommandId::Help: ShowHelp(); break;
-        case CommandId::Quit: frame.close(); break;
-        default: break;
+        case CommandId::Help:
+            ShowHelp();
+            break;
+        case CommandId::Quit:
+            frame.close();
+            break;
+        default:
+            break;
     }
 }
 }  // namespace

@@ -359,3 +359,19 @@ TEST_F(CatchLogOpening, StoredSchemaFunctionsCannotReachFiles) {
 }
 
 }  // namespace
+
+TEST_F(CatchLogOpening, SearchIndexesAreMadeOnceAndUsedByTheRecordsQueries) {
+    ASSERT_TRUE(Open());
+    const QStringList indexes =
+        Rows(m_db, "SELECT name FROM sqlite_master WHERE type='index' AND name NOT LIKE "
+                   "'sqlite_%' ORDER BY name", 1);
+    EXPECT_TRUE(indexes.contains("PRISES_POISSON_POIDS"));
+    EXPECT_TRUE(indexes.contains("PRISE_POISSONS_PRISE"));
+    EXPECT_TRUE(indexes.contains("PHOTOS_ALBUM"));
+    const QStringList plan = Rows(m_db,
+                                  "EXPLAIN QUERY PLAN SELECT MAX(POIDS_POISSON) FROM PRISES "
+                                  "WHERE ID_POISSON=3", 4);
+    EXPECT_TRUE(plan.join(" ").contains("PRISES_POISSON_POIDS")) << plan.join(" | ").toStdString();
+    ASSERT_TRUE(Open());
+    EXPECT_TRUE(m_messages.shown.empty());
+}

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,10 +89,12 @@ protected:
     int AddAlbum(const QString& name, int photoCount = 0) {
         Exec(QStringLiteral("INSERT INTO ALBUMS (LIBELLE) VALUES ('%1')").arg(name));
         const int id = ScalarInt(QStringLiteral("SELECT MAX(ID) FROM ALBUMS"));
+        QStringList rows;  // one statement: each commit waits for the disk
         for (int i = 0; i < photoCount; ++i)
-            Exec(QStringLiteral("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE) VALUES (%1, 'p%2.jpg')")
-                     .arg(id)
-                     .arg(i));
+            rows << QStringLiteral("(%1, 'p%2.jpg')").arg(id).arg(i);
+        if (!rows.isEmpty())
+            Exec(QStringLiteral("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE) VALUES ") +
+                 rows.join(u','));
         return id;
     }
 
@@ -198,6 +201,27 @@ TEST_F(AlbumCommandsTest, ManyFilesGoThroughTheProgressBoxAndAllArrive) {
     EXPECT_EQ(PhotoRows(album), 8);
     EXPECT_EQ(PhotoFiles().size(), 8);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(AlbumCommandsTest, PhotosCopiedBeforeACancelStayInTheAlbum) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    QStringList files;
+    for (int i = 0; i < 40; ++i) files << Source(QStringLiteral("f%1.jpg").arg(i));
+
+    ModalAnswerer answerer([](QDialog& progress) {
+        QPushButton* cancel = progress.findChild<QPushButton*>();
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), QStringLiteral("Annuler"));
+        cancel->click();
+    });
+    const int added = m_commands->AddPhotoFiles(files);
+
+    EXPECT_EQ(answerer.opened, QStringList{QStringLiteral("Brevane")});
+    EXPECT_LT(added, 40);
+    EXPECT_EQ(PhotoRows(album), added);
+    EXPECT_EQ(PhotoFiles().size(), added);
+    EXPECT_EQ(m_grid.CurrentAlbum()->photos.size(), std::size_t(added));
 }
 
 TEST_F(AlbumCommandsTest, WithoutACurrentAlbumNothingIsCopied) {
@@ -360,6 +384,23 @@ TEST_F(PhotoCommandsTest, CommentIsStoredAndKeptByThePhoto) {
     EXPECT_EQ(m_grid.CurrentPhoto()->comment, QString::fromUtf8("Lançon, marée basse"));
     EXPECT_EQ(Scalar(QStringLiteral("SELECT COMMENTAIRE FROM PHOTOS WHERE ID=%1").arg(id)),
               QString::fromUtf8("Lançon, marée basse"));
+}
+
+TEST_F(PhotoCommandsTest, AFailedStoreKeepsTheDialogOpenAndThePhotoUnchanged) {
+    CAlbumPhoto* photo = SelectPhoto(0);
+    ASSERT_NE(photo, nullptr);
+    photo->comment = QStringLiteral("avant");
+    Exec(QStringLiteral("DROP TABLE PHOTOS"));
+    ModalAnswerer answerer([](QDialog& dialog) {
+        dialog.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("après"));
+        dialog.accept();
+    });
+    m_commands->EditPhotoComment();
+
+    EXPECT_EQ(answerer.keptOpen, 1);
+    EXPECT_EQ(m_grid.CurrentPhoto()->comment, QStringLiteral("avant"));
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown.front().icon, MessageIcon::Stop);
 }
 
 TEST_F(PhotoCommandsTest, PhotoCommandsWithoutACurrentPhotoDoNothing) {

@@ -129,6 +129,28 @@ TEST_F(CatchDialogTest, NewCatchStartsWithNothingChosenAndSortedLists) {
     EXPECT_TRUE(Child<QPushButton>(dialog, "validateButton").isDefault());
 }
 
+TEST_F(CatchDialogTest, TabGoesThroughTheFieldsInTheirOrder) {
+    CCatchDialog dialog(Db(), -1);
+    const QStringList expected = {
+        "dateEdit", "timeEdit", "placeCombo", "placeAddButton", "gpsEdit", "fishList",
+        "fishAddButton", "weightEdit", "sizeEdit", "numberEdit", "baitList", "baitAddButton",
+        "groundbaitCombo", "groundbaitAddButton", "techniqueCombo", "techniqueAddButton",
+        "rigCombo", "rigAddButton", "weatherCombo", "weatherAddButton", "windCombo",
+        "windAddButton", "windDirectionCombo", "windDirectionAddButton", "moonCombo",
+        "moonAddButton", "airTemperatureEdit", "waterTemperatureEdit", "waterColourCombo",
+        "waterColourAddButton", "tideCombo", "tideAddButton", "coefficientEdit", "photoEdit",
+        "photoButton", "commentEdit", "validateButton", "cancelButton"};
+    QStringList seen;
+    QWidget* start = &Child<QDateEdit>(dialog, "dateEdit");
+    QWidget* w = start;
+    do {
+        if (expected.contains(w->objectName()) && !seen.contains(w->objectName()))
+            seen << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start);
+    EXPECT_EQ(seen, expected);
+}
+
 TEST_F(CatchDialogTest, AsksForThePlaceThenForTheFish) {
     CCatchDialog dialog(Db(), -1);
     dialog.show();

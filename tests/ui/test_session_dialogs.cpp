@@ -12,14 +12,15 @@
 #include <QTimeEdit>
 #include <QTimer>
 
+#include "catalog/EntryForms.h"
 #include "tests/support/TestCatchLog.h"
 #include "ui/CatchPanel.h"
-#include "widgets/StyledEdit.h"
 #include "ui/ChooseSessionDialog.h"
 #include "ui/ListTargets.h"
 #include "ui/SessionChoice.h"
 #include "ui/SessionDialog.h"
 #include "widgets/CalendarCtrl.h"
+#include "widgets/StyledEdit.h"
 
 namespace {
 
@@ -173,6 +174,24 @@ TEST_F(SessionDialogTest, ChangingTheDatesMovesTheSessionOnTheCalendar) {
               QString::fromUtf8("brème à l'aube"));
 }
 
+TEST_F(SessionDialogTest, ANewPlaceIsAddedToTheListAndSelected) {
+    CSessionDialog dialog(Db(), -1, 20070315, m_calendar);
+    ModalAnswerer answerer([](QDialog& placeDialog) {
+        auto* form = dynamic_cast<ICatalogItemForm*>(&placeDialog);
+        ASSERT_NE(form, nullptr);
+        form->SetLabel(QStringLiteral("LAC DE GUERLEDAN"));
+        placeDialog.accept();
+    });
+    Child<QPushButton>(dialog, "newPlace").click();
+
+    EXPECT_EQ(answerer.opened.size(), 1);
+    const int added =
+        ScalarInt(QStringLiteral("SELECT ID FROM LIEUX WHERE LIBELLE='LAC DE GUERLEDAN'"));
+    ASSERT_GT(added, 0);
+    EXPECT_EQ(dialog.Place(), added);
+    EXPECT_GE(Child<QComboBox>(dialog, "place").findData(m_place), 0);
+}
+
 TEST_F(SessionDialogTest, ValiderWithoutPlaceWarnsAndStaysOpen) {
     CSessionDialog dialog(Db(), -1, 20070315, m_calendar);
     dialog.show();
@@ -184,6 +203,20 @@ TEST_F(SessionDialogTest, ValiderWithoutPlaceWarnsAndStaysOpen) {
     EXPECT_EQ(Messages().shown.front().icon, MessageIcon::Exclamation);
     EXPECT_EQ(CountRows(QStringLiteral("CALENDRIER")), 0);
     EXPECT_TRUE(Day(15).sessions.empty());
+}
+
+TEST_F(SessionDialogTest, AFailedStoreKeepsTheDialogOpenAndTheCalendarUnchanged) {
+    Exec(QStringLiteral("DROP TABLE CALENDRIER"));
+    CSessionDialog dialog(Db(), -1, 20070315, m_calendar);
+    SelectComboId(Child<QComboBox>(dialog, "place"), m_place);
+    dialog.show();
+    dialog.accept();
+
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.SessionId(), -1);
+    EXPECT_TRUE(Day(15).sessions.empty());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown.front().icon, MessageIcon::Stop);
 }
 
 TEST_F(SessionDialogTest, ListsTheCatchesOfTheSessionAndViewsOnlyASelectedOne) {

@@ -200,7 +200,3 @@ TEST_F(CalendarTest, TwoSessionsOnOneDayKeepTheirOrder) {
     EXPECT_EQ(bands[0].height(), bands[1].height());
     EXPECT_EQ(bands[1].top(), bands[0].bottom() + 1);
 }
-
-TEST_F(CalendarTest, ReachableByItsFrenchName) {
-    EXPECT_EQ(m_calendar.accessibleName(), QStringLiteral("Calendrier"));
-}

@@ -1,0 +1,249 @@
+// The catch-log operations on logs of 1,000, 10,000 and 100,000 catches, each measured on the
+// same generated file, beside the raw floor: one SELECT fetched to the end.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <map>
+
+#include "bench/BenchLogs.h"
+#include "bench/BenchTargets.h"
+#include "catalog/CatchDatabase.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+
+namespace {
+
+constexpr int kSeveralIds = 999999;
+
+// What a run needs to know of one log: its connection and a few representative values.
+struct BenchLog {
+    std::unique_ptr<CCatchDatabase> db;
+    int commonSpecies = -1;  // the species with most single-species catches
+    int commonPlace = -1;
+    int commonBait = -1;
+    std::vector<int> sheetIds;  // spread over the log, with catches of several fish and baits
+};
+
+int QueryInt(CCatchDatabase& db, const QString& sql) {
+    CDbRecordset rows(db);
+    rows.SetSql(sql);
+    return rows.Open() && rows.Fetch() ? rows.GetInt(1) : -1;
+}
+
+std::vector<int> QueryInts(CCatchDatabase& db, const QString& sql) {
+    std::vector<int> values;
+    CDbRecordset rows(db);
+    rows.SetSql(sql);
+    if (rows.Open())
+        while (rows.Fetch()) values.push_back(rows.GetInt(1));
+    return values;
+}
+
+QString MostCommon(const QString& column) {
+    return QStringLiteral(
+               "SELECT %1 FROM PRISES WHERE %1 NOT IN (-1, 999999) GROUP BY %1 "
+               "ORDER BY COUNT(*) DESC LIMIT 1")
+        .arg(column);
+}
+
+BenchLog* GetLog(int catches) {
+    static std::map<int, BenchLog> logs;
+    auto found = logs.find(catches);
+    if (found != logs.end()) return found->second.db ? &found->second : nullptr;
+    BenchLog& log = logs[catches];
+    const QString dsn = QStringLiteral("BREVANE_BENCH_%1").arg(catches);
+    // BREVANE_BENCH_WITHOUT_INDEXES=1 measures the same logs without the program's indexes.
+    log.db = qEnvironmentVariableIsSet("BREVANE_BENCH_WITHOUT_INDEXES")
+                 ? OpenBenchLogWithoutIndexes(EnsureCatchLog(catches), dsn)
+                 : OpenBenchLog(EnsureCatchLog(catches), dsn);
+    if (!log.db) return nullptr;
+    CCatchDatabase& db = *log.db;
+    try {
+        log.commonSpecies = QueryInt(db, MostCommon(QStringLiteral("ID_POISSON")));
+        log.commonPlace = QueryInt(db, MostCommon(QStringLiteral("ID_LIEU")));
+        log.commonBait = QueryInt(db, MostCommon(QStringLiteral("ID_ESCHE")));
+        const int step = std::max(1, catches / 56);
+        log.sheetIds =
+            QueryInts(db, QStringLiteral("SELECT ID FROM PRISES WHERE ID % %1 = 0").arg(step));
+        for (const int id : QueryInts(db, QStringLiteral("SELECT ID FROM PRISES WHERE ID_POISSON = "
+                                                         "999999 AND ID_ESCHE = 999999 LIMIT 8")))
+            log.sheetIds.push_back(id);
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        log.db.reset();
+        return nullptr;
+    }
+    return &log;
+}
+
+void SetFilter(CCatchDatabase& db, int fish, int bait, int place) {
+    CatchFilter& filter = db.Filter();
+    filter = CatchFilter();
+    filter.fish = fish;
+    filter.bait = bait;
+    filter.place = place;
+}
+
+// Reads every row of a SELECT through the program's recordset, each column as the operations
+// read it.
+int FetchAll(CCatchDatabase& db, const QString& sql, int textColumn, int columns) {
+    CDbRecordset rows(db);
+    rows.SetSql(sql);
+    if (!rows.Open()) return -1;
+    int count = 0;
+    while (rows.Fetch()) {
+        for (int column = 1; column <= columns; ++column) {
+            if (column == textColumn)
+                benchmark::DoNotOptimize(rows.GetText(column));
+            else
+                benchmark::DoNotOptimize(rows.GetInt(column));
+        }
+        ++count;
+    }
+    return count;
+}
+
+#define BENCH_LOG_OR_SKIP(state, log)                                      \
+    BenchLog* log = GetLog(static_cast<int>(state.range(0)));              \
+    if (!log) {                                                            \
+        state.SkipWithError("le carnet d'exemple n'a pas pu être ouvert"); \
+        return;                                                            \
+    }
+
+// The catch list's own statement, every column fetched.
+void BM_RawFloor(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    const QString sql = QStringLiteral(
+        "SELECT p.ID, p.DATE_PRISE, p.ID_POISSON, p.ID_ESCHE, p.ID_AMORCE, p.ID_MONTAGE, "
+        "p.ID_TECHNIQUE, p.ID_LIEU, p.ID_TEMPS, p.ID_VENT, p.ID_DIRECTION_VENT, "
+        "p.ID_COULEUR_EAU, p.ID_LUNE, p.ID_MAREE FROM PRISES p ORDER BY p.ID");
+    int rows = 0;
+    for (auto _ : state) rows = FetchAll(*log->db, sql, 2, 14);
+    state.counters["rows"] = rows;
+}
+
+// Only the three columns an unfiltered list shows.
+void BM_RawFloorShown(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    const QString sql =
+        QStringLiteral("SELECT p.ID, p.ID_POISSON, p.DATE_PRISE FROM PRISES p ORDER BY p.ID");
+    int rows = 0;
+    for (auto _ : state) rows = FetchAll(*log->db, sql, 3, 3);
+    state.counters["rows"] = rows;
+}
+
+void RunCatchList(benchmark::State& state, BenchLog& log) {
+    CBenchList list;
+    for (auto _ : state) {
+        if (!log.db->FillCatchList(list)) state.SkipWithError("FillCatchList a échoué");
+    }
+    state.counters["rows"] = list.Count();
+    SetFilter(*log.db, -1, -1, -1);
+}
+
+void BM_FillCatchList(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    SetFilter(*log->db, -1, -1, -1);
+    RunCatchList(state, *log);
+}
+
+// The most common species: every catch of several fish has its link rows looked at.
+void BM_FillCatchListFishFilter(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    SetFilter(*log->db, log->commonSpecies, -1, -1);
+    RunCatchList(state, *log);
+}
+
+void BM_FillCatchListBaitPlaceFilter(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    SetFilter(*log->db, -1, log->commonBait, log->commonPlace);
+    RunCatchList(state, *log);
+}
+
+// The catches of a session lasting the whole of last year.
+void BM_FillSessionCatches(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    const int year = QDate::currentDate().year() - 1;
+    CBenchList list;
+    for (auto _ : state) {
+        if (!log->db->FillSessionCatches(list, year * 10000 + 101, year * 10000 + 1231, 0, 2359))
+            state.SkipWithError("FillSessionCatches a échoué");
+    }
+    state.counters["rows"] = list.Count();
+}
+
+void BM_ShowCatchSheet(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    CBenchCatchPanel panel;
+    size_t next = 0;
+    for (auto _ : state) {
+        const int id = log->sheetIds[next++ % log->sheetIds.size()];
+        if (!log->db->ShowCatchSheet(panel, id)) state.SkipWithError("ShowCatchSheet a échoué");
+    }
+    state.counters["sheets"] = static_cast<double>(log->sheetIds.size());
+}
+
+void RunRecords(benchmark::State& state, BenchLog& log, int species) {
+    CBenchStatisticsPanel panel;
+    for (auto _ : state) {
+        if (!log.db->ShowRecords(panel, species)) state.SkipWithError("ShowRecords a échoué");
+    }
+    state.counters["lines"] = panel.records.count(QStringLiteral("\r\n\r\n"));
+}
+
+void BM_ShowRecordsCommonSpecies(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    RunRecords(state, *log, log->commonSpecies);
+}
+
+void BM_ShowRecordsPoissonsDivers(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    RunRecords(state, *log, kSeveralIds);
+}
+
+void BM_FillSpeciesList(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    CBenchList list;
+    for (auto _ : state) {
+        if (!log->db->FillSpeciesList(list)) state.SkipWithError("FillSpeciesList a échoué");
+    }
+    state.counters["rows"] = list.Count();
+}
+
+void BM_FillMonthList(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    CBenchList list;
+    for (auto _ : state) {
+        if (!log->db->FillMonthList(list)) state.SkipWithError("FillMonthList a échoué");
+    }
+    state.counters["rows"] = list.Count();
+}
+
+void LogSizes(benchmark::internal::Benchmark* bench) {
+    bench->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+}  // namespace
+
+BENCHMARK(BM_RawFloor)->Apply(LogSizes);
+BENCHMARK(BM_RawFloorShown)->Apply(LogSizes);
+BENCHMARK(BM_FillCatchList)->Apply(LogSizes);
+BENCHMARK(BM_FillCatchListFishFilter)->Apply(LogSizes);
+BENCHMARK(BM_FillCatchListBaitPlaceFilter)->Apply(LogSizes);
+BENCHMARK(BM_FillSessionCatches)->Apply(LogSizes);
+BENCHMARK(BM_ShowCatchSheet)->Apply(LogSizes);
+BENCHMARK(BM_ShowRecordsCommonSpecies)->Apply(LogSizes);
+BENCHMARK(BM_ShowRecordsPoissonsDivers)->Apply(LogSizes);
+BENCHMARK(BM_FillSpeciesList)->Apply(LogSizes);
+BENCHMARK(BM_FillMonthList)->Apply(LogSizes);
+
+int main(int argc, char** argv) {
+    PrepareBenchEnvironment();
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,281 @@
+// The main view: layout, categories, button states and the selection.
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "tests/support/TestCatchLog.h"
+#include "ui/AlbumPanel.h"
+#include "ui/BrevaneView.h"
+#include "ui/CalendarPanel.h"
+#include "ui/CatalogPhotoPanel.h"
+#include "ui/CatalogTextPanel.h"
+#include "ui/CatchPanel.h"
+#include "ui/CategoryTable.h"
+#include "ui/StatisticsPanel.h"
+#include "ui/ViewLayout.h"
+#include "widgets/ColorLabel.h"
+#include "widgets/CommandIds.h"
+#include "widgets/IconButton.h"
+#include "widgets/PictureStatic.h"
+#include "widgets/StyledEdit.h"
+
+namespace {
+const QString kSelectRow = QString::fromUtf8("Vous devez sélectionner une ligne dans la liste !");
+}
+
+TEST(ViewLayout, QuarterForTheListThreeQuartersForThePanel) {
+    const ViewGeometry g = ComputeViewLayout(QSize(800, 560), 141);
+    EXPECT_EQ(g.panel, QRect(195, 5, 600, 507));
+    EXPECT_EQ(g.title, QRect(5, 5, 185, 20));
+    EXPECT_EQ(g.list, QRect(5, 30, 185, 482));
+    EXPECT_EQ(g.search, QRect(5, 517, 185, 38));
+    EXPECT_EQ(g.remove, QRect(654, 517, 141, 38));
+    EXPECT_EQ(g.modify, QRect(508, 517, 141, 38));
+    EXPECT_EQ(g.add, QRect(362, 517, 141, 38));
+    // P = W * 75 / 100 in integers: 1001 * 75 / 100 = 750.
+    const ViewGeometry odd = ComputeViewLayout(QSize(1001, 700), 100);
+    EXPECT_EQ(odd.panel, QRect(246, 5, 750, 647));
+    EXPECT_EQ(odd.list.width(), 236);
+    EXPECT_EQ(odd.add.left(), 1001 - 300 - 15);
+}
+
+TEST(CategoryTable, EveryCategoryCommandHasItsKindAndTitle) {
+    const std::pair<int, int> commands[] = {
+        {CommandId::ShowCatches, 1},        {CommandId::ShowCalendar, 0},
+        {CommandId::ShowAlbums, 16},        {CommandId::ShowFish, 2},
+        {CommandId::ShowPlaces, 3},         {CommandId::ShowBaits, 4},
+        {CommandId::ShowGroundbaits, 5},    {CommandId::ShowRigs, 6},
+        {CommandId::ShowWeather, 7},        {CommandId::ShowWinds, 8},
+        {CommandId::ShowWindDirections, 9}, {CommandId::ShowTides, 10},
+        {CommandId::ShowWaterColours, 11},  {CommandId::ShowMoons, 12},
+        {CommandId::ShowTechniques, 13},    {CommandId::ShowRecords, 14}};
+    for (const auto& [command, kind] : commands) {
+        const CategoryInfo* info = CategoryForCommand(command);
+        ASSERT_NE(info, nullptr) << command;
+        EXPECT_EQ(info->kind, kind);
+    }
+    EXPECT_EQ(CategoryForCommand(CommandId::Preferences), nullptr);
+    EXPECT_EQ(CategoryTitle(11), QStringLiteral("COULEURS DE L'EAU"));
+    EXPECT_EQ(CategoryTitle(14), QStringLiteral("POISSONS PECHES"));
+    EXPECT_EQ(CategoryTitle(15), QString());
+}
+
+class ViewTest : public TestCatchLog {
+protected:
+    void SetUp() override {
+        TestCatchLog::SetUp();
+        m_fish = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("BROCHET"),
+                               QStringLiteral("Carnassier"));
+        m_place = AddCatalogRow(QStringLiteral("LIEUX"), QStringLiteral("LAC DU CHENE"));
+    }
+
+    // The view as the frame shows it: 800 x 560 client area, visible.
+    CBrevaneView& ShownView() {
+        m_view = std::make_unique<CBrevaneView>(Db());
+        m_view->resize(800, 560);
+        m_view->show();
+        return *m_view;
+    }
+
+    static QWidget* VisiblePanel(CBrevaneView& v) {
+        QWidget* visible = nullptr;
+        int count = 0;
+        for (QWidget* p : std::initializer_list<QWidget*>{
+                 &v.CatchPanel(), &v.CalendarPanel(), &v.CatalogPhotoPanel(), &v.CatalogTextPanel(),
+                 &v.StatisticsPanel(), &v.AlbumPanel()}) {
+            if (p->isVisible()) {
+                visible = p;
+                ++count;
+            }
+        }
+        return count == 1 ? visible : nullptr;
+    }
+
+    int m_fish = -1;
+    int m_place = -1;
+    std::unique_ptr<CBrevaneView> m_view;
+};
+
+TEST_F(ViewTest, ControlsFollowTheLayoutTable) {
+    CBrevaneView& v = ShownView();
+    const ViewGeometry g = ComputeViewLayout(v.size());
+    EXPECT_EQ(v.CatchPanel().geometry(), g.panel);
+    EXPECT_EQ(v.AlbumPanel().geometry(), g.panel);
+    EXPECT_EQ(v.CatchPanel().geometry(), QRect(195, 5, 600, 507));
+    EXPECT_EQ(v.NavigationList().geometry(), QRect(5, 30, 185, 482));
+    EXPECT_EQ(v.DeleteButton().geometry(), QRect(654, 517, 141, 38));
+    EXPECT_EQ(v.AddButton().geometry().left(), 362);
+    v.resize(1000, 700);
+    EXPECT_EQ(v.CatchPanel().geometry(), QRect(245, 5, 750, 647));
+    EXPECT_EQ(v.SearchButton().geometry(), QRect(5, 657, 235, 38));
+}
+
+TEST_F(ViewTest, StartsWithTheCatchesAndShowsTheFirstOne) {
+    AddCatch(QStringLiteral("2007-05-12 14:30:00"), m_place, m_fish);
+    AddCatch(QStringLiteral("2007-06-01 08:00:00"), m_place, m_fish);
+    CBrevaneView& v = ShownView();
+    EXPECT_EQ(v.Category(), 1);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("PRISES"));
+    ASSERT_EQ(v.NavigationList().count(), 2);
+    EXPECT_EQ(v.NavigationList().currentRow(), 0);
+    EXPECT_EQ(VisiblePanel(v), &v.CatchPanel());
+    EXPECT_TRUE(v.CatchPanel().SheetText().Text().contains(QStringLiteral("LAC DU CHENE")));
+    // An empty picture name shows the placeholder.
+    EXPECT_EQ(v.CatchPanel().Picture().PicturePath(),
+              DataDir() + QStringLiteral("images/nophoto.jpg"));
+    EXPECT_TRUE(Messages().shown.empty());
+}
+
+TEST_F(ViewTest, SwitchingCategoryHidesThePreviousPanelAndFillsTheList) {
+    AddCatch(QStringLiteral("2007-05-12 14:30:00"), m_place, m_fish);
+    AddCatalogRow(QStringLiteral("TEMPS"), QStringLiteral("ORAGE"), QStringLiteral("Gros grain"));
+    CBrevaneView& v = ShownView();
+    ASSERT_TRUE(v.CatchPanel().isVisible());
+
+    v.SetCategory(2);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("POISSONS"));
+    ASSERT_EQ(v.NavigationList().count(), 1);
+    EXPECT_EQ(v.NavigationList().item(0)->data(Qt::UserRole).toInt(), m_fish);
+    EXPECT_EQ(VisiblePanel(v), &v.CatalogPhotoPanel());
+    EXPECT_EQ(v.CatalogPhotoPanel().Kind(), 2);
+    EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
+    EXPECT_EQ(v.CatalogPhotoPanel().Description().Text(), QStringLiteral("Carnassier"));
+
+    v.SetCategory(7);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("TYPES DE TEMPS"));
+    EXPECT_EQ(VisiblePanel(v), &v.CatalogTextPanel());
+    EXPECT_EQ(v.CatalogTextPanel().Title().text(), QStringLiteral("ORAGE"));
+
+    // Baits are empty: nothing at all is shown.
+    v.SetCategory(4);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("ESCHES"));
+    EXPECT_EQ(v.NavigationList().count(), 0);
+    EXPECT_EQ(VisiblePanel(v), nullptr);
+    EXPECT_FALSE(v.CatalogTextPanel().isVisible());
+    EXPECT_TRUE(Messages().shown.empty());
+
+    v.SetCategory(14);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("POISSONS PECHES"));
+    ASSERT_GT(v.NavigationList().count(), 0);
+    EXPECT_EQ(VisiblePanel(v), &v.StatisticsPanel());
+
+    v.SetCategory(0);
+    EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("CALENDRIER"));
+    // The month list always holds the current month.
+    ASSERT_GT(v.NavigationList().count(), 0);
+    EXPECT_EQ(VisiblePanel(v), &v.CalendarPanel());
+}
+
+TEST_F(ViewTest, ButtonsFollowTheCategory) {
+    CBrevaneView& v = ShownView();
+    auto states = [&v] {
+        return std::vector<bool>{v.SearchButton().isEnabled(), v.AddButton().isEnabled(),
+                                 v.ModifyButton().isEnabled(), v.DeleteButton().isEnabled()};
+    };
+    EXPECT_EQ(states(), (std::vector<bool>{true, true, true, true}));
+    v.SetCategory(14);
+    EXPECT_EQ(states(), (std::vector<bool>{false, false, false, false}));
+    for (int kind : {0, 2, 6, 7, 13, 16}) {
+        v.SetCategory(kind);
+        EXPECT_EQ(states(), (std::vector<bool>{false, true, true, true})) << kind;
+    }
+    v.SetCategory(1);
+    EXPECT_EQ(states(), (std::vector<bool>{true, true, true, true}));
+}
+
+TEST_F(ViewTest, UserSelectionShowsTheChosenRow) {
+    const int second = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("SANDRE"),
+                                     QStringLiteral("Percidé"));
+    CBrevaneView& v = ShownView();
+    v.SetCategory(2);
+    ASSERT_EQ(v.NavigationList().count(), 2);
+    const int row = v.NavigationList().item(0)->data(Qt::UserRole).toInt() == second ? 0 : 1;
+    v.NavigationList().setCurrentRow(row);
+    EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("SANDRE"));
+
+    // SelectRowById selects without refilling; ShowSelection then shows it.
+    v.SelectRowById(m_fish);
+    v.ShowSelection();
+    EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
+    v.SelectRowById(424242);  // no such row: nothing changes
+    EXPECT_EQ(v.NavigationList().currentItem()->data(Qt::UserRole).toInt(), m_fish);
+}
+
+TEST_F(ViewTest, ShowSelectionWithoutSelectedRowWarns) {
+    CBrevaneView& v = ShownView();
+    v.SetCategory(2);
+    v.NavigationList().clearSelection();
+    Messages().Clear();
+    v.ShowSelection();
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, kSelectRow);
+    EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(ViewTest, EscapeLeavesThePanelVisible) {
+    AddCatch(QStringLiteral("2007-05-12 14:30:00"), m_place, m_fish);
+    CBrevaneView& v = ShownView();
+    ASSERT_TRUE(v.CatchPanel().isVisible());
+    v.CatchPanel().SheetText().setFocus();
+    QTest::keyClick(&v.CatchPanel().SheetText(), Qt::Key_Escape);
+    EXPECT_TRUE(v.CatchPanel().isVisible());
+}
+
+TEST_F(ViewTest, FontOptionsReachEveryPanelText) {
+    CBrevaneView& v = ShownView();
+    ASSERT_TRUE(Db().SetOptionInt(QStringLiteral("TAILLE_POLICE_PRISE"), 15));
+    ASSERT_TRUE(Db().SetOptionInt(QStringLiteral("TAILLE_POLICE_DIVERS"), 18));
+    ASSERT_TRUE(Db().SetOptionInt(QStringLiteral("TAILLE_POLICE_STATISTIQUES"), 21));
+    ASSERT_TRUE(Db().SetOptionInt(QStringLiteral("HAUTEUR_IMAGE_PRISE"), 50));
+    ASSERT_TRUE(Db().SetOptionInt(QStringLiteral("HAUTEUR_COMMENTAIRE_PRISE"), 10));
+    const QSize panelSize = v.CatchPanel().size();
+    v.ApplyFontOptions();
+    EXPECT_EQ(v.CatchPanel().size(), panelSize);
+    EXPECT_EQ(v.CatchPanel().SheetText().font().pixelSize(), 15);
+    EXPECT_EQ(v.CatchPanel().CommentText().font().pixelSize(), 15);
+    EXPECT_EQ(v.CatalogPhotoPanel().Description().font().pixelSize(), 18);
+    EXPECT_EQ(v.CatalogTextPanel().Description().font().pixelSize(), 18);
+    EXPECT_EQ(v.StatisticsPanel().RecordsText().font().pixelSize(), 21);
+    EXPECT_TRUE(v.StatisticsPanel().RecordsText().font().bold());
+    EXPECT_EQ(v.CatchPanel().Picture().height(), panelSize.height() * 50 / 100);
+    EXPECT_EQ(v.CatchPanel().CommentText().height(), panelSize.height() * 10 / 100);
+}
+
+TEST_F(ViewTest, AlbumMenuOnlyInTheAlbumsCategoryAndInsideTheList) {
+    Exec(QStringLiteral("INSERT INTO ALBUMS (LIBELLE) VALUES ('PRINTEMPS')"));
+    CBrevaneView& v = ShownView();
+    const QPoint inside = v.NavigationList().rect().center();
+    EXPECT_FALSE(v.OfferAlbumMenu(inside));  // catches category
+
+    v.SetCategory(16);
+    ASSERT_EQ(v.NavigationList().count(), 1);
+    EXPECT_EQ(VisiblePanel(v), &v.AlbumPanel());
+    EXPECT_FALSE(v.OfferAlbumMenu(QPoint(-3, inside.y())));
+
+    QStringList offered;
+    QTimer::singleShot(50, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions()) offered << a->text();
+            menu->close();
+        }
+    });
+    EXPECT_TRUE(v.OfferAlbumMenu(inside));
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("Ajouter..."), QStringLiteral("Modifier..."),
+                                    QStringLiteral("Supprimer...")}));
+}
+
+TEST_F(ViewTest, EveryControlHasAnAccessibleName) {
+    CBrevaneView& v = ShownView();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&v.NavigationList(), &v.SearchButton(), &v.AddButton(),
+                                         &v.ModifyButton(), &v.DeleteButton()}) {
+        EXPECT_FALSE(w->accessibleName().isEmpty());
+    }
+    EXPECT_EQ(v.AddButton().accessibleName(), QStringLiteral("Ajouter ..."));
+    EXPECT_EQ(v.SearchButton().text(), QStringLiteral("Rechercher ..."));
+    EXPECT_TRUE(v.TitleLabel().font().bold());
+    EXPECT_EQ(v.TitleLabel().palette().color(v.TitleLabel().backgroundRole()), QColor(202, 202, 0));
+}
