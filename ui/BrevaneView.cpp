@@ -76,6 +76,8 @@ void CBrevaneView::CreateControls() {
 
     // Rows keep the order in which the data operations add them.
     m_list = new QListWidget(this);
+    // Every row has the same height: Qt then skips measuring 100,000 rows one by one.
+    m_list->setUniformItemSizes(true);
     m_list->setSortingEnabled(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
