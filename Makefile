@@ -85,3 +85,20 @@ bench: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog bench_catalog bench_navigation_list bench_album
 	@bash bench/run.sh $(BUILD_DIR)
+
+# Screenshots of the main screens for the README, saved into docs/. A small sample log is made
+# once in $(SHOTS_LOG); tools/screenshots/take.py then drives Brevane on it through the AT-SPI
+# driver in $(GUI_TOOLS) (private D-Bus session and Xvfb screen). That driver needs the Debian
+# packages python3-pyatspi dbus-x11 at-spi2-core xvfb xauth xdotool imagemagick x11-utils and
+# installs the missing ones itself when run as root.
+SHOTS_LOG ?= $(BUILD_DIR)/screenshots-log
+GUI_TOOLS ?= /work/shared/tools/gui
+
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog
+	@if [ ! -f $(SHOTS_LOG)/brevane.db ]; then \
+	  ./$(BUILD_DIR)/brevane-samplelog --data-dir $(SHOTS_LOG) --catches 80 --years 2 \
+	    --albums 2 --photos-per-album 9 --photo-size 800x600 --seed 7 || { rm -rf $(SHOTS_LOG); exit 1; }; \
+	fi
+	@W=$(abspath $(BUILD_DIR))/screenshots-gui $(GUI_TOOLS)/run-gui-script $(BUILD_DIR)/brevane \
+	  tools/screenshots/take.py $(SHOTS_LOG) docs

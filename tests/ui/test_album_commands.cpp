@@ -17,6 +17,7 @@
 
 #include "catalog/Album.h"
 #include "tests/support/TestCatchLog.h"
+#include "tests/support/ModalAnswerer.h"
 #include "ui/AlbumCommands.h"
 #include "ui/ListTargets.h"
 #include "ui/PhotoImporter.h"
@@ -29,36 +30,6 @@ const QString kLimitReached =
 const QString kSelectAlbum =
     QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
 
-// Answers the modal dialogs opened while it lives: the first one gets `answer`, any dialog
-// still open afterwards is rejected and counted, so that a test never hangs.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : m_answer(std::move(answer)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        m_timer.start(10);
-    }
-
-    QStringList opened;
-    int keptOpen = 0;
-
-private:
-    void Tick() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        if (dialog == m_answered) {
-            ++keptOpen;
-            dialog->reject();
-            return;
-        }
-        m_answered = dialog;
-        opened << dialog->windowTitle();
-        if (m_answer) m_answer(*dialog);
-    }
-
-    std::function<void(QDialog&)> m_answer;
-    QTimer m_timer;
-    QDialog* m_answered = nullptr;
-};
 
 // Types the name into the album title dialog as the angler would, then presses "OK".
 std::function<void(QDialog&)> TypeName(const QString& typed) {

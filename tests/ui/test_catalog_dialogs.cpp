@@ -12,44 +12,14 @@
 
 #include "catalog/CatalogKind.h"
 #include "tests/support/TestCatchLog.h"
+#include "tests/support/ModalAnswerer.h"
 #include "ui/CatalogItemDialogs.h"
 #include "ui/CatalogPhotoDialog.h"
 #include "ui/CatalogTextDialog.h"
 
 namespace {
 
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) throw std::runtime_error(std::string("no child ") + name);
-    return *child;
-}
 
-// Answers the next modal dialog; anything still open afterwards is rejected.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : m_answer(std::move(answer)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        m_timer.start(10);
-    }
-    QStringList opened;
-
-private:
-    void Tick() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        if (dialog == m_answered) {
-            dialog->reject();
-            return;
-        }
-        m_answered = dialog;
-        opened << dialog->windowTitle();
-        m_answer(*dialog);
-    }
-    std::function<void(QDialog&)> m_answer;
-    QTimer m_timer;
-    QDialog* m_answered = nullptr;
-};
 
 // Types any text, accented letters included, as key presses carrying that text.
 void TypeText(QWidget& widget, const QString& text) {

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "tests/support/TestCatchLog.h"
+#include "tests/support/ModalAnswerer.h"
 #include "ui/CatchDialog.h"
 #include "ui/ListTargets.h"
 #include "ui/NumberFields.h"
@@ -25,39 +26,7 @@ namespace {
 const QString kSelectionRequired =
     QString::fromUtf8("La sélection dans cette liste est obligatoire !");
 
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) throw std::runtime_error(std::string("no child ") + name);
-    return *child;
-}
 
-// Answers the next modal dialog that opens (a "..." catalogue dialog, the image picker);
-// anything still open afterwards is rejected so that a test never hangs.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : m_answer(std::move(answer)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        m_timer.start(10);
-    }
-    QStringList opened;
-
-private:
-    void Tick() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        if (dialog == m_answered) {
-            dialog->reject();
-            return;
-        }
-        m_answered = dialog;
-        opened << dialog->windowTitle();
-        m_answer(*dialog);
-    }
-    std::function<void(QDialog&)> m_answer;
-    QTimer m_timer;
-    QDialog* m_answered = nullptr;
-};
 
 // Types a name into the catalogue dialog that just opened and validates it.
 std::function<void(QDialog&)> EnterCatalogName(const QString& name) {

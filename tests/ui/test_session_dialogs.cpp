@@ -14,6 +14,7 @@
 
 #include "catalog/EntryForms.h"
 #include "tests/support/TestCatchLog.h"
+#include "tests/support/ModalAnswerer.h"
 #include "ui/CatchPanel.h"
 #include "ui/ChooseSessionDialog.h"
 #include "ui/ListTargets.h"
@@ -27,43 +28,7 @@ namespace {
 const QString kSelectionRequired =
     QString::fromUtf8("La sélection dans cette liste est obligatoire !");
 
-// Answers the modal dialogs opened while it lives: the first one gets `answer`, any dialog
-// still open afterwards (or opened later) is rejected and noted, so that a test never hangs.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : m_answer(std::move(answer)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        m_timer.start(10);
-    }
 
-    QStringList opened;  // titles of the dialogs seen, in order
-    int keptOpen = 0;    // dialogs that were still open after their answer
-
-private:
-    void Tick() {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        if (dialog == m_answered) {
-            ++keptOpen;
-            dialog->reject();
-            return;
-        }
-        m_answered = dialog;
-        opened << dialog->windowTitle();
-        if (m_answer) m_answer(*dialog);
-    }
-
-    std::function<void(QDialog&)> m_answer;
-    QTimer m_timer;
-    QDialog* m_answered = nullptr;
-};
-
-template <typename T>
-T& Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) throw std::runtime_error(std::string("no child ") + name);
-    return *child;
-}
 
 class SessionDialogTest : public TestCatchLog {
 protected:
