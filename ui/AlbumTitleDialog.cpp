@@ -1,6 +1,5 @@
 #include "ui/AlbumTitleDialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 
 #include "ui/RequireHelpers.h"
 #include "ui/UpperCaseLineEdit.h"
+#include "ui/EntryDialogParts.h"
 
 namespace {
 
@@ -35,24 +35,15 @@ CAlbumTitleDialog::CAlbumTitleDialog(const QString& name, QWidget* parent)
     m_edit->setText(name);
     label->setBuddy(m_edit);
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QString::fromUtf8("Annuler"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    ok->setAccessibleName(ok->text());
-    cancel->setAccessibleName(cancel->text());
-
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_edit, 1);
+    auto* buttonRow = new QHBoxLayout;
+    AddDialogButtons(*this, *buttonRow, QStringLiteral("OK"), "okButton");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(buttons);
+    layout->addLayout(buttonRow);
     resize(430, 80);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAlbumTitleDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CAlbumTitleDialog::reject);
 }
 
 void CAlbumTitleDialog::accept() {

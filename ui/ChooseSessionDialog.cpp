@@ -1,7 +1,6 @@
 #include "ui/ChooseSessionDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "catalog/CatchDatabase.h"
 #include "ui/ListTargets.h"
 #include "widgets/CalendarCtrl.h"
+#include "ui/EntryDialogParts.h"
 
 namespace {
 
@@ -46,24 +46,15 @@ CChooseSessionDialog::CChooseSessionDialog(CCatchDatabase& db, const CCalendarDa
     }
     target.SelectRow(target.Count() > 0 ? 0 : -1);
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QString::fromUtf8("Annuler"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    ok->setAccessibleName(ok->text());
-    cancel->setAccessibleName(cancel->text());
-
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_sessions, 1);
+    auto* buttonRow = new QHBoxLayout;
+    AddDialogButtons(*this, *buttonRow, QStringLiteral("OK"), "okButton");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(buttons);
+    layout->addLayout(buttonRow);
     resize(430, 80);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &CChooseSessionDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CChooseSessionDialog::reject);
 }
 
 void CChooseSessionDialog::accept() {
