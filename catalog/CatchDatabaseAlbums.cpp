@@ -5,6 +5,7 @@
 #include "catalog/Album.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/DisplayPanels.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbRecordset.h"
@@ -62,20 +63,10 @@ bool CCatchDatabase::AddAlbum(CAlbum& album) {
         ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
         return false;
     }
-    try {
-        CSqlInsert insert(QStringLiteral("ALBUMS"));
-        insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-        ExecuteDirect(insert.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    // GetLastId shows its own error and gives 0; an album without its identifier could not
-    // be renamed or deleted, so that counts as a failure.
-    const int id = GetLastId(CatalogKind::AlbumsTable);
-    if (id <= 0) {
-        return false;
-    }
+    CSqlInsert insert(QStringLiteral("ALBUMS"));
+    insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
+    const int id = InsertAndReadId(*this, insert, CatalogKind::AlbumsTable);
+    if (id == -1) return false;
     album.id = id;
     return true;
 }
@@ -171,20 +162,12 @@ bool CCatchDatabase::AddPhoto(CAlbumPhoto& photo) {
     if (!AcceptPhotoFileName(photo.fileName) || !CheckNoNul(photo.comment)) {
         return false;
     }
-    try {
-        CSqlInsert insert(QStringLiteral("PHOTOS"));
-        insert.AddNumber(QStringLiteral("ID_ALBUM"), photo.albumId);
-        insert.AddField(QStringLiteral("LIBELLE"), photo.fileName, SqlValueKind::UserText);
-        insert.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
-        ExecuteDirect(insert.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    const int id = GetLastId(CatalogKind::PhotosTable);
-    if (id <= 0) {
-        return false;
-    }
+    CSqlInsert insert(QStringLiteral("PHOTOS"));
+    insert.AddNumber(QStringLiteral("ID_ALBUM"), photo.albumId);
+    insert.AddField(QStringLiteral("LIBELLE"), photo.fileName, SqlValueKind::UserText);
+    insert.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
+    const int id = InsertAndReadId(*this, insert, CatalogKind::PhotosTable);
+    if (id == -1) return false;
     photo.id = id;
     return true;
 }

@@ -6,6 +6,7 @@
 #include "catalog/CalendarSession.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/DateStamp.h"
 #include "catalog/DisplayPanels.h"
 #include "catalog/EntryForms.h"
@@ -209,20 +210,10 @@ bool CCatchDatabase::InsertSession(ISessionForm& form, int& sessionId) {
     if (!CheckNoNul(form.Comment())) {
         return false;
     }
-    try {
-        CSqlInsert insert(QStringLiteral("CALENDRIER"));
-        AddSessionFields(insert, form);
-        ExecuteDirect(insert.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    // GetLastId reports its own failure; a session without its identifier could not be
-    // changed or deleted later, so it is not a success.
-    const int id = GetLastId(CatalogKind::Calendar);
-    if (id <= 0) {
-        return false;
-    }
+    CSqlInsert insert(QStringLiteral("CALENDRIER"));
+    AddSessionFields(insert, form);
+    const int id = InsertAndReadId(*this, insert, CatalogKind::Calendar);
+    if (id == -1) return false;
     sessionId = id;
     return true;
 }
