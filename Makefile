@@ -64,6 +64,14 @@ install: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# libFuzzer runs (clang) of the date parser, the SQL builders and the picture loader, each for
+# FUZZ_SECONDS, starting from the seed corpus under tests/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+
+fuzz: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="clang-14 libclang-rt-14-dev"
+	@bash tests/fuzz/run.sh $(FUZZ_SECONDS)
+
 # A sample catch log of its own (300 catches over 5 years, 2 albums of 12 photos), made once
 # in $(DEMO_DIR), and Brevane started on it.
 DEMO_DIR ?= $(BUILD_DIR)/demo
