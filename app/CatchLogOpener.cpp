@@ -1,5 +1,7 @@
 #include "app/CatchLogOpener.h"
 
+#include <QFileInfo>
+
 #include "app/AppHelpers.h"
 #include "app/BaseSchema.h"
 #include "app/DataSource.h"
@@ -46,7 +48,7 @@ QString FirstIntegrityProblem(CCatchDatabase& db) {
     }
 }
 
-// A file that holds no table at all: new, or left empty by a creation that did not finish.
+// A file that holds no table at all: new, or a creation that did not finish.
 bool HasNoTable(CCatchDatabase& db) {
     try {
         CDbRecordset tables(db);
@@ -56,6 +58,20 @@ bool HasNoTable(CCatchDatabase& db) {
         ShowDatabaseError(e);
         return false;
     }
+}
+
+// An existing file of no bytes holds no log: a copy that failed, a disk that lost it. Starting
+// a new log in its place would hide the loss, so the angler is told and chooses.
+bool IsEmptyFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == 0;
+}
+
+QString EmptyFileMessage(const QString& path) {
+    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
+                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+        .arg(path);
 }
 
 struct UpgradeStep {
@@ -75,6 +91,7 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
                   bool withStarterLists) {
     SetProgramDirectory(dataDir);
     const QString databasePath = GetProgramDirectory() + QStringLiteral("brevane.db");
+    if (IsEmptyFile(databasePath)) return Fail(db, EmptyFileMessage(databasePath));
     if (!RegisterDataSource(databasePath, dsnName))
         return Fail(db, QStringLiteral("Impossible de configurer la base de données"));
     if (!db.Connect(dsnName, QString(), QString()))

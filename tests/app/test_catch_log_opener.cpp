@@ -234,14 +234,6 @@ TEST_F(CatchLogOpening, ABaseOnlyDatabaseIsBroughtUpToDate) {
               QStringList{"1.125|2003-06-01 07:30:00|1"});
 }
 
-TEST_F(CatchLogOpening, AnEmptyFileGetsTheBaseTables) {
-    QFile empty(DatabasePath());
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    ASSERT_TRUE(Open()) << m_messages.Texts().join(" | ").toStdString();
-    EXPECT_EQ(Schema(m_db), kFullSchema);
-}
-
 TEST_F(CatchLogOpening, OnlyMissingOptionsAreWritten) {
     ASSERT_TRUE(Open());
     m_db.ExecuteDirect("DELETE FROM OPTIONS WHERE CLE IN ('AFF_LIEU', 'HAUTEUR_IMAGE_PRISE')");
