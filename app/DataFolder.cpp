@@ -57,8 +57,14 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& executable
 
 QString FindDeliveredImages(const QString& executableFolder) {
     QStringList candidates;
-    if (!executableFolder.isEmpty())
-        candidates << QDir(executableFolder).filePath(QStringLiteral("share/brevane/images"));
+    if (!executableFolder.isEmpty()) {
+        const QDir exe(executableFolder);
+        candidates << exe.filePath(QStringLiteral("share/brevane/images"));
+        // <prefix>/bin/brevane reads <prefix>/share/brevane/images, wherever the install was
+        // put: a copy installed under another prefix than the configured one still seeds
+        // from its own tree.
+        candidates << QDir::cleanPath(exe.filePath(QStringLiteral("../share/brevane/images")));
+    }
     candidates << QStringLiteral(BREVANE_INSTALL_DATADIR "/images");
     for (const QString& candidate : candidates)
         if (QFileInfo(candidate).isDir()) return WithSlash(candidate);

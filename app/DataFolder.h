@@ -14,7 +14,8 @@ QString DataDirArgument(const QStringList& arguments);
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder);
 
 // The delivered images/ tree: <executable folder>/share/brevane/images (the build tree), else
-// the installed one; "" when neither exists.
+// <executable folder>/../share/brevane/images (an install under any prefix), else the folder
+// of the configured install prefix; "" when none exists.
 QString FindDeliveredImages(const QString& executableFolder);
 
 // Copies into dataFolder/images what is missing of the delivered tree: folders and files,

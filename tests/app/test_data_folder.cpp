@@ -166,6 +166,42 @@ TEST_F(DataFolderChoice, DeliveredImagesAreFoundBesideTheExecutable) {
     EXPECT_EQ(FindDeliveredImages(exe), Path("bin/share/brevane/images/"));
 }
 
+TEST_F(DataFolderChoice, AnInstallUnderAnyPrefixFindsItsOwnImages) {
+    // <prefix>/bin/brevane with <prefix>/share/brevane/images: found through "..", and given
+    // back without the "..", whatever prefix the build was configured for.
+    const QString exe = Path("prefix/bin");
+    QDir().mkpath(exe);
+    ASSERT_TRUE(QDir().mkpath(Path("prefix/share/brevane/images")));
+    EXPECT_EQ(FindDeliveredImages(exe), Path("prefix/share/brevane/images/"));
+    EXPECT_EQ(FindDeliveredImages(exe + "/"), Path("prefix/share/brevane/images/"));
+
+    // The build tree's copy beside the executable still comes first.
+    ASSERT_TRUE(QDir().mkpath(exe + "/share/brevane/images"));
+    EXPECT_EQ(FindDeliveredImages(exe), Path("prefix/bin/share/brevane/images/"));
+
+    // A file where the folder should be is no images tree: the search goes past it.
+    const QString other = Path("other/bin");
+    QDir().mkpath(other);
+    QDir().mkpath(Path("other/share/brevane"));
+    WriteFile(Path("other/share/brevane/images"), "not a folder");
+    EXPECT_NE(FindDeliveredImages(other), Path("other/share/brevane/images/"));
+}
+
+TEST_F(DataFolderChoice, PrepareSeedsFromTheInstallPrefixOfTheExecutable) {
+    RecordingMessages messages;
+    SetUserMessages(&messages);
+    const QString exe = Path("prefix/bin");
+    QDir().mkpath(exe);
+    ASSERT_TRUE(QDir().mkpath(Path("prefix/share/brevane/images/Lieux")));
+    WriteFile(Path("prefix/share/brevane/images/nophoto.jpg"), "installed placeholder");
+    const QString folder = PrepareDataFolder({"brevane", "--data-dir", Path("data")}, exe);
+    SetUserMessages(nullptr);
+    EXPECT_EQ(folder, Path("data/"));
+    EXPECT_EQ(ReadFile(folder + "images/nophoto.jpg"), "installed placeholder");
+    EXPECT_TRUE(QDir(folder + "images/Lieux").exists());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(AppHelpers, ProgramDirectoryIsAbsoluteWithATrailingSlash) {
     const QString saved = GetProgramDirectory();
     SetProgramDirectory("/tmp/x/../y");
