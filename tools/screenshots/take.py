@@ -1,9 +1,12 @@
-"""Takes the screenshots of the README: Brevane started on a sample log, driven through AT-SPI.
+"""Takes the screenshots of the README and of the help pages: Brevane started on a sample log,
+driven through AT-SPI.
 
 Run through run-gui-script (private D-Bus session and Xvfb screen):
-    run-gui-script build/brevane tools/screenshots/take.py LOG_FOLDER OUTPUT_FOLDER
-Writes prises.png, calendrier.png, records.png, albums.png and poissons.png, each cropped
-to the main window.
+    run-gui-script build/brevane tools/screenshots/take.py LOG_FOLDER OUTPUT_FOLDER [HELP_FOLDER]
+Writes prises.png, calendrier.png, records.png, albums.png and poissons.png into OUTPUT_FOLDER,
+each cropped to the main window. The same run writes the pictures of the help pages into
+HELP_FOLDER (by default data/aide/images of this repository): the main-window views again under
+the names the pages use, and the catch, session and preferences dialogs cropped to the dialog.
 """
 import os
 import sqlite3
@@ -37,15 +40,50 @@ def richest_catch(rows):
     return max(rows[:30], key=lambda r: r.count(","))
 
 
-def shoot(app, out_dir, name):
-    # The frame's own extents: the X lookup by name can land on a tooltip window.
-    c = app.frame().queryComponent().getExtents(0)
-    x, y, w, h = c.x, c.y, c.width, c.height
+HERE = os.path.dirname(os.path.abspath(__file__))
+DEFAULT_HELP_FOLDER = os.path.normpath(os.path.join(HERE, "..", "..", "data", "aide", "images"))
+# The help pages ship with the program: their pictures stay well under this size.
+HELP_PICTURE_LIMIT = 150 * 1024
+
+
+def crop_to(app, window, dest):
+    """Saves the part of the screen that window covers (its own extents: the X lookup by name
+    can land on a tooltip window)."""
+    c = window.queryComponent().getExtents(0)
     time.sleep(0.8)
-    full = app.screenshot("full-" + name)
-    dest = os.path.join(out_dir, name)
-    subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", dest], check=True)
+    full = app.screenshot("full-" + os.path.basename(dest))
+    subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (c.width, c.height, c.x, c.y),
+                    "+repage", "-strip", dest], check=True)
     drv.log("saved", dest)
+
+
+def shoot(app, out_dir, name, help_dir=None, help_name=None):
+    dest = os.path.join(out_dir, name)
+    crop_to(app, app.frame(), dest)
+    if help_dir:
+        help_copy(dest, os.path.join(help_dir, help_name or name))
+
+
+def help_copy(png, dest):
+    """The picture as the help pages get it: without metadata, and in 256 colours when the full
+    colour file is too big to ship."""
+    subprocess.run(["convert", png, "-strip", dest], check=True)
+    if os.path.getsize(dest) > HELP_PICTURE_LIMIT:
+        subprocess.run(["convert", png, "-strip", "+dither", "-colors", "256", "PNG8:" + dest],
+                       check=True)
+    drv.log("saved", dest, os.path.getsize(dest), "bytes")
+
+
+def shoot_dialog(app, title, dest, close_button="Annuler"):
+    """Waits for the modal dialog of this title, saves it and closes it."""
+    dialog = app.wait_dialog(timeout=15, title=title)
+    time.sleep(0.5)
+    crop_to(app, dialog, dest)
+    button = drv.find(dialog, "push button", close_button)
+    if button is None:
+        raise drv.Fail("no %r button in %r" % (close_button, title))
+    drv.press(button)
+    time.sleep(0.8)
 
 
 def show(app, menu, row_pick):
@@ -76,30 +114,92 @@ def show_album_with_tooltip(app):
     drv.log("no commented photo: album shown without its tooltip")
 
 
-def main(log_dir, out_dir):
+def session_with_most_catches(log_dir, month_label):
+    """(day, session count of that day) of the session of the month that holds the most
+    catches, preferring a day with a single session so that no chooser opens."""
+    month = MONTHS.index(month_label.split()[0]) + 1
+    key = int(month_label.split()[1]) * 100 + month
+    con = sqlite3.connect("file:%s?mode=ro" % drv.db_path(log_dir), uri=True)
+    try:
+        sessions = con.execute("SELECT DEBUT, FIN, HEURE_DEBUT, HEURE_FIN FROM CALENDRIER "
+                               "WHERE DEBUT / 100 = ? AND FIN / 100 = ?", (key, key)).fetchall()
+        best = None
+        for start, end, start_time, end_time in sessions:
+            def moment(day, hhmm):
+                return "%04d-%02d-%02d %02d:%02d:00" % (day // 10000, day // 100 % 100, day % 100,
+                                                        hhmm // 100, hhmm % 100)
+            catches = con.execute("SELECT COUNT(*) FROM PRISES WHERE DATE_PRISE BETWEEN ? AND ?",
+                                  (moment(start, start_time), moment(end, end_time))).fetchone()[0]
+            same_day = sum(1 for s in sessions if s[0] <= start <= s[1])
+            score = (same_day == 1, catches)
+            if best is None or score > best[0]:
+                best = (score, start % 100)
+    finally:
+        con.close()
+    if best is None:
+        raise drv.Fail("no session in %s" % month_label)
+    return best[1]
+
+
+def click_calendar_day(app, day):
+    """Clicks the cell of this day: seven cells a row, each a seventh of the width and a fifth
+    of the height, with a one-pixel gap, day 1 at the top left."""
+    calendar = drv.find(app.frame(), name="Calendrier des sessions")
+    if calendar is None:
+        raise drv.Fail("no calendar in the window")
+    c = calendar.queryComponent().getExtents(0)
+    w, h = int(c.width / 7), int(c.height * 0.2)
+    col, row = (day - 1) % 7, (day - 1) // 7
+    x, y = c.x + col * (w + 1) + w // 2, c.y + row * (h + 1) + h // 2
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+    time.sleep(0.6)
+
+
+def press_view_button(app, name):
+    button = drv.find(app.frame(), "push button", name)
+    if button is None:
+        raise drv.Fail("no button %r in the window" % name)
+    drv.press(button)
+    time.sleep(0.8)
+
+
+def main(log_dir, out_dir, help_dir):
     os.makedirs(out_dir, exist_ok=True)
+    os.makedirs(help_dir, exist_ok=True)
     app = drv.App(log_dir)
     try:
         show(app, ("Vos prises", "Visualiser..."), richest_catch)
-        shoot(app, out_dir, "prises.png")
+        shoot(app, out_dir, "prises.png", help_dir, "fenetre-prises.png")
+        press_view_button(app, "Modifier ...")
+        shoot_dialog(app, "Saisie d'une nouvelle prise", os.path.join(help_dir, "saisie-prise.png"))
+
         app.menu("Vos prises", "Calendrier...")
-        drv.select_item(drv.nav_list(app), busiest_month(log_dir, drv.list_items(drv.nav_list(app))))
-        shoot(app, out_dir, "calendrier.png")
+        month = busiest_month(log_dir, drv.list_items(drv.nav_list(app)))
+        drv.select_item(drv.nav_list(app), month)
+        shoot(app, out_dir, "calendrier.png", help_dir, "calendrier.png")
+        click_calendar_day(app, session_with_most_catches(log_dir, month))
+        press_view_button(app, "Modifier ...")
+        shoot_dialog(app, "Saisie d'une nouvelle session", os.path.join(help_dir, "session.png"))
+
         show(app, ("Statistiques", "Vos records"), lambda rows: rows[0])
-        shoot(app, out_dir, "records.png")
+        shoot(app, out_dir, "records.png", help_dir, "records.png")
         show_album_with_tooltip(app)
-        shoot(app, out_dir, "albums.png")
+        shoot(app, out_dir, "albums.png", help_dir, "album.png")
         subprocess.run(["xdotool", "mousemove", "0", "0"])
         show(app, ("Configuration", "Les poissons"), lambda rows: rows[min(3, len(rows) - 1)])
-        shoot(app, out_dir, "poissons.png")
+        shoot(app, out_dir, "poissons.png", help_dir, "catalogue-poissons.png")
+
+        app.menu("Configuration", "Préférences")
+        shoot_dialog(app, "Saisie de vos préférences", os.path.join(help_dir, "preferences.png"))
     finally:
         app.quit()
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit("usage: take.py LOG_FOLDER OUTPUT_FOLDER")
+    if len(sys.argv) not in (3, 4):
+        sys.exit("usage: take.py LOG_FOLDER OUTPUT_FOLDER [HELP_FOLDER]")
+    help_folder = sys.argv[3] if len(sys.argv) == 4 else DEFAULT_HELP_FOLDER
     try:
-        main(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
+        main(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]), os.path.abspath(help_folder))
     except drv.Fail as e:
         sys.exit("screenshots failed: %s" % e)
