@@ -10,12 +10,43 @@ int CharacterCount(const QString& text) {
     return count;
 }
 
+namespace {
+
+// Half of a character of two UTF-16 units (a paste cut at an edit's limit can leave one) has
+// no UTF-8 form: written, it would come back as another character than the one shown.
+bool HasHalfCharacter(const QString& text) { return WithoutHalfCharacters(text) != text; }
+
+}  // namespace
+
+QString WithoutHalfCharacters(const QString& text) {
+    QString whole;
+    whole.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            whole += c;
+            whole += text.at(++i);
+        } else if (!c.isSurrogate()) {
+            whole += c;
+        }
+    }
+    return whole;
+}
+
 bool CheckNoNul(const QString& text) {
-    if (!text.contains(QChar(0))) return true;
-    ShowMessage(QStringLiteral("Le texte saisi contient un caractère nul : il ne peut pas être "
-                               "enregistré !"),
-                MessageIcon::Exclamation);
-    return false;
+    if (text.contains(QChar(0))) {
+        ShowMessage(QStringLiteral("Le texte saisi contient un caractère nul : il ne peut pas "
+                                   "être enregistré !"),
+                    MessageIcon::Exclamation);
+        return false;
+    }
+    if (HasHalfCharacter(text)) {
+        ShowMessage(QStringLiteral("Le texte saisi contient un caractère incomplet : il ne peut "
+                                   "pas être enregistré !"),
+                    MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 bool CheckUserText(const QString& text, int maxChars, const QString& tooLongMessage) {

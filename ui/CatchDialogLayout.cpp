@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "catalog/CatalogKind.h"
+#include "catalog/UserTextChecks.h"
 #include "ui/EntryDialogParts.h"
 #include "ui/LimitedPlainTextEdit.h"
 #include "ui/NumberFields.h"
@@ -81,6 +83,18 @@ QLineEdit* NewEdit(const char* objectName, const char* label, int maxLength,
     return edit;
 }
 
+// QLineEdit cuts a paste at its limit by UTF-16 units and can keep half of an emoji, which
+// could not be stored: the half is dropped.
+class WholeCharactersValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        input = WithoutHalfCharacters(input);
+        if (pos > input.size()) pos = static_cast<int>(input.size());
+        return Acceptable;
+    }
+};
+
 QLabel* Unit(const char* text) { return new QLabel(Text(text)); }
 
 CatchCombo NewCombo(const ComboSpec& spec) {
@@ -115,6 +129,7 @@ void CreateControls(CatchDialogControls& c) {
     c.time->setDisplayFormat(QStringLiteral("HH:mm"));
     for (std::size_t i = 0; i < c.combos.size(); ++i) c.combos[i] = NewCombo(kComboSpecs[i]);
     c.gps = NewEdit("gpsEdit", "Coordonnées GPS :", 20);
+    c.gps->setValidator(new WholeCharactersValidator(c.gps));
     c.fish =
         NewList(CatalogKind::Fish, "fishList", "Poisson :", "fishAddButton", "Ajouter un poisson");
     c.weight = NewEdit("weightEdit", "Poids :", 7);

@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+#include "catalog/UserTextChecks.h"
+
 namespace {
 
 // Rewrites the input in capitals before the edit takes it. A capital can be longer than its
@@ -19,7 +21,8 @@ public:
             if (cut > 0 && upper.at(cut - 1).isHighSurrogate()) --cut;
             upper.truncate(cut);
         }
-        input = upper;
+        // QLineEdit cuts a paste at its limit before asking: it may have kept half of one.
+        input = WithoutHalfCharacters(upper);
         if (pos > input.size()) pos = static_cast<int>(input.size());
         return Acceptable;
     }

@@ -37,6 +37,26 @@ TEST(PicturePathsTest, RefusesNamesThatLeaveTheirFolder) {
     EXPECT_FALSE(IsSafePictureName(QString()));
 }
 
+TEST(PicturePathsTest, NamesFromAHostileLogGiveNoPathInAnyFolder) {
+    const char* unsafe[] = {"../../brevane.db",
+                            "sous/dossier.jpg",
+                            ".hidden.jpg",
+                            "/",
+                            "x.jpg/",
+                            "./x.jpg",
+                            "...",
+                            "C:\\images\\x.jpg",
+                            "/tmp/x.jpg",
+                            "photos/../../../etc/passwd"};
+    for (const char* folder : {"PRISES", "Poissons", "photos", ""}) {
+        for (const char* name : unsafe) {
+            EXPECT_EQ(PicturePath(kData, QString::fromLatin1(folder), QString::fromLatin1(name)),
+                      "")
+                << folder << " " << name;
+        }
+    }
+}
+
 TEST(PicturePathsTest, AcceptsOrdinaryFileNames) {
     for (const char* name :
          {"brochet.jpg", "20070512143000123.jpg", "étang du moulin.bmp", "a..b.gif", "x"}) {
