@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "db/UserMessages.h"
-
 namespace {
 
 constexpr int kMaxMessageLength = 511;
@@ -26,9 +24,3 @@ CSQLException::CSQLException(short nativeError, QString message, QString sqlStat
       message(CutMessage(std::move(message))),
       sqlState(std::move(sqlState).left(5)),
       statementText(std::move(statementText)) {}
-
-void ShowDatabaseError(CSQLException* exception) {
-    if (exception == nullptr) return;
-    ShowMessage(exception->message, MessageIcon::Stop);
-    delete exception;
-}

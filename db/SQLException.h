@@ -19,5 +19,7 @@ public:
 constexpr short ERR_TABLE_EXISTS = -1303;
 constexpr short ERR_COLUMN_EXISTS = -1508;
 
-// Shows the exception's message alone (stop icon, caption "Brevane") and deletes it.
+// Shows the exception's message (stop icon, caption "Brevane") and deletes it. A locked log, a
+// read-only folder, a full disk or a failing disk is first said in French, the driver's own
+// message following it (see db/ShowDatabaseError.h).
 void ShowDatabaseError(CSQLException* exception);

@@ -8,6 +8,7 @@
 
 #include "app/CatchLogOpener.h"
 #include "app/DataFolder.h"
+#include "app/InstanceLock.h"
 #include "app/startup/MainWindow.h"
 #include "app/startup/QtUserMessages.h"
 #include "catalog/CatchDatabase.h"
@@ -17,6 +18,9 @@ namespace {
 // For the start-up benchmark and scripted runs: leave the event loop once the first catch
 // sheet is on screen.
 const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
+
+// The data folder's lock, held from before the catch log is opened until the program ends.
+CInstanceLock g_instanceLock;
 }  // namespace
 
 CBrevaneApp::CBrevaneApp(int& argc, char** argv)
@@ -49,6 +53,8 @@ bool CBrevaneApp::InitInstance() {
 
     const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return false;
+    // A second window on the same folder ends here, before it touches the catch log.
+    if (!TakeInstanceLock(g_instanceLock, dataDir)) return false;
     // Created before connecting, so that the exit sequence finds it whatever happens.
     m_pDatabase = std::make_unique<CCatchDatabase>();
     if (!OpenCatchLog(*m_pDatabase, dataDir)) return false;
@@ -84,4 +90,6 @@ void CBrevaneApp::ExitInstance() {
         if (m_pDatabase->IsConnected()) m_pDatabase->Disconnect();
         m_pDatabase.reset();
     }
+    // Only once the log is closed may another Brevane open it.
+    g_instanceLock.Release();
 }

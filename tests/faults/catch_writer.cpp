@@ -1,0 +1,92 @@
+// Stores catches in a loop into the catch log of a data folder, the way the program stores
+// them, until it is killed. Used by the kill test: each identifier printed on standard output
+// belongs to a catch whose InsertCatch had returned (with its fish and bait link rows).
+//
+//   catch_writer <data folder> prepare   opens the log, adds two fish, two baits and a place
+//   catch_writer <data folder> write     opens the log, prints "ready", then stores forever
+//
+// The data folder must hold the images/ tree already.
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "app/CatchLogOpener.h"
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
+#include "tests/support/InMemoryForms.h"
+
+namespace {
+
+std::vector<int> Identifiers(CCatchDatabase& db, const QString& table) {
+    std::vector<int> ids;
+    try {
+        CDbRecordset rows(db);
+        rows.SetSql(QStringLiteral("SELECT ID FROM ") + table + QStringLiteral(" ORDER BY ID"));
+        if (!rows.Open()) return ids;
+        while (rows.Fetch()) ids.push_back(rows.GetInt(1));
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+    }
+    return ids;
+}
+
+bool Prepare(CCatchDatabase& db) {
+    return db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("CARPE"), QString()) &&
+           db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("BROCHET"), QString()) &&
+           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("MAIS"), QString()) &&
+           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("VER"), QString()) &&
+           db.InsertCatalogRow(CatalogKind::Places, QStringLiteral("ETANG"), QString());
+}
+
+int WriteForever(CCatchDatabase& db) {
+    InMemoryCatchForm form;
+    form.fish = Identifiers(db, QStringLiteral("POISSONS"));
+    form.baits = Identifiers(db, QStringLiteral("ESCHES"));
+    const std::vector<int> places = Identifiers(db, QStringLiteral("LIEUX"));
+    // Two of each, so that every catch has link rows rather than a single column value.
+    if (form.fish.size() < 2 || form.baits.size() < 2 || places.empty()) {
+        std::fprintf(stderr, "catch_writer: run 'prepare' first\n");
+        return 2;
+    }
+    form.references[CatchReference::Place] = places.front();
+    form.weight = 2.5;
+    form.size = 61;
+    form.number = 1;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (int round = 1;; ++round) {
+        form.comment = QStringLiteral("Prise n° %1, relâchée près des nénuphars").arg(round);
+        int id = -1;
+        if (!db.InsertCatch(form, id)) {
+            std::fprintf(stderr, "catch_writer: store %d failed\n", round);
+            return 1;
+        }
+        std::printf("%d\n", id);
+        std::fflush(stdout);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: catch_writer <data folder> prepare|write\n");
+        return 2;
+    }
+    QString folder = arguments.at(1);
+    if (!folder.endsWith(u'/')) folder += u'/';
+    CCatchDatabase db;
+    if (!OpenCatchLog(db, folder, QStringLiteral("BREVANE"), false)) return 1;
+    int code = 0;
+    if (arguments.at(2) == QLatin1String("prepare"))
+        code = Prepare(db) ? 0 : 1;
+    else
+        code = WriteForever(db);
+    db.Disconnect();
+    return code;
+}
