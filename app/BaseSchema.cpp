@@ -4,6 +4,7 @@
 
 #include "app/SqlDialect.h"
 #include "db/DbConnection.h"
+#include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
 
@@ -65,31 +66,18 @@ void InsertStarterRows(CDbConnection& db) {
     }
 }
 
-void RollBackQuietly(CDbConnection& db) {
-    try {
-        db.ExecuteDirect(QStringLiteral("ROLLBACK"));
-    } catch (CSQLException* e) {
-        delete e;  // nothing was open: nothing to undo
-    }
-}
-
 }  // namespace
 
 bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
-    // The driver commits on its own after each statement unless a transaction is open; the
-    // explicit one makes the base tables appear all together or not at all.
-    db.SetCommitEachStatement(false);
+    // The base tables appear all together or not at all.
     try {
-        db.ExecuteDirect(QStringLiteral("BEGIN"));
+        CDbTransaction transaction(db);
         for (const char* table : kBaseTables) ExecuteAll(db, QString::fromLatin1(table));
         if (withStarterLists) InsertStarterRows(db);
-        db.ExecuteDirect(QStringLiteral("COMMIT"));
+        transaction.Commit();
     } catch (CSQLException* e) {
-        RollBackQuietly(db);
-        db.SetCommitEachStatement(true);
         ShowDatabaseError(e);
         return false;
     }
-    db.SetCommitEachStatement(true);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
+#include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
 
 namespace {
@@ -33,6 +34,8 @@ bool DistrustSchema(CCatchDatabase& db) {
 }
 
 // "" when SQLite finds the file sound, else the first problem it reports. Reads only.
+// A log that another program holds, or that cannot be opened, is not a damaged one: those
+// errors are thrown on, for the caller to show as they are.
 QString FirstIntegrityProblem(CCatchDatabase& db) {
     try {
         CDbRecordset check(db);
@@ -42,6 +45,8 @@ QString FirstIntegrityProblem(CCatchDatabase& db) {
         const QString first = check.GetText(1);
         return first == QLatin1String("ok") ? QString() : first;
     } catch (CSQLException* e) {
+        const DatabaseFault fault = ClassifyDatabaseError(*e);
+        if (fault == DatabaseFault::Locked || fault == DatabaseFault::CannotOpen) throw;
         const QString problem = e->message;
         delete e;
         return problem;
@@ -100,7 +105,14 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
         return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
 
     // Before the first write: a damaged file is left exactly as it was found.
-    const QString problem = FirstIntegrityProblem(db);
+    QString problem;
+    try {
+        problem = FirstIntegrityProblem(db);
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+        db.Disconnect();
+        return false;
+    }
     if (!problem.isEmpty())
         return Fail(db, QStringLiteral("La base de données est endommagée\n") + problem);
 

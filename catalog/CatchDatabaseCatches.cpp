@@ -10,6 +10,7 @@
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbRecordset.h"
+#include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
@@ -306,52 +307,66 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
     }
 }
 
+// A catch and its species and bait rows are stored in one transaction: a crash or a refusal in
+// between never leaves a catch without its fish.
 bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
     try {
+        CDbTransaction transaction(*this);
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
         AddCatchFields(insert, values,
                        [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
         ExecuteDirect(insert.GetSql());
+        catchId = GetLastId(CatalogKind::Catches);
+        // Without the new identifier (its message has been shown) the link rows would name no
+        // catch: the row is rolled back with the transaction.
+        if (catchId <= 0 || !WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
+            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+            return false;
+        transaction.Commit();
+        return true;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         return false;
     }
-    catchId = GetLastId(CatalogKind::Catches);
-    // Without the new identifier (its message has been shown) the link rows would name no catch.
-    if (catchId <= 0) return false;
-    return WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) &&
-           WriteCatchLinks(catchId, CatalogKind::Baits, values.baits);
 }
 
 bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
     try {
+        CDbTransaction transaction(*this);
         CSqlUpdate update(TableForSelector(CatalogKind::Catches));
         AddCatchFields(update, values,
                        [](CSqlUpdate& b, double kg) { b.AddDouble3(kWeightColumn, kg); });
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
         // A catch deleted meanwhile is not brought back as orphan link rows.
         if (!ExecuteDirect(update.GetSql())) return true;
+        if (!WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
+            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+            return false;
+        transaction.Commit();
+        return true;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         return false;
     }
-    return WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) &&
-           WriteCatchLinks(catchId, CatalogKind::Baits, values.baits);
 }
 
 bool CCatchDatabase::DeleteCatch(int catchId) {
     try {
+        CDbTransaction transaction(*this);
         CSqlDelete remove(TableForSelector(CatalogKind::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
         ExecuteDirect(remove.GetSql());
+        if (!DeleteCatchLinks(catchId, CatalogKind::Fish) ||
+            !DeleteCatchLinks(catchId, CatalogKind::Baits))
+            return false;
+        transaction.Commit();
+        return true;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         return false;
     }
-    return DeleteCatchLinks(catchId, CatalogKind::Fish) &&
-           DeleteCatchLinks(catchId, CatalogKind::Baits);
 }

@@ -141,6 +141,23 @@ TEST_F(LockedLog, DeleteAndChangeUnderTheLockKeepTheCatch) {
     EXPECT_EQ(StoredCatches(Db()), m_before);
 }
 
+TEST_F(LockedLog, AStartWhileAnotherProgramHoldsTheLogSaysLockedNotDamaged) {
+    Db().Disconnect();
+    SqliteLockHolder holder;
+    ASSERT_TRUE(holder.Take(DataDir() + QStringLiteral("brevane.db"), "EXCLUSIVE"))
+        << holder.Error().toStdString();
+    CCatchDatabase second;
+    EXPECT_FALSE(OpenCatchLog(second, DataDir(), QStringLiteral("BREVANE"), false));
+    ExpectOneMessage(Messages(), kLocked);
+    EXPECT_FALSE(Messages().Texts().join(u'|').contains(QStringLiteral("endommagée")));
+    holder.Release();
+    Messages().Clear();
+    EXPECT_TRUE(OpenCatchLog(second, DataDir(), QStringLiteral("BREVANE"), false))
+        << Messages().Texts().join(u'|').toStdString();
+    EXPECT_EQ(StoredCatches(second), m_before);
+    second.Disconnect();
+}
+
 // ---- A data folder on a small file system of its own ----
 
 class LogOnItsOwnDisk : public ::testing::Test {

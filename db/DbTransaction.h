@@ -1,0 +1,22 @@
+#pragma once
+
+class CDbConnection;
+
+// Several statements that must reach the file all together or not at all (a catch and its
+// species and bait rows, the base tables). Opened by the constructor, which throws
+// CSQLException* like ExecuteDirect; rolled back by the destructor unless Commit() ran.
+class CDbTransaction {
+public:
+    explicit CDbTransaction(CDbConnection& db);
+    ~CDbTransaction();
+    CDbTransaction(const CDbTransaction&) = delete;
+    CDbTransaction& operator=(const CDbTransaction&) = delete;
+
+    // Throws CSQLException* when the file refuses the changes (full disk, lock); the
+    // destructor then rolls them back.
+    void Commit();
+
+private:
+    CDbConnection& m_db;
+    bool m_open = false;
+};
