@@ -1,15 +1,14 @@
 #include "app/startup/BrevaneApp.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include "app/CatchLogOpener.h"
 #include "app/DataFolder.h"
 #include "app/InstanceLock.h"
 #include "app/startup/MainWindow.h"
+#include "app/startup/QtTranslations.h"
 #include "app/startup/QtUserMessages.h"
 #include "catalog/CatchDatabase.h"
 #include "widgets/MainFrame.h"
@@ -18,14 +17,15 @@ namespace {
 // For the start-up benchmark and scripted runs: leave the event loop once the first catch
 // sheet is on screen.
 const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
-
-// The data folder's lock, held from before the catch log is opened until the program ends.
-CInstanceLock g_instanceLock;
 }  // namespace
 
 CBrevaneApp::CBrevaneApp(int& argc, char** argv)
-    : QApplication(argc, argv), m_messages(std::make_unique<CQtUserMessages>()) {
+    : QApplication(argc, argv),
+      m_messages(std::make_unique<CQtUserMessages>()),
+      m_instanceLock(std::make_unique<CInstanceLock>()) {
     setApplicationName(QStringLiteral("Brevane"));
+    // Lets the desktop match the window with its launcher and icon.
+    setDesktopFileName(QStringLiteral("org.brevane.Brevane"));
     setWindowIcon(QIcon(QStringLiteral(":/brevane.svg")));
     SetUserMessages(m_messages.get());
 }
@@ -54,7 +54,7 @@ bool CBrevaneApp::InitInstance() {
     const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return false;
     // A second window on the same folder ends here, before it touches the catch log.
-    if (!TakeInstanceLock(g_instanceLock, dataDir)) return false;
+    if (!TakeInstanceLock(*m_instanceLock, dataDir)) return false;
     // Created before connecting, so that the exit sequence finds it whatever happens.
     m_pDatabase = std::make_unique<CCatchDatabase>();
     if (!OpenCatchLog(*m_pDatabase, dataDir)) return false;
@@ -63,15 +63,7 @@ bool CBrevaneApp::InitInstance() {
     return true;
 }
 
-void CBrevaneApp::LoadTranslations() {
-    auto* translator = new QTranslator(this);
-    if (translator->load(QStringLiteral("qtbase_fr"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(translator);
-    } else {
-        delete translator;
-    }
-}
+void CBrevaneApp::LoadTranslations() { InstallQtFrenchTranslations(*this); }
 
 void CBrevaneApp::CreateMainWindow() {
     m_frame = ::CreateMainWindow(*m_pDatabase);
@@ -91,5 +83,5 @@ void CBrevaneApp::ExitInstance() {
         m_pDatabase.reset();
     }
     // Only once the log is closed may another Brevane open it.
-    g_instanceLock.Release();
+    m_instanceLock->Release();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class CCatchDatabase;
+class CInstanceLock;
 class CMainFrame;
 class CBrevaneView;
 class CQtUserMessages;
@@ -27,6 +28,8 @@ private:
     void CreateMainWindow();
 
     std::unique_ptr<CQtUserMessages> m_messages;
+    // The data folder's lock, held from before the catch log is opened until it is closed.
+    std::unique_ptr<CInstanceLock> m_instanceLock;
     std::unique_ptr<CCatchDatabase> m_pDatabase;
     std::unique_ptr<CMainFrame> m_frame;
     CBrevaneView* m_view = nullptr;
