@@ -159,9 +159,11 @@ bool CImageFile::Load(const QString& path, const QSize& maxSize) {
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    QByteArray data = file.read(kMaxFileBytes + 1);
+    // Sized from the file itself: a read of "at most kMaxFileBytes" would allocate that much
+    // for every small picture.
+    if (file.size() > kMaxFileBytes) return true;
+    QByteArray data = file.read(file.size());
     file.close();
-    if (data.size() > kMaxFileBytes) return true;
 
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -182,6 +184,9 @@ bool CImageFile::Load(const QString& path, const QSize& maxSize) {
 
     QImage image = reader.read();
     if (image.isNull()) return true;
+    // A GIF whose frame differs from its screen comes out at the frame's size, whatever was
+    // asked: bring it to the decoded size so that the side limit and the proportions hold.
+    if (image.size() != decoded) image = image.scaled(decoded, Qt::IgnoreAspectRatio);
     m_image = std::move(image);
     m_naturalSize = natural;
     return true;
