@@ -9,16 +9,6 @@
 
 namespace {
 
-// Runs a statement that must fail and hands back the exception it threw (owned by the test).
-std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql) {
-    try {
-        db.ExecuteDirect(sql);
-    } catch (CSQLException* e) {
-        return std::unique_ptr<CSQLException>(e);
-    }
-    return nullptr;
-}
-
 bool HasBrokenCharacter(const QString& text) {
     if (text.contains(QChar::ReplacementCharacter)) return true;
     for (qsizetype i = 0; i < text.size(); ++i) {

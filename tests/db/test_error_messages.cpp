@@ -7,19 +7,11 @@
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "tests/faults/SqliteLockHolder.h"
+#include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/ScratchDatabase.h"
 
 namespace {
 
-const QString kLocked = QString::fromUtf8(
-    "La base de données est verrouillée par un autre programme. Réessayez dans un instant.");
-const QString kReadOnly = QString::fromUtf8(
-    "Le dossier de données est en lecture seule : la modification n'a pas été enregistrée.");
-const QString kDiskFull = QString::fromUtf8(
-    "Le disque est plein : la modification n'a pas été enregistrée. Libérez de la place puis "
-    "réessayez.");
-const QString kDiskError =
-    QString::fromUtf8("Erreur d'écriture sur le disque : la modification n'a pas été enregistrée.");
 
 DatabaseFault Fault(short native, const char* state, const char* message) {
     return ClassifyDatabaseError(native, QString::fromLatin1(state), QString::fromLatin1(message));
@@ -72,11 +64,11 @@ TEST(DatabaseFaults, TheTextPutsTheFrenchSentenceFirstAndKeepsTheDriverDetail) {
     const CSQLException locked(5, QStringLiteral("database is locked (5)"),
                                QStringLiteral("HY000"));
     const QString text = DatabaseErrorText(locked);
-    EXPECT_TRUE(text.startsWith(kLocked)) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(kLockedText)) << text.toStdString();
     EXPECT_TRUE(text.endsWith(QStringLiteral("database is locked (5)"))) << text.toStdString();
 
     const CSQLException silent(13, QString(), QStringLiteral("HY000"));
-    EXPECT_EQ(DatabaseErrorText(silent), kDiskFull);
+    EXPECT_EQ(DatabaseErrorText(silent), kDiskFullText);
 
     const CSQLException other(1, QStringLiteral("near \"SELEC\": syntax error (1)"),
                               QStringLiteral("HY000"));
@@ -89,21 +81,12 @@ TEST(DatabaseFaults, TheTextPutsTheFrenchSentenceFirstAndKeepsTheDriverDetail) {
         EXPECT_FALSE(sentence.isEmpty());
         EXPECT_FALSE(sentence.contains(QStringLiteral("database"))) << sentence.toStdString();
     }
-    EXPECT_EQ(DatabaseFaultText(DatabaseFault::DiskError), kDiskError);
-    EXPECT_EQ(DatabaseFaultText(DatabaseFault::ReadOnly), kReadOnly);
+    EXPECT_EQ(DatabaseFaultText(DatabaseFault::DiskError), kDiskErrorText);
+    EXPECT_EQ(DatabaseFaultText(DatabaseFault::ReadOnly), kReadOnlyText);
     EXPECT_TRUE(DatabaseFaultText(DatabaseFault::Other).isEmpty());
 }
 
 // ---- What the real driver reports ----
-
-std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql) {
-    try {
-        db.ExecuteDirect(sql);
-    } catch (CSQLException* e) {
-        return std::unique_ptr<CSQLException>(e);
-    }
-    return nullptr;
-}
 
 using DriverFaults = ScratchDatabase;
 
@@ -120,7 +103,7 @@ TEST_F(DriverFaults, ALockHeldByAnotherProgramIsReportedAsLocked) {
     const QString driverText = error->message;
     ShowDatabaseError(error.release());
     ASSERT_EQ(Messages().shown.size(), 1u);
-    EXPECT_TRUE(Messages().shown[0].text.startsWith(kLocked));
+    EXPECT_TRUE(Messages().shown[0].text.startsWith(kLockedText));
     EXPECT_TRUE(Messages().shown[0].text.contains(driverText));
     EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Stop);
     holder.Release();
@@ -135,7 +118,7 @@ TEST_F(DriverFaults, AWriteRefusedAsReadOnlyIsReportedAsReadOnly) {
     EXPECT_EQ(error->nativeError & 0xFF, 8) << error->nativeError;  // SQLITE_READONLY
     EXPECT_EQ(ClassifyDatabaseError(*error), DatabaseFault::ReadOnly)
         << error->message.toStdString();
-    EXPECT_TRUE(DatabaseErrorText(*error).startsWith(kReadOnly));
+    EXPECT_TRUE(DatabaseErrorText(*error).startsWith(kReadOnlyText));
     Exec("PRAGMA query_only=0");
     EXPECT_TRUE(Exec("INSERT INTO T (A) VALUES ('x')"));
 }
@@ -150,7 +133,7 @@ TEST_F(DriverFaults, AFileThatCannotGrowIsReportedAsAFullDisk) {
     EXPECT_EQ(error->nativeError & 0xFF, 13) << error->nativeError;  // SQLITE_FULL
     EXPECT_EQ(ClassifyDatabaseError(*error), DatabaseFault::DiskFull)
         << error->message.toStdString();
-    EXPECT_TRUE(DatabaseErrorText(*error).startsWith(kDiskFull));
+    EXPECT_TRUE(DatabaseErrorText(*error).startsWith(kDiskFullText));
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM T"), "0");
 }
 

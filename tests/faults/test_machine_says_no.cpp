@@ -17,19 +17,13 @@
 #include "tests/faults/SqliteLockHolder.h"
 #include "tests/faults/SqliteShell.h"
 #include "tests/faults/TmpfsMount.h"
+#include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/InMemoryForms.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestCatchLog.h"
 
 namespace {
 
-const QString kLocked = QString::fromUtf8(
-    "La base de données est verrouillée par un autre programme. Réessayez dans un instant.");
-const QString kReadOnly = QString::fromUtf8(
-    "Le dossier de données est en lecture seule : la modification n'a pas été enregistrée.");
-const QString kDiskFull = QString::fromUtf8(
-    "Le disque est plein : la modification n'a pas été enregistrée. Libérez de la place puis "
-    "réessayez.");
 
 // A catch with two fish and two baits (so with link rows) and a comment.
 InMemoryCatchForm CatchWith(CCatchDatabase& db, const QString& comment) {
@@ -104,7 +98,7 @@ protected:
             << holder.Error().toStdString();
         int id = -1;
         EXPECT_FALSE(Db().InsertCatch(form, id));
-        ExpectOneMessage(Messages(), kLocked);
+        ExpectOneMessage(Messages(), kLockedText);
 
         holder.Release();
         Messages().Clear();
@@ -133,10 +127,10 @@ TEST_F(LockedLog, DeleteAndChangeUnderTheLockKeepTheCatch) {
     ASSERT_TRUE(holder.Take(DataDir() + QStringLiteral("brevane.db"), "IMMEDIATE"))
         << holder.Error().toStdString();
     EXPECT_FALSE(Db().DeleteCatch(stored));
-    ExpectOneMessage(Messages(), kLocked);
+    ExpectOneMessage(Messages(), kLockedText);
     Messages().Clear();
     EXPECT_FALSE(Db().UpdateCatch(changed, stored));
-    ExpectOneMessage(Messages(), kLocked);
+    ExpectOneMessage(Messages(), kLockedText);
     holder.Release();
     EXPECT_EQ(StoredCatches(Db()), m_before);
 }
@@ -148,7 +142,7 @@ TEST_F(LockedLog, AStartWhileAnotherProgramHoldsTheLogSaysLockedNotDamaged) {
         << holder.Error().toStdString();
     CCatchDatabase second;
     EXPECT_FALSE(OpenCatchLog(second, DataDir(), QStringLiteral("BREVANE"), false));
-    ExpectOneMessage(Messages(), kLocked);
+    ExpectOneMessage(Messages(), kLockedText);
     EXPECT_FALSE(Messages().Texts().join(u'|').contains(QStringLiteral("endommagée")));
     holder.Release();
     Messages().Clear();
@@ -208,11 +202,11 @@ TEST_F(ReadOnlyFolder, StoreSaysTheFolderIsReadOnlyAndWorksOnceWritable) {
         InMemoryCatchForm form = CatchWith(m_db, QStringLiteral("sur le disque protégé"));
         int id = -1;
         EXPECT_FALSE(m_db.InsertCatch(form, id));
-        ExpectOneMessage(m_messages, kReadOnly);
+        ExpectOneMessage(m_messages, kReadOnlyText);
         EXPECT_EQ(StoredCatches(m_db), m_before);
     } else {
         ASSERT_FALSE(atOpening.isEmpty());
-        EXPECT_TRUE(atOpening.join(u'\n').contains(kReadOnly))
+        EXPECT_TRUE(atOpening.join(u'\n').contains(kReadOnlyText))
             << atOpening.join(u'|').toStdString();
     }
     m_db.Disconnect();
@@ -250,7 +244,7 @@ TEST_F(FullDisk, StoreSaysTheDiskIsFullKeepsTheLogAndWorksOnceThereIsRoom) {
     InMemoryCatchForm form = CatchWith(m_db, longComment);
     int id = -1;
     EXPECT_FALSE(m_db.InsertCatch(form, id));
-    ExpectOneMessage(m_messages, kDiskFull);
+    ExpectOneMessage(m_messages, kDiskFullText);
 
     EXPECT_EQ(IntegrityCheck(Database()), QStringLiteral("ok"));
     EXPECT_EQ(StoredCatches(m_db), m_before);

@@ -37,3 +37,12 @@ QString ScratchDatabase::Scalar(const QString& sql) {
     }
     return {};
 }
+
+std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql) {
+    try {
+        db.ExecuteDirect(sql);
+    } catch (CSQLException* e) {
+        return std::unique_ptr<CSQLException>(e);
+    }
+    return nullptr;
+}

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "db/DbConnection.h"
+#include "db/SQLException.h"
 #include "tests/support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -31,3 +33,7 @@ private:
     CDbConnection m_connection;
     RecordingMessages m_messages;
 };
+
+// Runs a statement that must fail and hands back the exception it threw (owned by the caller);
+// null when it succeeded.
+std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql);

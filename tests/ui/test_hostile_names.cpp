@@ -15,6 +15,7 @@
 #include "catalog/CatalogKind.h"
 #include "db/SqlStatement.h"
 #include "tests/support/TestCatchLog.h"
+#include "tests/support/PhotoGridWait.h"
 #include "ui/AlbumCommands.h"
 #include "ui/AlbumPanel.h"
 #include "ui/CatalogPhotoPanel.h"
@@ -57,16 +58,6 @@ void WritePicture(const QString& path) {
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(QColor(200, 30, 30));
     ASSERT_TRUE(image.save(path, "JPEG")) << path.toStdString();
-}
-
-bool WaitForDecodes(const CPhotoGrid& grid) {
-    QElapsedTimer timer;
-    timer.start();
-    while (grid.HasPendingDecodes() && timer.elapsed() < 20000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(5);
-    }
-    return !grid.HasPendingDecodes();
 }
 
 class HostileNamesTest : public TestCatchLog {

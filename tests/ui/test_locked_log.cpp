@@ -11,6 +11,7 @@
 #include "app/startup/QtUserMessages.h"
 #include "catalog/CatalogKind.h"
 #include "tests/faults/SqliteLockHolder.h"
+#include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestCatchLog.h"
 #include "ui/BrevaneView.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-const QString kLocked = QString::fromUtf8(
-    "La base de données est verrouillée par un autre programme. Réessayez dans un instant.");
 const QString kComment = QString::fromUtf8("Carpe commune relâchée au bord des roseaux");
 
 class LockedLogDialog : public TestCatchLog {
@@ -83,7 +82,7 @@ TEST_F(LockedLogDialog, ValiderUnderTheLockShowsTheMessageKeepsTheEntryAndStores
     view.OnAdd();
 
     ASSERT_EQ(boxTexts.size(), 1) << boxTexts.join(u'|').toStdString();
-    EXPECT_TRUE(boxTexts[0].startsWith(kLocked)) << boxTexts[0].toStdString();
+    EXPECT_TRUE(boxTexts[0].startsWith(kLockedText)) << boxTexts[0].toStdString();
     EXPECT_TRUE(stillOpenAfterRefusal);
     EXPECT_EQ(fishAfterRefusal, (std::vector<int>{m_carp, m_tench}));
     EXPECT_EQ(commentAfterRefusal, kComment);

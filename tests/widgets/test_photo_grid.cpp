@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "widgets/PhotoDecoder.h"
+#include "tests/support/PhotoGridWait.h"
 #include "widgets/PhotoGrid.h"
 #include "widgets/ThumbnailCache.h"
 
@@ -56,16 +57,6 @@ void DoubleClick(QWidget* widget, const QPoint& pos) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
-}
-
-bool WaitForDecodes(const CPhotoGrid& grid) {
-    QElapsedTimer timer;
-    timer.start();
-    while (grid.HasPendingDecodes() && timer.elapsed() < 20000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(5);
-    }
-    return !grid.HasPendingDecodes();
 }
 
 void SaveJpeg(const QString& path, const QSize& size, const QColor& colour) {
