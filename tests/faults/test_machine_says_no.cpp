@@ -16,6 +16,7 @@
 #include "db/SQLException.h"
 #include "tests/faults/SqliteLockHolder.h"
 #include "tests/faults/SqliteShell.h"
+#include "tests/faults/FolderPermissions.h"
 #include "tests/faults/TmpfsMount.h"
 #include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/InMemoryForms.h"
@@ -255,6 +256,36 @@ TEST_F(FullDisk, StoreSaysTheDiskIsFullKeepsTheLogAndWorksOnceThereIsRoom) {
     EXPECT_TRUE(m_messages.shown.empty()) << m_messages.Texts().join(u'|').toStdString();
     EXPECT_EQ(StoredCatches(m_db), m_before + QStringList{longComment + QStringLiteral("|2|2")});
     EXPECT_EQ(IntegrityCheck(Database()), QStringLiteral("ok"));
+}
+
+// ---- The data folder turns read-only while the log is open ----
+
+TEST_F(TestCatchLog, AFolderTurnedReadOnlyWhileOpenRefusesTheStoreAndWorksOnceWritable) {
+    ASSERT_TRUE(AddCatalogue(Db()));
+    InMemoryCatchForm first = CatchWith(Db(), QStringLiteral("avant"));
+    int id = -1;
+    ASSERT_TRUE(Db().InsertCatch(first, id));
+    const QStringList before = StoredCatches(Db());
+    Messages().Clear();
+
+    PermissionsApply permissions;
+    if (!permissions.Active()) GTEST_SKIP() << "skipped: root's permission override stays on";
+    ReadOnlyFolderMode readOnly(DataDir());
+    ASSERT_TRUE(readOnly.Done());
+    // The journal SQLite writes beside the file before any change cannot be made.
+    InMemoryCatchForm second = CatchWith(Db(), QStringLiteral("dossier en lecture seule"));
+    EXPECT_FALSE(Db().InsertCatch(second, id));
+    ASSERT_EQ(Messages().shown.size(), 1u) << Messages().Texts().join(u'|').toStdString();
+    const QString message = Messages().shown[0].text;
+    EXPECT_TRUE(message.startsWith(kReadOnlyText)) << message.toStdString();
+    EXPECT_EQ(StoredCatches(Db()), before);
+
+    readOnly.Restore();
+    Messages().Clear();
+    EXPECT_TRUE(Db().InsertCatch(second, id)) << Messages().Texts().join(u'|').toStdString();
+    EXPECT_TRUE(Messages().shown.empty());
+    EXPECT_EQ(StoredCatches(Db()),
+              before + QStringList{QStringLiteral("dossier en lecture seule|2|2")});
 }
 
 }  // namespace
