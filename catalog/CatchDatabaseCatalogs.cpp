@@ -211,6 +211,11 @@ bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
             return HasRow(*this, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
                           QStringLiteral("ID_ESCHE"), id);
         }
+        // A place planned for an angling session only would leave that session without one.
+        if (kind == CatalogKind::Places) {
+            return HasRow(*this, QStringLiteral("SELECT ID FROM CALENDRIER"),
+                          QStringLiteral("ID_LIEU"), id);
+        }
         return false;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);

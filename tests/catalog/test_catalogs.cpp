@@ -130,6 +130,16 @@ TEST_F(CatalogsTest, FishOrBaitNamedOnlyByLinkRowsIsStillInUse) {
     EXPECT_EQ(Count("ESCHES"), 1);
 }
 
+TEST_F(CatalogsTest, PlaceOfASessionOnlyIsStillInUse) {
+    const int lake = Add(CatalogKind::Places, QStringLiteral("LAC"));
+    Exec(QStringLiteral("INSERT INTO CALENDRIER (DEBUT, FIN, ID_LIEU, COMMENTAIRE, HEURE_DEBUT, "
+                        "HEURE_FIN) VALUES (20070512, 20070512, %1, 'Matin', 700, 900)")
+             .arg(lake));
+    EXPECT_FALSE(Db().DeleteCatalogItem(CatalogKind::Places, lake));
+    ExpectOnlyMessage(kInUse, MessageIcon::None);
+    EXPECT_EQ(Count("LIEUX"), 1);
+}
+
 TEST_F(CatalogsTest, LabelsOfNoneMissingAndStoredRows) {
     const int id = Add(CatalogKind::Weather, QStringLiteral("ENSOLEILLE"));
     const int other = Add(CatalogKind::Weather, QStringLiteral("PLUIE"));
