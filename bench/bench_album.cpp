@@ -139,17 +139,16 @@ void Report(benchmark::State& state, const Showing& worst, double gridMs, int ru
     state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
 
-// Empty thumbnail cache: every picture is decoded from its JPEG file.
-void BM_AlbumFirstShowing(benchmark::State& state) {
-    AlbumBench* bench = nullptr;
-    if (!PreparePanel(state, bench)) return;
+// Shows the album again and again, each time after another album emptied the grid; with
+// `fromFiles` the thumbnail cache is emptied too, so every picture is decoded from its JPEG.
+void MeasureShowings(benchmark::State& state, AlbumBench& bench, bool fromFiles) {
     Showing worst;
     double gridMs = 0;
     int runs = 0;
     for (auto _ : state) {
-        ClearThumbnailCache();
-        bench->db->ShowAlbum(*bench->panel, -1);  // another album: the grid forgets its pictures
-        const Showing showing = ShowOnce(*bench);
+        if (fromFiles) ClearThumbnailCache();
+        bench.db->ShowAlbum(*bench.panel, -1);  // another album: the grid forgets its pictures
+        const Showing showing = ShowOnce(bench);
         if (!showing.complete) state.SkipWithError("des vignettes manquent encore");
         state.SetIterationTime(showing.filledMs / 1000.0);
         gridMs += showing.gridMs;
@@ -159,24 +158,19 @@ void BM_AlbumFirstShowing(benchmark::State& state) {
     Report(state, worst, gridMs, runs);
 }
 
+// Empty thumbnail cache: every picture is decoded from its JPEG file.
+void BM_AlbumFirstShowing(benchmark::State& state) {
+    AlbumBench* bench = nullptr;
+    if (!PreparePanel(state, bench)) return;
+    MeasureShowings(state, *bench, true);
+}
+
 // The album shown again: the thumbnails come from the cache.
 void BM_AlbumShownAgain(benchmark::State& state) {
     AlbumBench* bench = nullptr;
     if (!PreparePanel(state, bench)) return;
     ShowOnce(*bench);  // fills the cache when it is empty
-    Showing worst;
-    double gridMs = 0;
-    int runs = 0;
-    for (auto _ : state) {
-        bench->db->ShowAlbum(*bench->panel, -1);
-        const Showing showing = ShowOnce(*bench);
-        if (!showing.complete) state.SkipWithError("des vignettes manquent encore");
-        state.SetIterationTime(showing.filledMs / 1000.0);
-        gridMs += showing.gridMs;
-        worst.longestStallMs = std::max(worst.longestStallMs, showing.longestStallMs);
-        ++runs;
-    }
-    Report(state, worst, gridMs, runs);
+    MeasureShowings(state, *bench, false);
 }
 
 // A double click on a photo until the photo is shown over the whole grid at full sharpness.
