@@ -1,4 +1,4 @@
-#include "app/startup/BrevaneApp.h"
+#include "app/BrevaneApp.h"
 
 int main(int argc, char* argv[]) {
     CBrevaneApp app(argc, argv);

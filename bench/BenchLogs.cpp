@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/AppHelpers.h"
-#include "app/CatchLogOpener.h"
-#include "app/DataSource.h"
+#include "store/AppHelpers.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataSource.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"

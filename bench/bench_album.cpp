@@ -17,7 +17,7 @@
 #include "bench/BenchLogs.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
-#include "ui/AlbumPanel.h"
+#include "ui/panels/AlbumPanel.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {

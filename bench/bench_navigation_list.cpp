@@ -8,7 +8,7 @@
 
 #include "bench/BenchLogs.h"
 #include "catalog/CatchDatabase.h"
-#include "ui/ListTargets.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 

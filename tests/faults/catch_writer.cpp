@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "app/CatchLogOpener.h"
+#include "store/CatchLogOpener.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"

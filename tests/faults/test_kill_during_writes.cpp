@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CatchLogOpener.h"
-#include "app/DataFolder.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
 #include "catalog/CatchDatabase.h"
 #include "tests/faults/SqliteShell.h"
 #include "tests/support/RecordingMessages.h"

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CatchLogOpener.h"
-#include "app/DataFolder.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"

@@ -13,8 +13,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/BaseSchema.h"
-#include "app/DataSource.h"
+#include "store/BaseSchema.h"
+#include "store/DataSource.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbConnection.h"
 #include "db/DbRecordset.h"

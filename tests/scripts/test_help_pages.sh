@@ -172,7 +172,7 @@ def literals_of(code):
 
 program_texts = set()
 menu_texts = set()
-for folder in ("app", "ui", "widgets", "catalog", "db"):
+for folder in ("app", "store", "ui", "widgets", "catalog", "db"):
     for root, _, files in os.walk(os.path.join(source, folder)):
         for name in files:
             if not name.endswith((".cpp", ".h")):

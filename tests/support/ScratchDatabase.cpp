@@ -1,6 +1,6 @@
 #include "tests/support/ScratchDatabase.h"
 
-#include "app/DataSource.h"
+#include "store/DataSource.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/AppHelpers.h"
-#include "app/CatchLogOpener.h"
-#include "app/DataFolder.h"
+#include "store/AppHelpers.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlStatement.h"

@@ -18,9 +18,9 @@
 #include "catalog/Album.h"
 #include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
-#include "ui/AlbumCommands.h"
-#include "ui/ListTargets.h"
-#include "ui/PhotoImporter.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/view/ListTargets.h"
+#include "ui/view/PhotoImporter.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include "catalog/CatalogKind.h"
 #include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
-#include "ui/CatalogItemDialogs.h"
-#include "ui/CatalogPhotoDialog.h"
-#include "ui/CatalogTextDialog.h"
+#include "ui/dialogs/CatalogItemDialogs.h"
+#include "ui/dialogs/CatalogPhotoDialog.h"
+#include "ui/dialogs/CatalogTextDialog.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 
 #include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
-#include "ui/CatchDialog.h"
-#include "ui/ListTargets.h"
-#include "ui/NumberFields.h"
+#include "ui/dialogs/CatchDialog.h"
+#include "ui/view/ListTargets.h"
+#include "ui/dialogs/NumberFields.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QPushButton>
 
 #include "tests/support/TestCatchLog.h"
-#include "ui/CatchFilterDialog.h"
-#include "ui/ListTargets.h"
+#include "ui/dialogs/CatchFilterDialog.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "app/startup/HelpPage.h"
-#include "app/startup/MainWindow.h"
+#include "app/HelpPage.h"
+#include "app/MainWindow.h"
 #include "tests/support/TestCatchLog.h"
 #include "widgets/MainFrame.h"
 

@@ -13,10 +13,10 @@
 
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestCatchLog.h"
-#include "ui/AlbumCommands.h"
-#include "ui/AlbumTitleDialog.h"
-#include "ui/CatchDialog.h"
-#include "ui/ListTargets.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/dialogs/AlbumTitleDialog.h"
+#include "ui/dialogs/CatchDialog.h"
+#include "ui/view/ListTargets.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "tests/support/TestCatchLog.h"
-#include "ui/ImagePickerDialog.h"
+#include "ui/dialogs/ImagePickerDialog.h"
 #include "widgets/PictureStatic.h"
 
 namespace {

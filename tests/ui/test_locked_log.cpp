@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/startup/QtUserMessages.h"
+#include "app/QtUserMessages.h"
 #include "catalog/CatalogKind.h"
 #include "tests/faults/SqliteLockHolder.h"
 #include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestCatchLog.h"
-#include "ui/BrevaneView.h"
-#include "ui/CatchDialog.h"
-#include "ui/ListTargets.h"
+#include "ui/view/BrevaneView.h"
+#include "ui/dialogs/CatchDialog.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "tests/support/TestCatchLog.h"
-#include "ui/PreferencesDialog.h"
+#include "ui/dialogs/PreferencesDialog.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/startup/QtTranslations.h"
+#include "app/QtTranslations.h"
 
 #include <gtest/gtest.h>
 

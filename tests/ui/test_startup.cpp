@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/startup/AboutDialog.h"
-#include "app/startup/HelpPage.h"
-#include "app/startup/MainWindow.h"
-#include "app/startup/QtUserMessages.h"
+#include "app/AboutDialog.h"
+#include "app/HelpPage.h"
+#include "app/MainWindow.h"
+#include "app/QtUserMessages.h"
 #include "tests/support/TestCatchLog.h"
-#include "ui/BrevaneView.h"
+#include "ui/view/BrevaneView.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
 #include "widgets/MainFrame.h"

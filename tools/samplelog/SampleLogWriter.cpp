@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/AppHelpers.h"
+#include "store/AppHelpers.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/CatchLogOpener.h"
-#include "app/DataFolder.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
 #include "catalog/CatchDatabase.h"
 #include "tools/samplelog/SampleLogWriter.h"
 #include "tools/samplelog/SampleOptions.h"

@@ -1,0 +1,75 @@
+#include "app/MainWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/AboutDialog.h"
+#include "app/HelpPage.h"
+#include "ui/view/BrevaneView.h"
+#include "ui/view/CategoryTable.h"
+#include "widgets/CommandIds.h"
+#include "widgets/MainFrame.h"
+
+namespace {
+void RunCommand(int commandId, CMainFrame& frame, CBrevaneView& view) {
+    if (const CategoryInfo* category = CategoryForCommand(commandId)) {
+        view.SetCategory(category->kind);
+        return;
+    }
+    switch (commandId) {
+        case CommandId::Preferences:
+            view.OnPreferences();
+            break;
+        case CommandId::AlbumAdd:
+        case CommandId::AlbumModify:
+        case CommandId::AlbumDelete:
+            view.OnAlbumCommand(commandId);
+            break;
+        case CommandId::About: {
+            CAboutDialog about(&frame);
+            about.exec();
+            break;
+        }
+        case CommandId::Help:
+            ShowHelp();
+            break;
+        case CommandId::Quit:
+            frame.close();
+            break;
+        default:
+            break;
+    }
+}
+}  // namespace
+
+void RouteFrameCommands(CMainFrame& frame, CBrevaneView& view) {
+    QObject::connect(&frame, &CMainFrame::commandTriggered, &view,
+                     [&frame, &view](int commandId) { RunCommand(commandId, frame, view); });
+}
+
+QPoint CenteredWindowPosition(const QSize& screen, const QSize& window) {
+    // Integer division that truncates toward zero, as the placement always did.
+    return QPoint((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
+}
+
+std::unique_ptr<CMainFrame> CreateMainWindow(CCatchDatabase& db) {
+    auto frame = std::make_unique<CMainFrame>();
+    frame->setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    auto* view = new CBrevaneView(db, frame.get());
+    frame->setCentralWidget(view);
+    RouteFrameCommands(*frame, *view);
+    return frame;
+}
+
+CBrevaneView& ViewOf(CMainFrame& frame) {
+    return *static_cast<CBrevaneView*>(frame.centralWidget());
+}
+
+void PlaceMainWindow(CMainFrame& frame) {
+    const QSize windowSize(800, 600);
+    frame.resize(windowSize);
+    const QScreen* screen = frame.screen() ? frame.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    frame.move(area.topLeft() + CenteredWindowPosition(area.size(), windowSize));
+}

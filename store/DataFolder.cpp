@@ -1,0 +1,109 @@
+#include "store/DataFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/AppHelpers.h"
+#include "db/UserMessages.h"
+
+#ifndef BREVANE_INSTALL_DATADIR
+#define BREVANE_INSTALL_DATADIR "/usr/local/share/brevane"
+#endif
+
+namespace {
+
+const QString kDataDirOption = QStringLiteral("--data-dir");
+
+QString WithSlash(const QString& folder) {
+    QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return absolute.endsWith(u'/') ? absolute : absolute + u'/';
+}
+
+QString UserDataFolder() {
+    // A relative XDG_DATA_HOME is invalid and is ignored, as the XDG rules ask.
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/Brevane");
+}
+
+bool CopyMissingFile(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target)) return true;  // the angler's file stays as it is
+    return QFile::copy(source, target);
+}
+
+}  // namespace
+
+QString DataDirArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == kDataDirOption && i + 1 < arguments.size()) return arguments.at(i + 1);
+        if (argument.startsWith(kDataDirOption + u'='))
+            return argument.mid(kDataDirOption.size() + 1);
+    }
+    return {};
+}
+
+QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {
+    const QString given = DataDirArgument(arguments);
+    if (!given.isEmpty()) return WithSlash(given);
+    if (!executableFolder.isEmpty() &&
+        QFileInfo(QDir(executableFolder).filePath(QStringLiteral("brevane.db"))).isFile())
+        return WithSlash(executableFolder);
+    return WithSlash(UserDataFolder());
+}
+
+QString FindDeliveredImages(const QString& executableFolder) {
+    QStringList candidates;
+    if (!executableFolder.isEmpty()) {
+        const QDir exe(executableFolder);
+        candidates << exe.filePath(QStringLiteral("share/brevane/images"));
+        // <prefix>/bin/brevane reads <prefix>/share/brevane/images, wherever the install was
+        // put: a copy installed under another prefix than the configured one still seeds
+        // from its own tree.
+        candidates << QDir::cleanPath(exe.filePath(QStringLiteral("../share/brevane/images")));
+    }
+    candidates << QStringLiteral(BREVANE_INSTALL_DATADIR "/images");
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isDir()) return WithSlash(candidate);
+    return {};
+}
+
+bool SeedImages(const QString& deliveredImages, const QString& dataFolder) {
+    const QString target = WithSlash(dataFolder) + QStringLiteral("images");
+    if (!QDir().mkpath(target)) return false;
+    if (deliveredImages.isEmpty()) return true;
+
+    const QDir source(deliveredImages);
+    bool complete = true;
+    QDirIterator it(deliveredImages, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        // Placeholders that keep empty folders in the repository are not the angler's.
+        if (info.fileName() == QLatin1String(".gitkeep")) continue;
+        const QString destination = target + u'/' + source.relativeFilePath(path);
+        if (info.isDir())
+            complete = QDir().mkpath(destination) && complete;
+        else
+            complete = CopyMissingFile(path, destination) && complete;
+    }
+    return complete;
+}
+
+QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder) {
+    const QString folder = ChooseDataFolder(arguments, executableFolder);
+    if (!QDir().mkpath(folder)) {
+        ShowMessage(QStringLiteral("Impossible de créer le dossier de données ") + folder,
+                    MessageIcon::Stop);
+        return {};
+    }
+    // A missing picture of the delivered tree is not worth stopping for; a missing images/
+    // folder is reported by the schema steps, which need it.
+    SeedImages(FindDeliveredImages(executableFolder), folder);
+    SetProgramDirectory(folder);
+    return folder;
+}

@@ -1,0 +1,113 @@
+// The five schema steps, named after the versions that introduced them. Each runs at every
+// start and moves the catch log forward one statement at a time; a change an earlier start
+// already made ends in the accepted "already exists" code and counts as done.
+#include <QStringList>
+
+#include "store/SchemaExecution.h"
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "db/SQLException.h"
+
+namespace {
+
+const QStringList kWindDirections = {
+    QStringLiteral("NORD"),    QStringLiteral("NORD EST"),   QStringLiteral("EST"),
+    QStringLiteral("SUD EST"), QStringLiteral("SUD"),        QStringLiteral("SUD OUEST"),
+    QStringLiteral("OUEST"),   QStringLiteral("NORD OUEST"),
+};
+
+const QStringList kTides = {
+    QStringLiteral("MAREE HAUTE"),     QStringLiteral("MAREE HAUTE + 1"),
+    QStringLiteral("MAREE HAUTE + 2"), QStringLiteral("MAREE HAUTE + 3"),
+    QStringLiteral("MAREE HAUTE + 4"), QStringLiteral("MAREE HAUTE + 5"),
+    QStringLiteral("MAREE BASSE"),     QStringLiteral("MAREE BASSE + 1"),
+    QStringLiteral("MAREE BASSE + 2"), QStringLiteral("MAREE BASSE + 3"),
+    QStringLiteral("MAREE BASSE + 4"), QStringLiteral("MAREE BASSE + 5"),
+};
+
+bool Failed(SchemaOutcome outcome) { return outcome == SchemaOutcome::Failed; }
+
+SchemaOutcome CreateTable(CCatchDatabase& db, const char* statement) {
+    return RunSchemaStatement(db, QString::fromLatin1(statement), ERR_TABLE_EXISTS);
+}
+
+SchemaOutcome AddColumns(CCatchDatabase& db, const char* statement) {
+    return RunSchemaStatement(db, QString::fromLatin1(statement), ERR_COLUMN_EXISTS);
+}
+
+// Seed rows go only into a table made in this run: an existing table, even empty, keeps
+// what the angler left in it.
+bool StoreSeedRows(CCatchDatabase& db, int kind, const QStringList& names) {
+    for (const QString& name : names)
+        if (!db.InsertCatalogRow(kind, name, QString())) return false;
+    return true;
+}
+
+}  // namespace
+
+bool CCatchDatabase::UpgradeTo11() {
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE AMORCES (ID COUNTER, LIBELLE VARCHAR(50), "
+                           "PHOTO VARCHAR(255), DESCRIPTION LONGTEXT)")))
+        return false;
+    if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_AMORCE LONG"))) return false;
+    return EnsurePictureFolder(QStringLiteral("Amorces"));
+}
+
+bool CCatchDatabase::UpgradeTo12() {
+    // The base table already declares the weight REAL, so the dialect runs nothing here.
+    return !Failed(RunSchemaStatement(
+        *this, QStringLiteral("ALTER TABLE PRISES ALTER COLUMN POIDS_POISSON FLOAT"),
+        std::nullopt));
+}
+
+bool CCatchDatabase::UpgradeTo13() {
+    return !Failed(CreateTable(*this,
+                               "CREATE TABLE CALENDRIER (ID COUNTER, DEBUT LONG, "
+                               "FIN LONG, ID_LIEU LONG, COMMENTAIRE LONGTEXT)"));
+}
+
+bool CCatchDatabase::UpgradeTo15() {
+    const SchemaOutcome directions = CreateTable(
+        *this,
+        "CREATE TABLE DIRECTIONS_VENT (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
+    if (Failed(directions)) return false;
+    if (directions == SchemaOutcome::Done &&
+        !StoreSeedRows(*this, CatalogKind::WindDirections, kWindDirections))
+        return false;
+    if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_DIRECTION_VENT LONG"))) return false;
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE COULEURS_EAU (ID COUNTER, LIBELLE VARCHAR(50), "
+                           "DESCRIPTION LONGTEXT)")))
+        return false;
+    if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_COULEUR_EAU LONG"))) return false;
+    const SchemaOutcome tides = CreateTable(
+        *this, "CREATE TABLE MAREES (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
+    if (Failed(tides)) return false;
+    if (tides == SchemaOutcome::Done && !StoreSeedRows(*this, CatalogKind::Tides, kTides))
+        return false;
+    if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_MAREE LONG, COEFF_MAREE LONG")))
+        return false;
+    return !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD COORD_GPS VARCHAR(20)"));
+}
+
+bool CCatchDatabase::UpgradeTo20() {
+    if (Failed(AddColumns(*this, "ALTER TABLE CALENDRIER ADD HEURE_DEBUT LONG, HEURE_FIN LONG")))
+        return false;
+    if (Failed(CreateTable(*this, "CREATE TABLE PRISE_POISSONS (ID_PRISE LONG, ID_POISSON LONG)")))
+        return false;
+    if (Failed(CreateTable(*this, "CREATE TABLE PRISE_ESCHES (ID_PRISE LONG, ID_ESCHE LONG)")))
+        return false;
+    if (Failed(CreateTable(*this, "CREATE TABLE ALBUMS (ID COUNTER, LIBELLE VARCHAR(50))")))
+        return false;
+    if (Failed(CreateTable(*this,
+                           "CREATE TABLE PHOTOS (ID COUNTER, ID_ALBUM LONG, "
+                           "LIBELLE VARCHAR(50), COMMENTAIRE LONGTEXT)")))
+        return false;
+    // The number column and the albums' folder are independent: the folder is made even
+    // when the column could not be added.
+    const bool numberAdded = !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD NOMBRE LONG"));
+    // Lower case, as the photo grid reads it: folder names are case-sensitive here.
+    const bool folderMade = EnsurePictureFolder(QStringLiteral("photos"));
+    return numberAdded && folderMade;
+}

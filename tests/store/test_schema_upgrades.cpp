@@ -1,0 +1,66 @@
+// The five schema steps run again on a catch log, and what each does when a statement fails.
+#include <QDir>
+#include <QFile>
+
+#include "store/AppHelpers.h"
+#include "tests/support/TestCatchLog.h"
+
+namespace {
+
+using SchemaSteps = TestCatchLog;
+
+TEST_F(SchemaSteps, RunningEveryStepAgainChangesNothing) {
+    const int directions = CountRows("DIRECTIONS_VENT");
+    EXPECT_TRUE(Db().UpgradeTo11());
+    EXPECT_TRUE(Db().UpgradeTo12());
+    EXPECT_TRUE(Db().UpgradeTo13());
+    EXPECT_TRUE(Db().UpgradeTo15());
+    EXPECT_TRUE(Db().UpgradeTo20());
+    EXPECT_TRUE(Messages().shown.empty());
+    EXPECT_EQ(CountRows("DIRECTIONS_VENT"), directions);
+    EXPECT_EQ(CountRows("MAREES"), 12);
+}
+
+TEST_F(SchemaSteps, SeedRowsOnlyIntoATableMadeInThisRun) {
+    Exec("DROP TABLE MAREES");
+    Exec("DELETE FROM DIRECTIONS_VENT");
+    EXPECT_TRUE(Db().UpgradeTo15());
+    EXPECT_EQ(CountRows("DIRECTIONS_VENT"), 0);
+    EXPECT_EQ(CountRows("MAREES"), 12);
+    EXPECT_EQ(Scalar("SELECT LIBELLE FROM MAREES ORDER BY ID LIMIT 1"), "MAREE HAUTE");
+}
+
+TEST_F(SchemaSteps, AFailingStatementShowsTheDriverMessageAndStopsTheStep) {
+    Exec("DROP TABLE PRISES");
+    Exec("DROP TABLE AMORCES");
+    QDir(DataDir() + "images/Amorces").removeRecursively();
+    EXPECT_FALSE(Db().UpgradeTo11());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.contains("no such table: PRISES"));
+    EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Stop);
+    // The table made before the failure stays; the folder step after it did not run.
+    EXPECT_EQ(Scalar("SELECT name FROM sqlite_master WHERE name='AMORCES'"), "AMORCES");
+    EXPECT_FALSE(QDir(DataDir() + "images/Amorces").exists());
+}
+
+TEST_F(SchemaSteps, ColumnsAddedTogetherAreToleratedOneByOne) {
+    // A catch log where only the first of the two tide columns had been added.
+    Exec("CREATE TABLE P2 AS SELECT ID, ID_MAREE FROM PRISES");
+    Exec("DROP TABLE PRISES");
+    Exec("ALTER TABLE P2 RENAME TO PRISES");
+    EXPECT_TRUE(Db().UpgradeTo15());
+    EXPECT_TRUE(Messages().shown.empty());
+    EXPECT_EQ(Scalar("SELECT group_concat(name) FROM pragma_table_info('PRISES')"),
+              "ID,ID_MAREE,ID_DIRECTION_VENT,ID_COULEUR_EAU,COEFF_MAREE,COORD_GPS");
+}
+
+TEST_F(SchemaSteps, VersionTwoMakesTheAlbumsFolderEvenWhenTheColumnFails) {
+    Exec("DROP TABLE PRISES");
+    QDir(DataDir() + "images/photos").removeRecursively();
+    EXPECT_FALSE(Db().UpgradeTo20());
+    EXPECT_TRUE(QDir(DataDir() + "images/photos").exists());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.contains("no such table: PRISES"));
+}
+
+}  // namespace

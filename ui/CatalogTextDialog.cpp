@@ -1,9 +1,0 @@
-#include "ui/CatalogTextDialog.h"
-
-#include "ui/EntryDialogParts.h"
-
-CCatalogTextDialog::CCatalogTextDialog(CCatchDatabase& db, int id, int kind, QWidget* parent)
-    : CCatalogItemDialogBase(db, id, kind, parent) {
-    Finish();
-    ResizeToDialogUnits(*this, 408, 214);
-}

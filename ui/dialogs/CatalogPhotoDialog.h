@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/dialogs/CatalogItemDialogBase.h"
+
+class QLineEdit;
+
+// Catalogue item dialog of the catalogues with a picture (kinds 2..6): name, photo file name
+// chosen with the image picker on the folder of the kind, description.
+//
+// Object names: those of CCatalogItemDialogBase plus photoEdit and photoButton.
+class CCatalogPhotoDialog : public CCatalogItemDialogBase {
+    Q_OBJECT
+public:
+    CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, QWidget* parent = nullptr);
+
+    QString PhotoName() const override;
+    void SetPhotoName(const QString& name) override;
+
+private:
+    void ChoosePhoto();
+
+    QLineEdit* m_photo = nullptr;
+};

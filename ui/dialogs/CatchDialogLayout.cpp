@@ -1,0 +1,254 @@
+#include "ui/dialogs/CatchDialogLayout.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "catalog/CatalogKind.h"
+#include "catalog/UserTextChecks.h"
+#include "ui/dialogs/EntryDialogParts.h"
+#include "ui/dialogs/LimitedPlainTextEdit.h"
+#include "ui/dialogs/NumberFields.h"
+
+namespace {
+
+struct ComboSpec {
+    int kind;
+    CatchReference which;
+    const char* label;
+    const char* comboName;
+    const char* addName;
+    const char* addAccessibleName;
+};
+
+// In the order of the dialog (and of CatchDialogControls::combos).
+const ComboSpec kComboSpecs[] = {
+    {CatalogKind::Places, CatchReference::Place, "Lieu :", "placeCombo", "placeAddButton",
+     "Ajouter un lieu"},
+    {CatalogKind::Groundbaits, CatchReference::Groundbait, "Amorce :", "groundbaitCombo",
+     "groundbaitAddButton", "Ajouter une amorce"},
+    {CatalogKind::Techniques, CatchReference::Technique, "Technique :", "techniqueCombo",
+     "techniqueAddButton", "Ajouter une technique"},
+    {CatalogKind::Rigs, CatchReference::Rig, "Montage :", "rigCombo", "rigAddButton",
+     "Ajouter un montage"},
+    {CatalogKind::Weather, CatchReference::Weather, "Temps :", "weatherCombo", "weatherAddButton",
+     "Ajouter un temps"},
+    {CatalogKind::Winds, CatchReference::Wind, "Vent :", "windCombo", "windAddButton",
+     "Ajouter un vent"},
+    {CatalogKind::WindDirections, CatchReference::WindDirection, "Direction du vent :",
+     "windDirectionCombo", "windDirectionAddButton", "Ajouter une direction du vent"},
+    {CatalogKind::Moons, CatchReference::Moon, "Lune :", "moonCombo", "moonAddButton",
+     "Ajouter une lune"},
+    {CatalogKind::WaterColours, CatchReference::WaterColour, "Couleur de l'eau :",
+     "waterColourCombo", "waterColourAddButton", "Ajouter une couleur de l'eau"},
+    {CatalogKind::Tides, CatchReference::Tide, "Marée :", "tideCombo", "tideAddButton",
+     "Ajouter une marée"},
+};
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Rows of "label, field, unit or button" in a grid column.
+class FieldGrid {
+public:
+    explicit FieldGrid(QGridLayout& grid) : m_grid(grid) {}
+    void Add(const char* label, QWidget* field, QWidget* extra = nullptr) {
+        m_grid.addWidget(NewFieldLabel(Text(label), *field, nullptr), m_row, 0);
+        m_grid.addWidget(field, m_row, 1);
+        if (extra != nullptr) m_grid.addWidget(extra, m_row, 2);
+        ++m_row;
+    }
+
+private:
+    QGridLayout& m_grid;
+    int m_row = 0;
+};
+
+QLineEdit* NewEdit(const char* objectName, const char* label, int maxLength,
+                   Qt::Alignment alignment = Qt::AlignRight) {
+    auto* edit = new QLineEdit;
+    NameControl(*edit, objectName, Text(label));
+    edit->setMaxLength(maxLength);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    return edit;
+}
+
+// QLineEdit cuts a paste at its limit by UTF-16 units and can keep half of an emoji, which
+// could not be stored: the half is dropped.
+class WholeCharactersValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        input = WithoutHalfCharacters(input);
+        if (pos > input.size()) pos = static_cast<int>(input.size());
+        return Acceptable;
+    }
+};
+
+QLabel* Unit(const char* text) { return new QLabel(Text(text)); }
+
+CatchCombo NewCombo(const ComboSpec& spec) {
+    CatchCombo combo;
+    combo.kind = spec.kind;
+    combo.which = spec.which;
+    combo.combo = new QComboBox;
+    NameControl(*combo.combo, spec.comboName, Text(spec.label));
+    combo.add = NewEllipsisButton(spec.addName, Text(spec.addAccessibleName));
+    return combo;
+}
+
+CatchList NewList(int kind, const char* objectName, const char* label, const char* addName,
+                  const char* addAccessibleName) {
+    CatchList list;
+    list.kind = kind;
+    list.list = new QListWidget;
+    NameControl(*list.list, objectName, Text(label));
+    list.list->setSelectionMode(QAbstractItemView::MultiSelection);
+    list.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list.add = NewEllipsisButton(addName, Text(addAccessibleName));
+    return list;
+}
+
+void CreateControls(CatchDialogControls& c) {
+    c.date = new QDateEdit(QDate::currentDate());
+    NameControl(*c.date, "dateEdit", Text("Date :"));
+    c.date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    c.date->setCalendarPopup(true);
+    c.time = new QTimeEdit(QTime::currentTime());
+    NameControl(*c.time, "timeEdit", Text("Heure :"));
+    c.time->setDisplayFormat(QStringLiteral("HH:mm"));
+    for (std::size_t i = 0; i < c.combos.size(); ++i) c.combos[i] = NewCombo(kComboSpecs[i]);
+    c.gps = NewEdit("gpsEdit", "Coordonnées GPS :", 20);
+    c.gps->setValidator(new WholeCharactersValidator(c.gps));
+    c.fish =
+        NewList(CatalogKind::Fish, "fishList", "Poisson :", "fishAddButton", "Ajouter un poisson");
+    c.weight = NewEdit("weightEdit", "Poids :", 7);
+    AcceptDecimal(*c.weight);
+    c.size = NewEdit("sizeEdit", "Taille :", 3);
+    AcceptDigitsOnly(*c.size);
+    c.number = NewEdit("numberEdit", "Nombre :", 4);
+    AcceptDigitsOnly(*c.number);
+    c.bait =
+        NewList(CatalogKind::Baits, "baitList", "Esche :", "baitAddButton", "Ajouter une esche");
+    c.airTemperature = NewEdit("airTemperatureEdit", "Température de l'air :", 3);
+    AcceptSignedInteger(*c.airTemperature);
+    c.waterTemperature = NewEdit("waterTemperatureEdit", "Température de l'eau :", 3);
+    AcceptSignedInteger(*c.waterTemperature);
+    c.coefficient = NewEdit("coefficientEdit", "Coefficient :", 3, Qt::AlignHCenter);
+    AcceptDigitsOnly(*c.coefficient);
+    c.photo = NewEdit("photoEdit", "Photo : ", 255, Qt::AlignLeft);
+    c.photo->setReadOnly(true);
+    c.photoButton = NewEllipsisButton("photoButton", Text("Choisir une photo"));
+    c.comment = new CLimitedPlainTextEdit(65535);
+    NameControl(*c.comment, "commentEdit", Text("Commentaire : "));
+}
+
+QGridLayout* LeftColumn(CatchDialogControls& c) {
+    auto* grid = new QGridLayout;
+    FieldGrid rows(*grid);
+    rows.Add("Date :", c.date);
+    rows.Add("Heure :", c.time);
+    rows.Add("Lieu :", c.combos[0].combo, c.combos[0].add);
+    rows.Add("Coordonnées GPS :", c.gps);
+    rows.Add("Poisson :", c.fish.list, c.fish.add);
+    rows.Add("Poids :", c.weight, Unit("Kgs"));
+    rows.Add("Taille :", c.size, Unit("Cm"));
+    rows.Add("Nombre :", c.number);
+    rows.Add("Esche :", c.bait.list, c.bait.add);
+    return grid;
+}
+
+QGroupBox* TideBox(CatchDialogControls& c) {
+    auto* box = new QGroupBox;
+    auto* grid = new QGridLayout(box);
+    FieldGrid rows(*grid);
+    const CatchCombo& tide = c.combos[9];
+    rows.Add("Marée :", tide.combo, tide.add);
+    rows.Add("Coefficient :", c.coefficient);
+    return box;
+}
+
+QVBoxLayout* RightColumn(CatchDialogControls& c) {
+    auto* grid = new QGridLayout;
+    FieldGrid rows(*grid);
+    for (std::size_t i = 1; i <= 7; ++i)
+        rows.Add(kComboSpecs[i].label, c.combos[i].combo, c.combos[i].add);
+    rows.Add("Température de l'air :", c.airTemperature, Unit("°C"));
+    rows.Add("Température de l'eau :", c.waterTemperature, Unit("°C"));
+    rows.Add("Couleur de l'eau :", c.combos[8].combo, c.combos[8].add);
+    auto* column = new QVBoxLayout;
+    column->addLayout(grid);
+    column->addWidget(TideBox(c));
+    column->addStretch(1);
+    return column;
+}
+
+QGridLayout* BottomRows(CatchDialogControls& c) {
+    auto* grid = new QGridLayout;
+    FieldGrid rows(*grid);
+    rows.Add("Photo : ", c.photo, c.photoButton);
+    rows.Add("Commentaire : ", c.comment);
+    return grid;
+}
+
+void SetTabOrder(QDialog& dialog, const CatchDialogControls& c) {
+    std::vector<QWidget*> order = {c.date, c.time,      c.combos[0].combo, c.combos[0].add,
+                                   c.gps,  c.fish.list, c.fish.add,        c.weight,
+                                   c.size, c.number,    c.bait.list,       c.bait.add};
+    for (std::size_t i = 1; i <= 7; ++i) {
+        order.push_back(c.combos[i].combo);
+        order.push_back(c.combos[i].add);
+    }
+    order.insert(order.end(), {c.airTemperature, c.waterTemperature, c.combos[8].combo,
+                               c.combos[8].add, c.combos[9].combo, c.combos[9].add, c.coefficient,
+                               c.photo, c.photoButton, c.comment, c.validate, c.cancel});
+    for (std::size_t i = 1; i < order.size(); ++i) dialog.setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace
+
+const CatchCombo* CatchDialogControls::ComboOfKind(int kind) const {
+    for (const CatchCombo& combo : combos)
+        if (combo.kind == kind) return &combo;
+    return nullptr;
+}
+
+const CatchCombo& CatchDialogControls::ComboOf(CatchReference which) const {
+    for (const CatchCombo& combo : combos)
+        if (combo.which == which) return combo;
+    return combos[0];
+}
+
+const CatchList* CatchDialogControls::ListOfKind(int kind) const {
+    if (kind == fish.kind) return &fish;
+    if (kind == bait.kind) return &bait;
+    return nullptr;
+}
+
+void BuildCatchDialogControls(QDialog& dialog, CatchDialogControls& c) {
+    CreateControls(c);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(LeftColumn(c), 1);
+    columns->addSpacing(12);
+    columns->addLayout(RightColumn(c), 1);
+    auto* buttons = new QHBoxLayout;
+    const DialogButtonPair pair =
+        AddDialogButtons(dialog, *buttons, QStringLiteral("Valider"), "validateButton");
+    c.validate = pair.ok;
+    c.cancel = pair.cancel;
+    auto* main = new QVBoxLayout(&dialog);
+    main->addLayout(columns);
+    main->addLayout(BottomRows(c), 1);
+    main->addLayout(buttons);
+    SetTabOrder(dialog, c);
+}

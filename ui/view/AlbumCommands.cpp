@@ -1,0 +1,228 @@
+#include "ui/view/AlbumCommands.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QProgressDialog>
+
+#include "store/AppHelpers.h"
+#include "catalog/Album.h"
+#include "catalog/CatchDatabase.h"
+#include "db/UserMessages.h"
+#include "ui/dialogs/AlbumTitleDialog.h"
+#include "ui/view/ListTargets.h"
+#include "ui/dialogs/PhotoCommentDialog.h"
+#include "ui/view/PhotoImporter.h"
+#include "widgets/PhotoGrid.h"
+
+namespace {
+
+constexpr int kAlbumKind = 16;
+constexpr std::size_t kMaxPhotosPerAlbum = 100;
+// From this many files on, a progress box with "Annuler" replaces the bare wait cursor.
+constexpr int kProgressFileCount = 5;
+
+QString SelectAlbumMessage() {
+    return QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
+}
+
+// The wait cursor while photos are copied, lifted while a message box waits for the angler.
+class WaitCursor {
+public:
+    explicit WaitCursor(bool active) : m_active(active) { Set(); }
+    ~WaitCursor() { Unset(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+    void ShowMessage(const QString& text, MessageIcon icon) {
+        Unset();
+        ::ShowMessage(text, icon);
+        Set();
+    }
+
+private:
+    void Set() {
+        if (m_active && !m_set) QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_set = m_active;
+    }
+    void Unset() {
+        if (m_set) QApplication::restoreOverrideCursor();
+        m_set = false;
+    }
+
+    bool m_active;
+    bool m_set = false;
+};
+
+std::unique_ptr<QProgressDialog> NewProgress(int fileCount, QWidget* parent) {
+    auto progress = std::make_unique<QProgressDialog>(parent);
+    progress->setWindowTitle(QStringLiteral("Brevane"));
+    progress->setCancelButtonText(QStringLiteral("Annuler"));
+    progress->setRange(0, fileCount);
+    progress->setMinimumDuration(0);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    // Escape or the close box stop the adding as "Annuler" does, instead of only hiding the box.
+    QObject::connect(progress.get(), &QDialog::rejected, progress.get(), &QProgressDialog::cancel);
+    return progress;
+}
+
+void ShowProgress(QProgressDialog* progress, int done, int fileCount) {
+    if (progress == nullptr) return;
+    progress->setLabelText(
+        QStringLiteral("Ajout des photos... (%1 sur %2)").arg(done + 1).arg(fileCount));
+    progress->setValue(done);
+}
+
+}  // namespace
+
+CAlbumCommands::CAlbumCommands(CCatchDatabase& db, QListWidget& navigationList, CPhotoGrid& grid,
+                               QWidget* parent, std::function<void()> showSelection)
+    : m_db(db),
+      m_list(navigationList),
+      m_grid(grid),
+      m_parent(parent),
+      m_showSelection(std::move(showSelection)) {}
+
+int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
+
+void CAlbumCommands::RefillAlbumList() {
+    CListWidgetTarget target(m_list);
+    m_db.FillNavigationList(target, kAlbumKind);
+}
+
+void CAlbumCommands::NewAlbum() {
+    CAlbumTitleDialog dialog(QString(), m_parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    CAlbum album;
+    album.name = dialog.Name();
+    if (!m_db.AddAlbum(album)) return;
+
+    // The new album goes at the end; the list is sorted again when the category is shown.
+    auto* item = new QListWidgetItem(album.name);
+    item->setData(Qt::UserRole, album.id);
+    m_list.addItem(item);
+    m_list.setCurrentItem(item);
+    if (m_showSelection) m_showSelection();
+}
+
+void CAlbumCommands::RenameAlbum() {
+    const int albumId = SelectedAlbumId();
+    if (albumId == -1) {
+        ShowMessage(SelectAlbumMessage(), MessageIcon::Exclamation);
+        return;
+    }
+    CAlbum album;
+    album.id = albumId;
+    if (!m_db.LoadAlbum(album)) return;
+    CAlbumTitleDialog dialog(album.name, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    album.name = dialog.Name();
+    if (!m_db.RenameAlbum(album)) return;
+
+    if (CAlbum* shown = m_grid.CurrentAlbum(); shown != nullptr && shown->id == albumId)
+        shown->name = album.name;
+    RefillAlbumList();
+    SelectListId(m_list, albumId);
+}
+
+void CAlbumCommands::DeleteAlbum() {
+    const int albumId = SelectedAlbumId();
+    if (albumId == -1) {
+        ShowMessage(SelectAlbumMessage(), MessageIcon::Exclamation);
+        return;
+    }
+    CAlbum album;
+    album.id = albumId;
+    if (!m_db.LoadAlbum(album)) return;
+    const QString question =
+        QString::fromUtf8("Voulez-vous vraiment supprimer l'album %1 ?").arg(album.name);
+    if (!AskYesNo(question)) return;
+    if (!m_db.DeleteAlbum(album)) return;
+
+    // The grid must not keep showing, and accepting photos for, an album that is gone.
+    if (CAlbum* shown = m_grid.CurrentAlbum(); shown != nullptr && shown->id == albumId) {
+        m_grid.SetAlbum(nullptr);
+        m_grid.RepaintNow();
+    }
+    RefillAlbumList();
+    if (m_list.count() > 0) {
+        m_list.setCurrentRow(0);
+        if (m_showSelection) m_showSelection();
+    }
+}
+
+void CAlbumCommands::AddPhotos() {
+    if (m_grid.CurrentAlbum() == nullptr) return;
+    const QString images = QStringLiteral("Images (*.jpg *.gif *.bmp)");
+    const QStringList filters = {images, QStringLiteral("JPEG (*.jpg)"),
+                                 QStringLiteral("GIF (*.gif)"), QStringLiteral("BMP (*.bmp)")};
+    QString chosenFilter = images;
+    const QStringList files =
+        QFileDialog::getOpenFileNames(m_parent, QStringLiteral("Ajouter des photos"), m_lastFolder,
+                                      filters.join(QStringLiteral(";;")), &chosenFilter);
+    if (files.isEmpty()) return;
+    m_lastFolder = QFileInfo(files.front()).absolutePath();
+    AddPhotoFiles(files);
+}
+
+int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
+    if (m_grid.CurrentAlbum() == nullptr || files.isEmpty()) return 0;
+    const int albumId = m_grid.CurrentAlbum()->id;
+    const QString folder = GetProgramDirectory() + QStringLiteral("images/photos/");
+    QDir().mkpath(folder);
+    CPhotoImporter importer(folder);
+
+    const int fileCount = static_cast<int>(files.size());
+    std::unique_ptr<QProgressDialog> progress;
+    if (fileCount >= kProgressFileCount) progress = NewProgress(fileCount, m_parent);
+    WaitCursor cursor(progress == nullptr);
+
+    int added = 0;
+    for (int i = 0; i < fileCount; ++i) {
+        ShowProgress(progress.get(), i, fileCount);
+        if (progress != nullptr && progress->wasCanceled()) break;
+        if (m_grid.CurrentAlbum()->photos.size() >= kMaxPhotosPerAlbum) {
+            cursor.ShowMessage(
+                QString::fromUtf8("Le nombre maximum (100) de photos pour un album est atteind !"),
+                MessageIcon::Exclamation);
+            break;
+        }
+        const QString name = importer.CopyIn(files.at(i));
+        if (name.isEmpty()) {
+            cursor.ShowMessage(QString::fromUtf8("Impossible de copier le fichier ") + files.at(i),
+                               MessageIcon::Stop);
+            continue;
+        }
+        CAlbumPhoto photo;
+        photo.albumId = albumId;
+        photo.fileName = name;
+        if (!m_db.AddPhoto(photo)) break;
+        m_grid.AppendPhoto(photo);
+        ++added;
+    }
+    if (progress != nullptr) progress->setValue(fileCount);
+    m_grid.RepaintNow();
+    return added;
+}
+
+void CAlbumCommands::EditPhotoComment() {
+    CAlbumPhoto* photo = m_grid.CurrentPhoto();
+    if (photo == nullptr) return;
+    CPhotoCommentDialog dialog(m_db, *photo, m_parent);
+    dialog.exec();
+}
+
+void CAlbumCommands::DeletePhoto() {
+    const CAlbumPhoto* photo = m_grid.CurrentPhoto();
+    if (photo == nullptr) return;
+    if (!AskYesNo(QString::fromUtf8("Voulez-vous vraiment supprimer cette photo ?"))) return;
+    if (!m_db.DeletePhoto(*photo)) return;
+    m_grid.RemovePhoto(photo->id);
+    m_grid.RepaintNow();
+}

@@ -1,0 +1,241 @@
+#include "ui/view/BrevaneView.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QResizeEvent>
+
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "db/UserMessages.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/panels/AlbumPanel.h"
+#include "ui/panels/CalendarPanel.h"
+#include "ui/panels/CatalogPhotoPanel.h"
+#include "ui/panels/CatalogTextPanel.h"
+#include "ui/panels/CatchPanel.h"
+#include "ui/view/CategoryTable.h"
+#include "ui/view/ListTargets.h"
+#include "ui/panels/StatisticsPanel.h"
+#include "ui/view/ViewLayout.h"
+#include "widgets/ColorLabel.h"
+#include "widgets/IconButton.h"
+#include "widgets/PhotoGrid.h"
+
+namespace {
+const QColor kTitleBackColor(202, 202, 0);
+
+// The wait cursor for as long as a panel is being filled.
+class CWaitCursor {
+public:
+    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+// Changes of the list's selection made by the view itself are followed by its own
+// ShowSelection; this keeps the list's signal from filling the panel a second time.
+class CQuietList {
+public:
+    explicit CQuietList(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+    ~CQuietList() { m_flag = m_old; }
+    CQuietList(const CQuietList&) = delete;
+    CQuietList& operator=(const CQuietList&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_old;
+};
+
+CIconButton* NewButton(const QString& caption, const QString& icon, QWidget* parent) {
+    auto* button = new CIconButton(caption, parent);
+    button->SetIcon(QIcon(icon));
+    button->setAccessibleName(caption);
+    return button;
+}
+}  // namespace
+
+CBrevaneView::CBrevaneView(CCatchDatabase& db, QWidget* parent) : QWidget(parent), m_db(db) {
+    setAccessibleName(QStringLiteral("Brevane"));
+    CreateControls();
+    CreatePanels();
+    ConnectSignals();
+    m_albumCommands = std::make_unique<CAlbumCommands>(m_db, *m_list, m_albumPanel->PhotoGrid(),
+                                                       this, [this] { ShowSelection(); });
+    ApplyFontOptions();
+    SetCategoryButtons(m_kind);
+}
+
+CBrevaneView::~CBrevaneView() = default;
+
+void CBrevaneView::CreateControls() {
+    m_title = new CColorLabel(this);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->SetBold(true);
+    m_title->SetBackColor(kTitleBackColor);
+
+    // Rows keep the order in which the data operations add them.
+    m_list = new QListWidget(this);
+    // Every row has the same height: Qt then skips measuring 100,000 rows one by one.
+    m_list->setUniformItemSizes(true);
+    m_list->setSortingEnabled(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setAccessibleName(QStringLiteral("Liste de navigation"));
+
+    m_search =
+        NewButton(QStringLiteral("Rechercher ..."), QStringLiteral(":/buttons/search.svg"), this);
+    m_add = NewButton(QStringLiteral("Ajouter ..."), QStringLiteral(":/buttons/add.svg"), this);
+    m_modify =
+        NewButton(QStringLiteral("Modifier ..."), QStringLiteral(":/buttons/modify.svg"), this);
+    m_delete =
+        NewButton(QStringLiteral("Supprimer ..."), QStringLiteral(":/buttons/delete.svg"), this);
+}
+
+void CBrevaneView::CreatePanels() {
+    m_catchPanel = new CCatchPanel(this);
+    m_calendarPanel = new CCalendarPanel(this);
+    m_photoPanel = new CCatalogPhotoPanel(this);
+    m_textPanel = new CCatalogTextPanel(this);
+    m_statisticsPanel = new CStatisticsPanel(this);
+    m_albumPanel = new CAlbumPanel(this);
+    HideAllPanels();
+}
+
+void CBrevaneView::ConnectSignals() {
+    connect(m_add, &QPushButton::clicked, this, &CBrevaneView::OnAdd);
+    connect(m_modify, &QPushButton::clicked, this, &CBrevaneView::OnModify);
+    connect(m_delete, &QPushButton::clicked, this, &CBrevaneView::OnDelete);
+    connect(m_search, &QPushButton::clicked, this, &CBrevaneView::OnSearch);
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            &CBrevaneView::OnListSelectionChanged);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { OfferAlbumMenu(m_list->viewport()->mapTo(m_list, pos)); });
+    connect(m_calendarPanel, &CCalendarPanel::editSelectedDayRequested, this,
+            &CBrevaneView::OnCalendarDoubleClick);
+}
+
+void CBrevaneView::SetCategoryButtons(int kind) {
+    const CategoryInfo* info = CategoryForKind(kind);
+    if (!info) return;
+    m_search->setEnabled(info->search);
+    m_add->setEnabled(info->edit);
+    m_modify->setEnabled(info->edit);
+    m_delete->setEnabled(info->edit);
+}
+
+void CBrevaneView::SetCategory(int kind) {
+    m_kind = kind;
+    if (CatalogKind::HasPicture(kind)) m_photoPanel->SetKind(kind);
+    SetCategoryButtons(kind);
+    HideAllPanels();
+    RefreshStep();
+}
+
+void CBrevaneView::RefreshStep() {
+    const QString title = CategoryTitle(m_kind);
+    if (!title.isEmpty()) m_title->setText(title);
+    {
+        CQuietList quiet(m_quietList);
+        CListWidgetTarget target(*m_list);
+        m_db.FillNavigationList(target, m_kind);
+    }
+    ShowSelection();
+}
+
+void CBrevaneView::ShowSelection() {
+    if (m_list->count() == 0) return;
+    if (!RequireSelectedRow()) return;
+    CWaitCursor wait;
+    m_db.FillPanel(PanelForKind(m_kind), m_kind, SelectedRowId());
+}
+
+void CBrevaneView::SelectRowById(int id) {
+    CQuietList quiet(m_quietList);
+    SelectListId(*m_list, id);
+}
+
+void CBrevaneView::RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command) {
+    // The album commands refill and reselect the list, then ask for ShowSelection themselves
+    // where the panel must change; following the list as well would load the album twice.
+    CQuietList quiet(m_quietList);
+    command(*m_albumCommands);
+}
+
+void CBrevaneView::OnListSelectionChanged() {
+    if (m_quietList) return;
+    // A click beside the rows clears the selection; that shows nothing rather than a warning.
+    if (m_list->selectedItems().isEmpty()) return;
+    ShowSelection();
+}
+
+bool CBrevaneView::RequireSelectedRow() {
+    if (!m_list->selectedItems().isEmpty()) return true;
+    ShowMessage(QStringLiteral("Vous devez sélectionner une ligne dans la liste !"),
+                MessageIcon::Exclamation);
+    return false;
+}
+
+int CBrevaneView::SelectedRowId() const {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(Qt::UserRole).toInt();
+}
+
+IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
+    switch (kind) {
+        case CatalogKind::Catches:
+            return *m_catchPanel;
+        case CatalogKind::Calendar:
+            return *m_calendarPanel;
+        case CatalogKind::Records:
+            return *m_statisticsPanel;
+        case CatalogKind::Albums:
+            return *m_albumPanel;
+        default:
+            if (CatalogKind::IsTextCatalog(kind)) return *m_textPanel;
+            return *m_photoPanel;
+    }
+}
+
+std::array<QWidget*, 6> CBrevaneView::Panels() const {
+    return {m_catchPanel, m_calendarPanel,   m_photoPanel,
+            m_textPanel,  m_statisticsPanel, m_albumPanel};
+}
+
+void CBrevaneView::HideAllPanels() {
+    for (QWidget* panel : Panels()) panel->hide();
+}
+
+void CBrevaneView::ApplyFontOptions() {
+    m_catchPanel->ApplyOptions(m_db);
+    const int misc = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_DIVERS"));
+    m_photoPanel->SetTextFontHeight(misc);
+    m_textPanel->SetTextFontHeight(misc);
+    m_statisticsPanel->SetTextFontHeight(
+        ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES")));
+}
+
+void CBrevaneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutControls();
+}
+
+void CBrevaneView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_firstShowDone) return;
+    m_firstShowDone = true;
+    RefreshStep();
+}
+
+void CBrevaneView::LayoutControls() {
+    const ViewGeometry g = ComputeViewLayout(size());
+    for (QWidget* panel : Panels()) panel->setGeometry(g.panel);
+    m_title->setGeometry(g.title);
+    m_list->setGeometry(g.list);
+    m_search->setGeometry(g.search);
+    m_add->setGeometry(g.add);
+    m_modify->setGeometry(g.modify);
+    m_delete->setGeometry(g.remove);
+}

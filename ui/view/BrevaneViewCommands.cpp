@@ -1,0 +1,160 @@
+// The view's commands: add, modify, delete, search, preferences, sessions and albums.
+#include "ui/view/BrevaneView.h"
+
+#include <QDate>
+#include <QListWidget>
+#include <QMenu>
+
+#include "catalog/CatalogKind.h"
+#include "catalog/CatchDatabase.h"
+#include "db/UserMessages.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/panels/AlbumPanel.h"
+#include "ui/panels/CalendarPanel.h"
+#include "ui/dialogs/CatalogItemDialogs.h"
+#include "ui/dialogs/CatchDialog.h"
+#include "ui/dialogs/CatchFilterDialog.h"
+#include "ui/dialogs/PreferencesDialog.h"
+#include "ui/view/SessionChoice.h"
+#include "ui/dialogs/SessionDialog.h"
+#include "widgets/CalendarCtrl.h"
+#include "widgets/CommandIds.h"
+
+namespace {
+const QString kDeleteRowQuestion =
+    QStringLiteral("Voulez-vous vraiment supprimer cet enregistrement ?");
+const QString kDeleteSessionQuestion =
+    QStringLiteral("Voulez-vous vraiment supprimer cette session ?");
+
+int DayKey(const QDate& date) { return date.year() * 10000 + date.month() * 100 + date.day(); }
+}  // namespace
+
+void CBrevaneView::OnAdd() {
+    const int kind = m_kind;
+    if (kind == CatalogKind::Calendar) {
+        EditSession(-1);
+    } else if (kind == CatalogKind::Catches) {
+        CCatchDialog dialog(m_db, -1, this);
+        if (dialog.exec() == QDialog::Accepted) AfterStoredRow(dialog.CatchId());
+    } else if (CatalogKind::IsCatalog(kind)) {
+        const int id = RunCatalogItemDialog(m_db, kind, -1, this);
+        if (id != -1) AfterStoredRow(id);
+    } else if (kind == CatalogKind::Albums) {
+        RunAlbumCommand([](CAlbumCommands& c) { c.AddPhotos(); });
+    }
+}
+
+void CBrevaneView::OnModify() {
+    if (!RequireSelectedRow()) return;
+    const int kind = m_kind;
+    const int id = SelectedRowId();
+    if (kind == CatalogKind::Calendar) {
+        const int sessionId =
+            ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this);
+        if (sessionId != -1) EditSession(sessionId);
+    } else if (kind == CatalogKind::Catches) {
+        CCatchDialog dialog(m_db, id, this);
+        if (dialog.exec() == QDialog::Accepted) AfterStoredRow(id);
+    } else if (CatalogKind::IsCatalog(kind)) {
+        if (RunCatalogItemDialog(m_db, kind, id, this) != -1) AfterStoredRow(id);
+    } else if (kind == CatalogKind::Albums) {
+        RunAlbumCommand([](CAlbumCommands& c) { c.EditPhotoComment(); });
+    }
+}
+
+void CBrevaneView::OnDelete() {
+    if (!RequireSelectedRow()) return;
+    const int kind = m_kind;
+    const int id = SelectedRowId();
+    if (kind == CatalogKind::Calendar) {
+        RemoveSession(ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this));
+    } else if (kind == CatalogKind::Catches) {
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow();
+    } else if (CatalogKind::IsCatalog(kind)) {
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow();
+    } else if (kind == CatalogKind::Albums) {
+        // Asks "Voulez-vous vraiment supprimer cette photo ?" and takes the photo out of the
+        // grid; nothing without a current photo.
+        RunAlbumCommand([](CAlbumCommands& c) { c.DeletePhoto(); });
+    }
+}
+
+void CBrevaneView::OnSearch() {
+    CCatchFilterDialog dialog(m_db, this);
+    if (dialog.exec() == QDialog::Accepted) SetCategory(CatalogKind::Catches);
+}
+
+void CBrevaneView::OnPreferences() {
+    CPreferencesDialog dialog(m_db, this);
+    if (dialog.exec() == QDialog::Accepted) ApplyFontOptions();
+}
+
+void CBrevaneView::AfterStoredRow(int id) {
+    RefreshStep();
+    SelectRowById(id);
+    ShowSelection();
+}
+
+void CBrevaneView::AfterDeletedRow() {
+    // The refresh selects and shows the first row; with an empty list the panel stays hidden.
+    dynamic_cast<QWidget&>(PanelForKind(m_kind)).hide();
+    RefreshStep();
+}
+
+int CBrevaneView::SelectedDayKey() {
+    CCalendarCtrl& calendar = m_calendarPanel->CalendarCtrl();
+    if (const CCalendarDay* day = calendar.SelectedDay()) return day->dayKey;
+    if (calendar.MonthKey() > 0) return calendar.MonthKey() * 100 + 1;
+    return DayKey(QDate::currentDate());
+}
+
+void CBrevaneView::EditSession(int sessionId) {
+    CCalendarCtrl& calendar = m_calendarPanel->CalendarCtrl();
+    CSessionDialog dialog(m_db, sessionId, SelectedDayKey(), calendar, this);
+    if (dialog.exec() == QDialog::Accepted) calendar.RepaintNow();
+}
+
+void CBrevaneView::RemoveSession(int sessionId) {
+    if (sessionId == -1) return;
+    if (!AskYesNo(kDeleteSessionQuestion)) return;
+    if (!m_db.DeleteSession(sessionId)) return;
+    CCalendarCtrl& calendar = m_calendarPanel->CalendarCtrl();
+    calendar.DropSession(sessionId);
+    calendar.RepaintNow();
+}
+
+void CBrevaneView::OnCalendarDoubleClick() {
+    const int sessionId = ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this);
+    if (sessionId != -1) EditSession(sessionId);
+}
+
+void CBrevaneView::OnAlbumCommand(int commandId) {
+    if (m_kind != CatalogKind::Albums) return;
+    switch (commandId) {
+        case CommandId::AlbumAdd:
+            RunAlbumCommand([](CAlbumCommands& c) { c.NewAlbum(); });
+            break;
+        case CommandId::AlbumModify:
+            RunAlbumCommand([](CAlbumCommands& c) { c.RenameAlbum(); });
+            break;
+        case CommandId::AlbumDelete:
+            RunAlbumCommand([](CAlbumCommands& c) { c.DeleteAlbum(); });
+            break;
+        default:
+            break;
+    }
+}
+
+bool CBrevaneView::OfferAlbumMenu(const QPoint& listPoint) {
+    if (m_kind != CatalogKind::Albums || !m_list->rect().contains(listPoint)) return false;
+    QMenu menu(this);
+    menu.setAccessibleName(QStringLiteral("ALBUM"));
+    const QAction* add = menu.addAction(QStringLiteral("Ajouter..."));
+    const QAction* modify = menu.addAction(QStringLiteral("Modifier..."));
+    const QAction* remove = menu.addAction(QStringLiteral("Supprimer..."));
+    const QAction* chosen = menu.exec(m_list->mapToGlobal(listPoint));
+    if (chosen == add) OnAlbumCommand(CommandId::AlbumAdd);
+    if (chosen == modify) OnAlbumCommand(CommandId::AlbumModify);
+    if (chosen == remove) OnAlbumCommand(CommandId::AlbumDelete);
+    return true;
+}
