@@ -13,7 +13,12 @@ PACKAGES := cmake make g++ pkg-config \
 	unixodbc unixodbc-dev libsqliteodbc sqlite3 \
 	libgtest-dev libbenchmark-dev \
 	fonts-liberation2 fonts-dejavu-core xvfb xauth \
-	desktop-file-utils appstream
+	desktop-file-utils appstream \
+	libnova-dev libexiv2-dev exiv2 python3-ephem \
+	qt6-charts-dev libqt6opengl6-dev \
+	libarchive-dev gpsbabel \
+	postgresql odbc-postgresql \
+	clang-format clang-tidy
 
 .PHONY: all deps configure build run test install demo screenshots bench fuzz clean
 
