@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "catalog/CatchFilter.h"
 #include "catalog/DateStamp.h"
+#include "catalog/GeoPosition.h"
 #include "db/DbConnection.h"
 
 class IListTarget;
@@ -39,6 +41,11 @@ public:
     bool UpgradeTo13();
     bool UpgradeTo15();
     bool UpgradeTo20();
+    bool UpgradeToPlacePositions();  // LIEUX.COORD_GPS
+
+    // ---- Positions (a database error is shown and gives nothing) ----
+    std::optional<GeoPosition> PlacePosition(int placeId);
+    std::optional<GeoPosition> MostUsedPlacePosition();
 
     // ---- Reference catalogues ----
     bool FillNavigationList(IListTarget& list, int kind);

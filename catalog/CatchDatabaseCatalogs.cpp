@@ -31,6 +31,7 @@ struct ItemTexts {
     QString label;
     QString photo;
     QString description;
+    QString gps;  // places only
 };
 
 ItemTexts ReadItemTexts(const ICatalogItemForm& form, int kind) {
@@ -38,12 +39,13 @@ ItemTexts ReadItemTexts(const ICatalogItemForm& form, int kind) {
     texts.label = form.Label();
     if (CatalogKind::HasPicture(kind)) texts.photo = form.PhotoName();
     texts.description = form.Description();
+    if (kind == CatalogKind::Places) texts.gps = form.Gps();
     return texts;
 }
 
 bool CheckItemTexts(const ItemTexts& texts) {
     return CheckLabelText(texts.label) && CheckPictureName(texts.photo) &&
-           CheckNoNul(texts.description);
+           CheckNoNul(texts.description) && CheckGpsText(texts.gps);
 }
 
 template <typename Builder>
@@ -53,6 +55,8 @@ void AddItemFields(Builder& builder, const ItemTexts& texts, int kind) {
         builder.AddField(QStringLiteral("PHOTO"), texts.photo, SqlValueKind::UserText);
     }
     builder.AddField(QStringLiteral("DESCRIPTION"), texts.description, SqlValueKind::UserText);
+    if (kind == CatalogKind::Places)
+        builder.AddField(QStringLiteral("COORD_GPS"), texts.gps, SqlValueKind::UserText);
 }
 
 }  // namespace
@@ -100,16 +104,19 @@ bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
 bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const bool withPicture = CatalogKind::HasPicture(kind);
+    const bool withGps = kind == CatalogKind::Places;
     try {
         CDbRecordset rows(*this);
-        rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ")
-                                 : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ")) +
+        rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION")
+                                 : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION")) +
+                    (withGps ? QStringLiteral(", COORD_GPS FROM ") : QStringLiteral(" FROM ")) +
                     TableForSelector(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) {
             form.SetLabel(rows.GetText(2));
             if (withPicture) form.SetPhotoName(rows.GetText(3));
             form.SetDescription(rows.GetText(withPicture ? 4 : 3));
+            if (withGps) form.SetGps(rows.GetText(5));
         }
         return true;
     } catch (CSQLException* e) {

@@ -163,6 +163,7 @@ bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
 
 bool CCatchDatabase::ShowMonthSessions(ICalendarView& calendar, int monthKey) {
     calendar.ClearMonth();
+    calendar.SetSkyPosition(MostUsedPlacePosition());
     calendar.BuildMonth(monthKey);
     bool ok = true;
     try {

@@ -9,6 +9,7 @@
 #include "catalog/DisplayPanels.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
+#include "catalog/PlacePositions.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -76,7 +77,9 @@ bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
             QueryCatchSet(*this, catchId, row->baitId, CatalogKind::Baits);
         const SheetOptions options = QuerySheetOptions(*this);
         CLabelCache labels(*this);
-        const QString sheet = ComposeCatchSheet(*row, fish, baits, options, labels);
+        const std::optional<GeoPosition> placePosition =
+            SheetShowsEphemerides(options) ? QueryPlacePosition(*this, row->placeId) : std::nullopt;
+        const QString sheet = ComposeCatchSheet(*row, fish, baits, options, labels, placePosition);
 
         panel.SetSheetText(sheet);
         panel.SetPictureName(row->photo);

@@ -4,7 +4,9 @@
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchRow.h"
+#include "catalog/Ephemerides.h"
 #include "catalog/LabelCache.h"
+#include "catalog/Solunar.h"
 #include "db/DbConnection.h"
 #include "db/DbRecordset.h"
 
@@ -18,8 +20,12 @@ public:
     // value is called only for a shown item, so hidden items cost no label lookup.
     template <typename Value>
     void Item(const char* key, const char* label, bool condition, Value value) {
-        if (!condition || ReadDecimalInt(m_options.value(QLatin1String(key))) != 1) return;
+        if (!condition || !Shows(m_options, key)) return;
         m_group << QString::fromUtf8(label) + value();
+    }
+
+    static bool Shows(const SheetOptions& options, const char* key) {
+        return ReadDecimalInt(options.value(QLatin1String(key))) == 1;
     }
 
     void EndGroup() {
@@ -38,7 +44,36 @@ private:
 
 QString Degrees(int value) { return QString::number(value) + QStringLiteral(" °C"); }
 
+// The moon and sun of the catch's day, computed once and only when a line shows them.
+class CatchSky {
+public:
+    CatchSky(const CCatchRow& row, const std::optional<GeoPosition>& placePosition)
+        : m_moment(row.moment.ToDateTime()), m_where(ParseGeoPosition(row.gps)) {
+        if (!m_where) m_where = placePosition;
+    }
+
+    bool Known() const { return m_moment.isValid() && m_where.has_value(); }
+
+    const DayEphemerides& Day() {
+        if (!m_day) m_day = ComputeDay(m_moment.date(), *m_where);
+        return *m_day;
+    }
+
+    QString Ephemerides() { return EphemeridesText(MoonAt(m_moment), Day()); }
+    QString Periods() { return SolunarText(Day()); }
+
+private:
+    QDateTime m_moment;
+    std::optional<GeoPosition> m_where;
+    std::optional<DayEphemerides> m_day;
+};
+
 }  // namespace
+
+bool SheetShowsEphemerides(const SheetOptions& options) {
+    return SheetWriter::Shows(options, kEphemeridesOption) ||
+           SheetWriter::Shows(options, kSolunarOption);
+}
 
 SheetOptions QuerySheetOptions(const CDbConnection& db) {
     SheetOptions options;
@@ -55,7 +90,7 @@ SheetOptions QuerySheetOptions(const CDbConnection& db) {
 
 QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                           const std::vector<int>& baits, const SheetOptions& options,
-                          CLabelCache& labels) {
+                          CLabelCache& labels, const std::optional<GeoPosition>& placePosition) {
     using namespace CatalogKind;
     const auto label = [&labels](int id, int kind) {
         return [&labels, id, kind] { return labels.Label(id, kind); };
@@ -86,6 +121,13 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
     sheet.EndGroup();
     sheet.Item("AFF_TEMPS", "Temps : ", true, label(row.weatherId, Weather));
     sheet.Item("AFF_LUNE", "Lune : ", true, label(row.moonId, Moons));
+    sheet.EndGroup();
+    CatchSky sky(row, placePosition);
+    sheet.Item(kEphemeridesOption, "Éphémérides : ", sky.Known(),
+               [&sky] { return sky.Ephemerides(); });
+    sheet.EndGroup();
+    sheet.Item(kSolunarOption, "Périodes solunaires : ", sky.Known(),
+               [&sky] { return sky.Periods(); });
     sheet.EndGroup();
     sheet.Item("AFF_VENT", "Vent : ", true, label(row.windId, Winds));
     sheet.Item("AFF_DIRECTION_VENT", "Direction du vent : ", true,

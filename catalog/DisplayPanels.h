@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "catalog/GeoPosition.h"
+
 #include <QString>
 #include <memory>
 
@@ -46,6 +50,9 @@ public:
     virtual void BuildMonth(int monthKey) = 0;
     virtual void PutSession(const CCalendarSession& session) = 0;
     virtual void RepaintNow() = 0;
+    // Where the day ratings and solunar periods of the next months built are computed for;
+    // nothing shows the moon alone.
+    virtual void SetSkyPosition(const std::optional<GeoPosition>&) {}
 };
 
 class ICalendarPanel : public IDisplayPanel {

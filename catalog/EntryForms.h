@@ -16,6 +16,9 @@ public:
     virtual void SetPhotoName(const QString& name) = 0;
     virtual QString Description() const = 0;
     virtual void SetDescription(const QString& text) = 0;
+    // The position text of a place; "" for the other catalogues.
+    virtual QString Gps() const { return QString(); }
+    virtual void SetGps(const QString&) {}
 };
 
 // The ten drop-down references of a catch (the place included).

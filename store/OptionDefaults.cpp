@@ -29,6 +29,9 @@ const std::vector<OptionDefault>& DefaultOptions() {
         {QStringLiteral("AFF_COEFF_MAREE"), 1},
         {QStringLiteral("HAUTEUR_IMAGE_PRISE"), 40},
         {QStringLiteral("HAUTEUR_COMMENTAIRE_PRISE"), 20},
+        // Added later, off until the angler ticks them, so an upgraded log looks as before.
+        {QStringLiteral("FICHE_EPHEMERIDES"), 0},
+        {QStringLiteral("FICHE_PERIODES_SOLUNAIRES"), 0},
     };
     return defaults;
 }

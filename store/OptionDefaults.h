@@ -10,9 +10,10 @@ struct OptionDefault {
     int value;
 };
 
-// The 25 display options with the values a new catch log starts with, in the order start-up
-// writes them: the three font sizes, the 20 AFF_ switches of the catch sheet, then the shares
-// of the catch panel given to the picture and to the comment.
+// The display options with the values a new catch log starts with, in the order start-up
+// writes them: the three font sizes, the 20 AFF_ switches of the catch sheet, the shares of the
+// catch panel given to the picture and to the comment (these 25 first), then the options added
+// since, each at the end.
 const std::vector<OptionDefault>& DefaultOptions();
 
 // Writes the default of every option that has no value (no row, NULL or empty). A value that

@@ -1,4 +1,4 @@
-// The five schema steps, named after the versions that introduced them. Each runs at every
+// The schema steps, named after the versions that introduced them. Each runs at every
 // start and moves the catch log forward one statement at a time; a change an earlier start
 // already made ends in the accepted "already exists" code and counts as done.
 #include <QStringList>
@@ -110,4 +110,9 @@ bool CCatchDatabase::UpgradeTo20() {
     // Lower case, as the photo grid reads it: folder names are case-sensitive here.
     const bool folderMade = EnsurePictureFolder(QStringLiteral("photos"));
     return numberAdded && folderMade;
+}
+
+bool CCatchDatabase::UpgradeToPlacePositions() {
+    // Optional: a place without a position keeps NULL, and an older Brevane never reads it.
+    return !Failed(AddColumns(*this, "ALTER TABLE LIEUX ADD COORD_GPS VARCHAR(20)"));
 }

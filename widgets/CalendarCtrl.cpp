@@ -1,9 +1,11 @@
 #include "widgets/CalendarCtrl.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -15,6 +17,8 @@ constexpr int kCaptionLineHeight = 20;
 constexpr int kCellFontPixels = 12;
 constexpr int kTextMarginX = 3;
 constexpr int kTextMarginY = 2;
+constexpr int kRatingPixels = 10;
+const QColor kRatingColour{150, 100, 0};
 
 // The text area of a cell, inside its frame.
 QRect CellTextRect(const QRect& cell) {
@@ -107,6 +111,7 @@ void CCalendarCtrl::BuildMonth(int monthKey) {
     for (int day = 1; day <= count; ++day) {
         auto cell = std::make_unique<CCalendarDay>();
         cell->dayKey = monthKey * 100 + day;
+        cell->sky = ComputeCalendarSky(cell->dayKey, m_skyPosition);
         if (day == 1) {
             if (m_selected) m_selected->selected = false;
             cell->selected = true;
@@ -139,6 +144,26 @@ void CCalendarCtrl::DropSession(int sessionId) {
 }
 
 void CCalendarCtrl::RepaintNow() { repaint(); }
+
+void CCalendarCtrl::SetSkyPosition(const std::optional<GeoPosition>& where) {
+    const bool same = where.has_value() == m_skyPosition.has_value() &&
+                      (!where || (where->latitude == m_skyPosition->latitude &&
+                                  where->longitude == m_skyPosition->longitude));
+    if (same) return;
+    m_skyPosition = where;
+    for (const auto& day : m_days) day->sky = ComputeCalendarSky(day->dayKey, m_skyPosition);
+    update();
+}
+
+bool CCalendarCtrl::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (const CCalendarDay* day = DayAt(help->pos()))
+        QToolTip::showText(help->globalPos(), day->sky.tooltip, this, day->rect);
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 CCalendarDay* CCalendarCtrl::DayAt(const QPoint& point) {
     for (const auto& day : m_days) {
@@ -187,12 +212,31 @@ void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
     constexpr int kLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     const QRect textArea = CellTextRect(cell);
     painter.drawText(textArea, kLineFlags, DayCaption(day.dayKey));
+    PaintSky(painter, day);
 
     const std::vector<QRect> bands = SessionBandRects(cell, int(day.sessions.size()));
     for (size_t i = 0; i < bands.size(); ++i) {
         if (bands[i].isEmpty()) continue;
         painter.drawText(bands[i], kLineFlags, SessionBandText(day.dayKey, day.sessions[i]));
     }
+}
+
+void CCalendarCtrl::PaintSky(QPainter& painter, const CCalendarDay& day) const {
+    const QRect moon = MoonPictureRect(day.rect);
+    if (!day.rect.contains(moon)) return;  // a cell too small for the picture
+    PaintMoon(painter, moon, day.sky.moon);
+    // The rating under the moon, right-aligned so that it stays clear of the date.
+    const QRect text = CellTextRect(day.rect);
+    const QRect stars(text.left(), moon.bottom() + 1, moon.right() - text.left() + 1,
+                      kRatingPixels + 2);
+    QFont small = m_cellFont;
+    small.setPixelSize(kRatingPixels);
+    painter.save();
+    painter.setFont(small);
+    painter.setPen(kRatingColour);
+    painter.drawText(stars, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
+                     RatingStars(day.sky.rating));
+    painter.restore();
 }
 
 void CCalendarCtrl::resizeEvent(QResizeEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "catalog/CalendarSession.h"
 #include "catalog/DisplayPanels.h"
+#include "widgets/CalendarSky.h"
 
 // One day cell of the month.
 struct CCalendarDay {
@@ -16,6 +17,7 @@ struct CCalendarDay {
     bool selected = false;
     QRect rect;                              // set by the last layout; empty until then
     std::vector<CCalendarSession> sessions;  // in the order they were put
+    CCalendarSky sky;
 };
 
 // Number of days of a month key YYYYMM (February has 29 days in years divisible by 4).
@@ -59,6 +61,7 @@ public:
     void BuildMonth(int monthKey) override;
     void PutSession(const CCalendarSession& session) override;
     void RepaintNow() override;
+    void SetSkyPosition(const std::optional<GeoPosition>& where) override;
     void DropSession(int sessionId);
     CCalendarDay* DayAt(const QPoint& point);
     void SelectDayAt(const QPoint& point);
@@ -73,6 +76,7 @@ signals:
     void dayDoubleClicked();
 
 protected:
+    bool event(QEvent* event) override;  // the tooltip of the day under the pointer
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -81,9 +85,11 @@ protected:
 private:
     void LayoutCells();
     void PaintDay(QPainter& painter, const CCalendarDay& day) const;
+    void PaintSky(QPainter& painter, const CCalendarDay& day) const;
 
     int m_monthKey = -1;
     std::vector<std::unique_ptr<CCalendarDay>> m_days;
     CCalendarDay* m_selected = nullptr;
     QFont m_cellFont;
+    std::optional<GeoPosition> m_skyPosition;
 };

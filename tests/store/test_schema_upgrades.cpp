@@ -64,3 +64,25 @@ TEST_F(SchemaSteps, VersionTwoMakesTheAlbumsFolderEvenWhenTheColumnFails) {
 }
 
 }  // namespace
+
+namespace {
+
+// A log written before places had a position: its places stay as they were, with no
+// position, and the step can run again.
+TEST_F(SchemaSteps, PlacePositionsStepKeepsTheRowsOfAnOlderLog) {
+    Exec("INSERT INTO LIEUX (LIBELLE, PHOTO, DESCRIPTION) VALUES ('LAC', 'lac.jpg', 'rive nord')");
+    Exec("CREATE TABLE L2 AS SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM LIEUX");
+    Exec("DROP TABLE LIEUX");
+    Exec("ALTER TABLE L2 RENAME TO LIEUX");
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_TRUE(Db().UpgradeToPlacePositions());
+        EXPECT_TRUE(Messages().shown.empty());
+        EXPECT_EQ(Scalar("SELECT group_concat(name) FROM pragma_table_info('LIEUX')"),
+                  "ID,LIBELLE,PHOTO,DESCRIPTION,COORD_GPS");
+        EXPECT_EQ(Scalar("SELECT LIBELLE || PHOTO || DESCRIPTION || (COORD_GPS IS NULL) "
+                         "FROM LIEUX"),
+                  "LAClac.jpgrive nord1");
+    }
+}
+
+}  // namespace

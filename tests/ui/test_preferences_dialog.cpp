@@ -41,7 +41,7 @@ TEST_F(PreferencesDialogTest, ShowsTheStoredOptions) {
     EXPECT_EQ(Field(dialog, "imageHeightEdit").text(), QStringLiteral("40"));
     EXPECT_EQ(Field(dialog, "commentHeightEdit").text(), QStringLiteral("20"));
     EXPECT_EQ(Field(dialog, "imageHeightEdit").maxLength(), 2);
-    EXPECT_EQ(dialog.findChildren<QCheckBox*>().size(), 20);
+    EXPECT_EQ(dialog.findChildren<QCheckBox*>().size(), 22);
     EXPECT_TRUE(Check(dialog, "AFF_LIEU").isChecked());
     EXPECT_FALSE(Check(dialog, "AFF_POIDS").isChecked());
     EXPECT_FALSE(Check(dialog, "AFF_LUNE").isChecked());

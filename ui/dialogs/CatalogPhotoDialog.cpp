@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "catalog/CatalogKind.h"
+#include "catalog/UserTextChecks.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/ImagePickerDialog.h"
 
@@ -22,6 +23,14 @@ CCatalogPhotoDialog::CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, Q
     row->addWidget(m_photo, 1);
     row->addWidget(choose);
     Form().addRow(NewFieldLabel(QStringLiteral("Photo : "), *m_photo, nullptr), row);
+    if (kind == CatalogKind::Places) {
+        const QString label = QStringLiteral("Coordonnées GPS :");
+        m_gps = new QLineEdit;
+        NameControl(*m_gps, "gpsEdit", label);
+        m_gps->setMaxLength(kGpsMaxChars);
+        m_gps->setToolTip(QStringLiteral("Par exemple 48.57N 4.75E ou 48°36'00\"N 4°48'12\"E"));
+        Form().addRow(NewFieldLabel(label, *m_gps, nullptr), m_gps);
+    }
     Finish();
     setTabOrder(m_photo, choose);
     ResizeToDialogUnits(*this, 408, 230);
@@ -30,6 +39,12 @@ CCatalogPhotoDialog::CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, Q
 QString CCatalogPhotoDialog::PhotoName() const { return m_photo->text(); }
 
 void CCatalogPhotoDialog::SetPhotoName(const QString& name) { m_photo->setText(name); }
+
+QString CCatalogPhotoDialog::Gps() const { return m_gps ? m_gps->text() : QString(); }
+
+void CCatalogPhotoDialog::SetGps(const QString& text) {
+    if (m_gps) m_gps->setText(text);
+}
 
 // "Annuler" in the picker leaves the field as it was; there is no way to empty it other than
 // choosing another picture.

@@ -7,7 +7,8 @@ class QLineEdit;
 // Catalogue item dialog of the catalogues with a picture (kinds 2..6): name, photo file name
 // chosen with the image picker on the folder of the kind, description.
 //
-// Object names: those of CCatalogItemDialogBase plus photoEdit and photoButton.
+// Object names: those of CCatalogItemDialogBase plus photoEdit and photoButton, and gpsEdit
+// for the places.
 class CCatalogPhotoDialog : public CCatalogItemDialogBase {
     Q_OBJECT
 public:
@@ -15,9 +16,12 @@ public:
 
     QString PhotoName() const override;
     void SetPhotoName(const QString& name) override;
+    QString Gps() const override;
+    void SetGps(const QString& text) override;
 
 private:
     void ChoosePhoto();
 
     QLineEdit* m_photo = nullptr;
+    QLineEdit* m_gps = nullptr;  // places only
 };

@@ -15,6 +15,7 @@
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/ImagePickerDialog.h"
 #include "ui/dialogs/LimitedPlainTextEdit.h"
+#include "ui/dialogs/MoonSuggestion.h"
 #include "ui/view/ListTargets.h"
 #include "ui/dialogs/NumberFields.h"
 #include "ui/dialogs/RequireHelpers.h"
@@ -35,7 +36,16 @@ CCatchDialog::CCatchDialog(CCatchDatabase& db, int catchId, QWidget* parent)
     BuildCatchDialogControls(*this, *m_controls);
     ConnectButtons();
     FillLists();
-    if (m_catchId != -1) m_db.LoadCatch(*this, m_catchId);
+    if (m_catchId != -1) {
+        m_db.LoadCatch(*this, m_catchId);
+    } else {
+        auto* moon = new CMoonSuggestion(m_db,
+                                         {m_controls->date, m_controls->time, m_controls->gps,
+                                          m_controls->ComboOf(CatchReference::Place).combo,
+                                          m_controls->ComboOf(CatchReference::Moon).combo},
+                                         this);
+        moon->Update();
+    }
     ResizeToDialogUnits(*this, 453, 410);
 }
 

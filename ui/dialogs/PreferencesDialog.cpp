@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "catalog/CatchDatabase.h"
+#include "catalog/CatchSheet.h"
 #include "db/UserMessages.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/NumberFields.h"
@@ -46,15 +47,18 @@ const CheckSpec kChecks[] = {
     {"Couleur de l'eau", "AFF_COULEUR_EAU"},
     {"Marée", "AFF_MAREE"},
     {"Coefficient de marée", "AFF_COEFF_MAREE"},
+    {"Éphémérides", kEphemeridesOption},
+    {"Périodes solunaires", kSolunarOption},
 };
 
 // The order in which the switches are written back.
 const char* const kCheckWriteOrder[] = {
-    "AFF_VENT",        "AFF_TEMPS",     "AFF_TEMPERATURE_EAU", "AFF_TEMPERATURE_AIR",
-    "AFF_TECHNIQUE",   "AFF_TAILLE",    "AFF_NOMBRE",          "AFF_POISSON",
-    "AFF_POIDS",       "AFF_MONTAGE",   "AFF_MAREE",           "AFF_LUNE",
-    "AFF_LIEU",        "AFF_ESCHE",     "AFF_DIRECTION_VENT",  "AFF_DATE_HEURE_PRISE",
-    "AFF_COULEUR_EAU", "AFF_COORD_GPS", "AFF_COEFF_MAREE",     "AFF_AMORCE",
+    "AFF_VENT",         "AFF_TEMPS",     "AFF_TEMPERATURE_EAU", "AFF_TEMPERATURE_AIR",
+    "AFF_TECHNIQUE",    "AFF_TAILLE",    "AFF_NOMBRE",          "AFF_POISSON",
+    "AFF_POIDS",        "AFF_MONTAGE",   "AFF_MAREE",           "AFF_LUNE",
+    "AFF_LIEU",         "AFF_ESCHE",     "AFF_DIRECTION_VENT",  "AFF_DATE_HEURE_PRISE",
+    "AFF_COULEUR_EAU",  "AFF_COORD_GPS", "AFF_COEFF_MAREE",     "AFF_AMORCE",
+    kEphemeridesOption, kSolunarOption,
 };
 
 const char* const kCatchFont = "TAILLE_POLICE_PRISE";
