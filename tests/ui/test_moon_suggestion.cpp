@@ -39,6 +39,8 @@ protected:
         QLineEdit& gpsEdit;
         QComboBox& moon;
     };
+
+public:
     int m_place = -1, m_full = -1, m_waning = -1, m_new = -1;
 };
 
