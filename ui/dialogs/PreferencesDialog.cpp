@@ -72,8 +72,16 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
 // A group holding one number field.
-QGroupBox* FontGroup(const QString& title, QLineEdit* field) {
+// A group box is read by its own title; left unnamed, a box inside another one would be read
+// by the title of the outer box.
+QGroupBox* NewGroup(const QString& title) {
     auto* group = new QGroupBox(title);
+    group->setAccessibleName(title);
+    return group;
+}
+
+QGroupBox* FontGroup(const QString& title, QLineEdit* field) {
+    QGroupBox* group = NewGroup(title);
     auto* form = new QFormLayout(group);
     form->addRow(NewFieldLabel(Text(kFontLabel), *field, nullptr), field);
     return group;
@@ -120,7 +128,7 @@ QLineEdit* CPreferencesDialog::NewNumberField(const QString& label, const QStrin
 }
 
 QWidget* CPreferencesDialog::BuildCatchGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Prises"));
+    QGroupBox* group = NewGroup(QStringLiteral("Prises"));
     auto* column = new QVBoxLayout(group);
     column->addWidget(BuildDisplayGroup());
     auto* form = new QFormLayout;
@@ -134,7 +142,7 @@ QWidget* CPreferencesDialog::BuildCatchGroup() {
 }
 
 QWidget* CPreferencesDialog::BuildDisplayGroup() {
-    auto* group = new QGroupBox(QString::fromUtf8("Affichage des paramètres"));
+    QGroupBox* group = NewGroup(QString::fromUtf8("Affichage des paramètres"));
     auto* grid = new QGridLayout(group);
     const int rows = static_cast<int>(std::size(kChecks) + 1) / 2;
     int index = 0;

@@ -7,16 +7,17 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/UserMessages.h"
-#include "ui/view/AlbumCommands.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
 #include "ui/panels/CatalogPhotoPanel.h"
 #include "ui/panels/CatalogTextPanel.h"
 #include "ui/panels/CatchPanel.h"
+#include "ui/panels/StatisticsPanel.h"
+#include "ui/view/AlbumCommands.h"
 #include "ui/view/CategoryTable.h"
 #include "ui/view/ListTargets.h"
-#include "ui/panels/StatisticsPanel.h"
 #include "ui/view/ViewLayout.h"
+#include "widgets/CalendarCtrl.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/IconButton.h"
 #include "widgets/PhotoGrid.h"
@@ -64,6 +65,15 @@ CBrevaneView::CBrevaneView(CCatchDatabase& db, QWidget* parent) : QWidget(parent
                                                        this, [this] { ShowSelection(); });
     ApplyFontOptions();
     SetCategoryButtons(m_kind);
+    SetTabOrder();
+}
+
+// The list and its search first, then the panel's own keyboard controls, then the commands.
+void CBrevaneView::SetTabOrder() {
+    QWidget* const order[] = {
+        m_list,   m_search, &m_calendarPanel->CalendarCtrl(), &m_albumPanel->PhotoGrid(), m_add,
+        m_modify, m_delete};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 CBrevaneView::~CBrevaneView() = default;
@@ -115,6 +125,11 @@ void CBrevaneView::ConnectSignals() {
             [this](const QPoint& pos) { OfferAlbumMenu(m_list->viewport()->mapTo(m_list, pos)); });
     connect(m_calendarPanel, &CCalendarPanel::editSelectedDayRequested, this,
             &CBrevaneView::OnCalendarDoubleClick);
+    connect(m_calendarPanel, &CCalendarPanel::addSessionRequested, this,
+            [this] { EditSession(-1); });
+    connect(m_calendarPanel, &CCalendarPanel::monthChangeRequested, this,
+            &CBrevaneView::OnCalendarMonthChange);
+    m_list->installEventFilter(this);
 }
 
 void CBrevaneView::SetCategoryButtons(int kind) {
@@ -142,7 +157,13 @@ void CBrevaneView::RefreshStep() {
         CListWidgetTarget target(*m_list);
         m_db.FillNavigationList(target, m_kind);
     }
+    if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
     ShowSelection();
+}
+
+void CBrevaneView::ShowEmptyAlbums() {
+    m_albumPanel->PhotoGrid().SetAlbum(nullptr);
+    m_albumPanel->ShowPanel();
 }
 
 void CBrevaneView::ShowSelection() {

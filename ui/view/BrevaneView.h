@@ -72,6 +72,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Shift+F10 and the Menu key on the navigation list open the album menu.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -91,6 +93,13 @@ private:
     // Runs an album command; the list changes it makes do not fill the panel by themselves.
     void RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command);
     void OnCalendarDoubleClick();
+    // The calendar's keyboard left its month: selects that month in the list, then the day.
+    void OnCalendarMonthChange(int dayKey);
+    // Where a menu opened from the keyboard appears on the list: at its current row.
+    QPoint KeyboardMenuPoint() const;
+    void SetTabOrder();
+    // With no album yet, the empty grid says how to make one.
+    void ShowEmptyAlbums();
 
     CCatchDatabase& m_db;
     int m_kind = 1;

@@ -1,22 +1,24 @@
 // The view's commands: add, modify, delete, search, preferences, sessions and albums.
 #include "ui/view/BrevaneView.h"
 
+#include <QContextMenuEvent>
 #include <QDate>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/UserMessages.h"
-#include "ui/view/AlbumCommands.h"
-#include "ui/panels/AlbumPanel.h"
-#include "ui/panels/CalendarPanel.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatchDialog.h"
 #include "ui/dialogs/CatchFilterDialog.h"
 #include "ui/dialogs/PreferencesDialog.h"
-#include "ui/view/SessionChoice.h"
 #include "ui/dialogs/SessionDialog.h"
+#include "ui/panels/AlbumPanel.h"
+#include "ui/panels/CalendarPanel.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/view/SessionChoice.h"
 #include "widgets/CalendarCtrl.h"
 #include "widgets/CommandIds.h"
 
@@ -128,6 +130,17 @@ void CBrevaneView::OnCalendarDoubleClick() {
     if (sessionId != -1) EditSession(sessionId);
 }
 
+void CBrevaneView::OnCalendarMonthChange(int dayKey) {
+    if (m_kind != CatalogKind::Calendar) return;
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (m_list->item(row)->data(Qt::UserRole).toInt() != dayKey / 100) continue;
+        // Selecting the row shows its month, as a click on it would.
+        m_list->setCurrentRow(row);
+        m_calendarPanel->CalendarCtrl().SelectDay(dayKey);
+        return;
+    }
+}
+
 void CBrevaneView::OnAlbumCommand(int commandId) {
     if (m_kind != CatalogKind::Albums) return;
     switch (commandId) {
@@ -143,6 +156,26 @@ void CBrevaneView::OnAlbumCommand(int commandId) {
         default:
             break;
     }
+}
+
+QPoint CBrevaneView::KeyboardMenuPoint() const {
+    const QListWidgetItem* current = m_list->currentItem();
+    const QRect row = current != nullptr ? m_list->visualItemRect(current) : QRect();
+    const QPoint inViewport = row.isValid() ? row.center() : QPoint(1, 1);
+    return m_list->viewport()->mapTo(m_list, inViewport);
+}
+
+bool CBrevaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+        return OfferAlbumMenu(KeyboardMenuPoint());
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)
+            return OfferAlbumMenu(KeyboardMenuPoint());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CBrevaneView::OfferAlbumMenu(const QPoint& listPoint) {
