@@ -18,6 +18,9 @@ run() {
 echo "== Opérations du carnet sur 1 000, 10 000 et 100 000 prises (temps réels, en ms) =="
 run "$build/bench/bench_catalog"
 echo
+echo "== Export CSV et sauvegarde automatique sur 1 000, 10 000 et 100 000 prises (en ms) =="
+run "$build/bench/bench_transfer"
+echo
 echo "== Liste de navigation réelle (QListWidget) remplie par FillNavigationList (en ms) =="
 run "$build/bench/bench_navigation_list"
 echo

@@ -20,6 +20,8 @@ public:
     // throws CSQLException* on any other outcome.
     bool ExecuteDirect(const QString& sql);
     void SetCommitEachStatement(bool on);
+    // False while a transaction holds the statements (CDbTransaction).
+    bool CommitsEachStatement() const { return m_commitEachStatement; }
 
     bool IsConnected() const;
     short LastReturnCode() const;

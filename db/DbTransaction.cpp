@@ -3,7 +3,18 @@
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
 
+namespace {
+// SQLite keeps savepoints as a stack: one name serves every nesting level.
+const QString kSavepoint = QStringLiteral("brevane_interieur");
+}  // namespace
+
 CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
+    if (!m_db.CommitsEachStatement()) {
+        m_nested = true;
+        m_db.ExecuteDirect(QStringLiteral("SAVEPOINT ") + kSavepoint);
+        m_open = true;
+        return;
+    }
     // The driver commits after each statement unless told otherwise; an explicit BEGIN holds
     // everything until COMMIT.
     m_db.SetCommitEachStatement(false);
@@ -17,6 +28,17 @@ CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
 }
 
 CDbTransaction::~CDbTransaction() {
+    if (m_nested) {
+        if (m_open) {
+            try {
+                m_db.ExecuteDirect(QStringLiteral("ROLLBACK TO ") + kSavepoint);
+                m_db.ExecuteDirect(QStringLiteral("RELEASE ") + kSavepoint);
+            } catch (CSQLException* e) {
+                delete e;  // the outer transaction's rollback undoes it all
+            }
+        }
+        return;
+    }
     if (m_open) {
         try {
             m_db.ExecuteDirect(QStringLiteral("ROLLBACK"));
@@ -28,6 +50,7 @@ CDbTransaction::~CDbTransaction() {
 }
 
 void CDbTransaction::Commit() {
-    m_db.ExecuteDirect(QStringLiteral("COMMIT"));
+    m_db.ExecuteDirect(m_nested ? QStringLiteral("RELEASE ") + kSavepoint
+                                : QStringLiteral("COMMIT"));
     m_open = false;
 }

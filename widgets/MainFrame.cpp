@@ -41,6 +41,10 @@ const CommandInfo kCommands[] = {
     {CommandId::ShowRecords, "&Vos records", "records"},
     {CommandId::Help, "&Aide...", "help"},
     {CommandId::About, "A &propos de Brevane...", nullptr},
+    {CommandId::Backup, "&Sauvegarder...", nullptr},
+    {CommandId::Restore, "&Restaurer...", nullptr},
+    {CommandId::ExportCatches, "E&xporter les prises...", nullptr},
+    {CommandId::ImportCatches, "&Importer des prises...", nullptr},
 };
 
 constexpr int kSeparator = 0;
@@ -133,6 +137,10 @@ void CMainFrame::BuildMenus() {
     catches->addSeparator();
     catches->addAction(Action(CommandId::ShowCalendar));
     catches->addAction(Action(CommandId::ShowAlbums));
+    catches->addSeparator();
+    for (int id : {CommandId::Backup, CommandId::Restore, CommandId::ExportCatches,
+                   CommandId::ImportCatches})
+        catches->addAction(Action(id));
     catches->addSeparator();
     catches->addAction(Action(CommandId::Quit));
 

@@ -56,6 +56,7 @@ public:
     // albums category. False when no menu is offered.
     bool OfferAlbumMenu(const QPoint& listPoint);
 
+    CCatchDatabase& Database() { return m_db; }
     QListWidget& NavigationList() { return *m_list; }
     CColorLabel& TitleLabel() { return *m_title; }
     CIconButton& SearchButton() { return *m_search; }
