@@ -9,6 +9,7 @@
 #include "catalog/CatchCsvExport.h"
 #include "catalog/CatchCsvImport.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/GpxExport.h"
 #include "db/UserMessages.h"
 #include "store/BackupArchive.h"
 #include "store/CatchLogOpener.h"
@@ -56,6 +57,14 @@ WorkResult Export(TaskContext& task) {
     return ExportCatchesCsv(task.db, task.file, progress);
 }
 
+WorkResult ExportGpx(TaskContext& task) {
+    CSilentProgress progress;
+    int count = 0;
+    const WorkResult result = ExportPlacesGpx(task.db, task.file, progress, &count);
+    if (result.IsDone()) Print(stdout, QStringLiteral("%1 points écrits.").arg(count));
+    return result;
+}
+
 WorkResult Backup(TaskContext& task) {
     CSilentProgress progress;
     return WriteBackupArchive(task.db, task.dataDir, task.file, progress);
@@ -68,6 +77,7 @@ Task TaskFor(const QString& option) {
     if (option == kRestore) return Restore;
     if (option == kImportCsv) return Import;
     if (option == kExportCsv) return Export;
+    if (option == kExportGpx) return ExportGpx;
     return Backup;
 }
 

@@ -39,6 +39,9 @@ const QList<OptionDefinition>& Options() {
         {{kImportCsv},
          QStringLiteral("fichier"),
          QStringLiteral("Importe les prises d'un fichier tableur (CSV) : tout ou rien.")},
+        {{kExportGpx},
+         QStringLiteral("fichier"),
+         QStringLiteral("Exporte les positions GPS des prises en points GPX, sans fenêtre.")},
         {{kQuitAfterFirstSheet},
          {},
          QStringLiteral("Quitte dès que la première fiche est affichée (mesures, scripts).")},
@@ -88,7 +91,7 @@ void Print(FILE* stream, const QString& text) {
 
 QStringList CommandLineTasks() {
     using namespace CommandLineOption;
-    return {kRestore, kImportCsv, kExportCsv, kBackup};
+    return {kRestore, kImportCsv, kExportCsv, kExportGpx, kBackup};
 }
 
 CCommandLine::CCommandLine() {

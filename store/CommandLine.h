@@ -16,6 +16,7 @@ inline const QString kBackup = QStringLiteral("backup");
 inline const QString kRestore = QStringLiteral("restore");
 inline const QString kExportCsv = QStringLiteral("export-csv");
 inline const QString kImportCsv = QStringLiteral("import-csv");
+inline const QString kExportGpx = QStringLiteral("export-gpx");
 inline const QString kHelp = QStringLiteral("help");
 inline const QString kVersion = QStringLiteral("version");
 }  // namespace CommandLineOption

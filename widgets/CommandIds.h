@@ -27,6 +27,7 @@ constexpr int Backup = 32798;              // "&Sauvegarder..."
 constexpr int Restore = 32799;             // "&Restaurer..."
 constexpr int ExportCatches = 32800;       // "E&xporter les prises..."
 constexpr int ImportCatches = 32801;       // "&Importer des prises..."
+constexpr int ExportPlaces = 32802;        // "Exporter les lieux en &GPX..."
 constexpr int About = 57664;               // "A &propos de Brevane..."
 constexpr int Quit = 57665;                // "&Quitter"
 }  // namespace CommandId

@@ -45,6 +45,7 @@ const CommandInfo kCommands[] = {
     {CommandId::Restore, "&Restaurer...", nullptr},
     {CommandId::ExportCatches, "E&xporter les prises...", nullptr},
     {CommandId::ImportCatches, "&Importer des prises...", nullptr},
+    {CommandId::ExportPlaces, "Exporter les lieux en &GPX...", nullptr},
 };
 
 constexpr int kSeparator = 0;
@@ -139,7 +140,7 @@ void CMainFrame::BuildMenus() {
     catches->addAction(Action(CommandId::ShowAlbums));
     catches->addSeparator();
     for (int id : {CommandId::Backup, CommandId::Restore, CommandId::ExportCatches,
-                   CommandId::ImportCatches})
+                   CommandId::ImportCatches, CommandId::ExportPlaces})
         catches->addAction(Action(id));
     catches->addSeparator();
     catches->addAction(Action(CommandId::Quit));

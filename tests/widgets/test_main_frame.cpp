@@ -46,10 +46,11 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     for (QAction* action : m_frame.menuBar()->actions()) titles << action->text();
     EXPECT_EQ(QStringList({"&Vos prises", "&Configuration", "&Statistiques", "&?"}), titles);
 
-    EXPECT_EQ(QStringList({"&Visualiser...", "-", "&Calendrier...", "&Photos...", "-",
-                           "&Sauvegarder...", "&Restaurer...", "E&xporter les prises...",
-                           "&Importer des prises...", "-", "&Quitter"}),
-              ItemTexts(TopMenu(m_frame, "&Vos prises")));
+    EXPECT_EQ(
+        QStringList({"&Visualiser...", "-", "&Calendrier...", "&Photos...", "-", "&Sauvegarder...",
+                     "&Restaurer...", "E&xporter les prises...", "&Importer des prises...",
+                     "Exporter les lieux en &GPX...", "-", "&Quitter"}),
+        ItemTexts(TopMenu(m_frame, "&Vos prises")));
     QMenu* setup = TopMenu(m_frame, "&Configuration");
     EXPECT_EQ(QStringList({"Les &poissons", "Les &esches", "Les &amorces", "Les m&ontages",
                            "Les &Techniques", "Les &lieux de pêche", "[&Météorologie]",

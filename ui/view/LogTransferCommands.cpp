@@ -9,6 +9,7 @@
 #include "catalog/CatchCsvExport.h"
 #include "catalog/CatchCsvImport.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/GpxExport.h"
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/BackupArchive.h"
@@ -23,6 +24,7 @@ const QString kArchiveFilters =
     QStringLiteral("Archive zip (*.zip);;Archive tar.gz (*.tar.gz);;Tous les fichiers (*)");
 const QString kRestoreFilters =
     QStringLiteral("Sauvegardes (*.zip *.tar.gz *.tgz *.db);;Tous les fichiers (*)");
+const QString kGpxFilters = QStringLiteral("Fichiers GPX (*.gpx);;Tous les fichiers (*)");
 const QString kCsvFilters = QStringLiteral("Fichiers CSV (*.csv);;Tous les fichiers (*)");
 
 QString DefaultFolder() {
@@ -36,6 +38,7 @@ QString WithExtension(const QString& path, const QString& filter) {
     if (filter.contains(QStringLiteral("*.tar.gz"))) return path + QStringLiteral(".tar.gz");
     if (filter.contains(QStringLiteral("*.zip"))) return path + QStringLiteral(".zip");
     if (filter.contains(QStringLiteral("*.csv"))) return path + QStringLiteral(".csv");
+    if (filter.contains(QStringLiteral("*.gpx"))) return path + QStringLiteral(".gpx");
     return path;
 }
 
@@ -113,7 +116,26 @@ void ImportCatches(QWidget* parent, CCatchDatabase& db, CBrevaneView& view) {
     CWorkProgressDialog writing(parent, QStringLiteral("Import des prises"));
     const WorkResult written = import.Write(db, writing);
     view.SetCategory(view.Category());
-    Report(written, QStringLiteral("%1 prises ont été importées.").arg(import.CatchCount()));
+    Report(written, import.CatchCount() == 1
+                        ? QStringLiteral("1 prise a été importée.")
+                        : QStringLiteral("%1 prises ont été importées.").arg(import.CatchCount()));
+}
+
+void ExportPlaces(QWidget* parent, CCatchDatabase& db) {
+    const QString path = AskSavePath(parent, QStringLiteral("Exporter les lieux en GPX"),
+                                     QStringLiteral("prises-%1.gpx").arg(Today()), kGpxFilters);
+    if (path.isEmpty()) return;
+    CWorkProgressDialog progress(parent, QStringLiteral("Export des lieux"));
+    int count = 0;
+    const WorkResult result = ExportPlacesGpx(db, path, progress, &count);
+    QString done = QStringLiteral("%1 points sont exportés dans %2.").arg(count).arg(path);
+    if (count == 1) done = QStringLiteral("1 point est exporté dans %1.").arg(path);
+    if (count == 0)
+        done = QStringLiteral(
+                   "Aucune prise n'a de position GPS lisible : le fichier %1 ne "
+                   "contient aucun point.")
+                   .arg(path);
+    Report(result, done);
 }
 
 }  // namespace
@@ -131,6 +153,9 @@ bool RunLogTransferCommand(int commandId, QWidget* parent, CCatchDatabase& db, C
             return true;
         case CommandId::ImportCatches:
             ImportCatches(parent, db, view);
+            return true;
+        case CommandId::ExportPlaces:
+            ExportPlaces(parent, db);
             return true;
         default:
             return false;
