@@ -2,16 +2,17 @@
 
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
-#include "store/BaseSchema.h"
-#include "store/DataSource.h"
-#include "store/OptionDefaults.h"
-#include "store/SearchIndexes.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/BaseSchema.h"
+#include "store/DataSource.h"
+#include "store/OptionDefaults.h"
+#include "store/SchemaTrust.h"
+#include "store/SearchIndexes.h"
 
 namespace {
 
@@ -21,11 +22,9 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
 bool DistrustSchema(CCatchDatabase& db) {
     try {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+        DistrustStoredSchema(db);
         return true;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
@@ -73,9 +72,10 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
 }
 

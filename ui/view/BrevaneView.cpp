@@ -7,15 +7,17 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/UserMessages.h"
-#include "ui/view/AlbumCommands.h"
+#include "store/SqlDialect.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
 #include "ui/panels/CatalogPhotoPanel.h"
 #include "ui/panels/CatalogTextPanel.h"
 #include "ui/panels/CatchPanel.h"
+#include "ui/panels/ChartPanel.h"
+#include "ui/panels/StatisticsPanel.h"
+#include "ui/view/AlbumCommands.h"
 #include "ui/view/CategoryTable.h"
 #include "ui/view/ListTargets.h"
-#include "ui/panels/StatisticsPanel.h"
 #include "ui/view/ViewLayout.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/IconButton.h"
@@ -101,6 +103,7 @@ void CBrevaneView::CreatePanels() {
     m_textPanel = new CCatalogTextPanel(this);
     m_statisticsPanel = new CStatisticsPanel(this);
     m_albumPanel = new CAlbumPanel(this);
+    m_chartPanel = new CChartPanel(m_db, SqliteDatePart, this);
     HideAllPanels();
 }
 
@@ -148,6 +151,11 @@ void CBrevaneView::RefreshStep() {
 void CBrevaneView::ShowSelection() {
     if (m_list->count() == 0) return;
     if (!RequireSelectedRow()) return;
+    // A chart is counted off the window's thread: no wait cursor.
+    if (m_kind == CatalogKind::Charts) {
+        m_chartPanel->ShowChart(SelectedRowId());
+        return;
+    }
     CWaitCursor wait;
     m_db.FillPanel(PanelForKind(m_kind), m_kind, SelectedRowId());
 }
@@ -199,9 +207,9 @@ IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
     }
 }
 
-std::array<QWidget*, 6> CBrevaneView::Panels() const {
-    return {m_catchPanel, m_calendarPanel,   m_photoPanel,
-            m_textPanel,  m_statisticsPanel, m_albumPanel};
+std::array<QWidget*, 7> CBrevaneView::Panels() const {
+    return {m_catchPanel,      m_calendarPanel, m_photoPanel, m_textPanel,
+            m_statisticsPanel, m_albumPanel,    m_chartPanel};
 }
 
 void CBrevaneView::HideAllPanels() {
@@ -213,8 +221,9 @@ void CBrevaneView::ApplyFontOptions() {
     const int misc = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_DIVERS"));
     m_photoPanel->SetTextFontHeight(misc);
     m_textPanel->SetTextFontHeight(misc);
-    m_statisticsPanel->SetTextFontHeight(
-        ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES")));
+    const int statistics = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES"));
+    m_statisticsPanel->SetTextFontHeight(statistics);
+    m_chartPanel->SetTextFontHeight(statistics);
 }
 
 void CBrevaneView::resizeEvent(QResizeEvent* event) {
