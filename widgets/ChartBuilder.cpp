@@ -21,8 +21,12 @@ const QColor kCatchesColor(47, 111, 173);
 const QColor kFishColor(122, 178, 84);
 const QColor kRecordColor(224, 138, 30);
 
-// Above this many bars a label per bar no longer fits: labels name the groups (years).
-constexpr int kMaxLabelledBars = 24;
+// Labels under the bars that fit side by side; more bars are named in groups or every other.
+constexpr int kMaxAxisLabels = 12;
+// Above this many bars the numbers written on them would overlap.
+constexpr int kMaxNumberedBars = 12;
+constexpr int kMaxTicks = 8;
+const QColor kBarTextColor(40, 40, 40);
 
 struct Bars {
     QStringList labels;
@@ -35,7 +39,8 @@ Bars BarsOf(const ChartData& data, bool horizontal) {
     Bars bars;
     QSet<QString> seen;
     int count = static_cast<int>(data.rows.size());
-    if (horizontal) count = std::min(count, kMaxRankedBars);
+    if (ChartOf(data.kind).grouping == ChartGrouping::RankedCatalogue)
+        count = std::min(count, kMaxRankedBars);
     for (int i = 0; i < count; ++i) {
         const ChartRow& row = data.rows[static_cast<size_t>(i)];
         QString label = row.label;
@@ -63,32 +68,42 @@ QBarSet* NewSet(const QString& name, const QList<qreal>& values, const QColor& c
     return set;
 }
 
-// A value axis from 0 with whole-number ticks at a round step.
+// A value axis from 0 with whole-number ticks at a round step (1, 2, 5, 10, 20, 50...).
 QValueAxis* CountAxis(qreal largest, const QString& title) {
     int step = 1;
-    for (const int factor : {2, 5, 10}) {
-        if (largest / step <= 8) break;
-        step = factor;
+    for (int power = 1; largest / step > kMaxTicks; power *= 10) {
+        for (const int factor : {1, 2, 5}) {
+            step = factor * power;
+            if (largest / step <= kMaxTicks) break;
+        }
     }
-    while (largest / step > 8) step *= 10;
     const int top = std::max(step, static_cast<int>((largest + step - 1) / step) * step);
     auto* axis = new QValueAxis;
     axis->setRange(0, top);
     axis->setTickCount(top / step + 1);
-    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setLabelFormat(QStringLiteral("%.0f"));
     axis->setTitleText(title);
     return axis;
 }
 
-// Groups (years) named under their bars when there are too many bars to name each.
-QAbstractAxis* GroupAxis(const ChartData& data, int count) {
+// Bars stand at 0, 1, 2...: each label sits under its bar, every bar's when they fit, else
+// every other one (or every third...); with groups (years), each group under its bars.
+QCategoryAxis* CategoryAxis(const ChartData& data, const QStringList& labels) {
     auto* axis = new QCategoryAxis;
+    const int count = static_cast<int>(labels.size());
     axis->setStartValue(-0.5);
-    for (int i = 0; i < count; ++i) {
-        const QString& group = data.rows[static_cast<size_t>(i)].group;
-        const bool lastOfGroup =
-            i + 1 == count || data.rows[static_cast<size_t>(i + 1)].group != group;
-        if (lastOfGroup) axis->append(group, i + 0.5);
+    const bool grouped = count > kMaxAxisLabels && !data.rows.front().group.isEmpty();
+    if (grouped) {
+        for (int i = 0; i < count; ++i) {
+            const QString& group = data.rows[static_cast<size_t>(i)].group;
+            if (i + 1 == count || data.rows[static_cast<size_t>(i + 1)].group != group)
+                axis->append(group, i + 0.5);
+        }
+    } else {
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        axis->setGridLineVisible(false);
+        const int every = (count + kMaxAxisLabels - 1) / kMaxAxisLabels;
+        for (int i = 0; i < count; i += every) axis->append(labels[i], i);
     }
     axis->setRange(-0.5, count - 0.5);
     return axis;
@@ -107,6 +122,8 @@ QChart* BuildChart(const ChartData& data, const QString& subtitle, const QFont& 
     const ChartDefinition& definition = ChartOf(data.kind);
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
     chart->setLocale(QLocale(QLocale::French, QLocale::France));
     chart->setLocalizeNumbers(true);
     QFont titleFont = font;
@@ -124,7 +141,9 @@ QChart* BuildChart(const ChartData& data, const QString& subtitle, const QFont& 
         return chart;
     }
 
-    const bool horizontal = definition.grouping == ChartGrouping::RankedCatalogue;
+    // Catalogue names are long: they read on the left of horizontal bars.
+    const bool horizontal = definition.grouping == ChartGrouping::Catalogue ||
+                            definition.grouping == ChartGrouping::RankedCatalogue;
     const Bars bars = BarsOf(data, horizontal);
     QAbstractBarSeries* series = horizontal
                                      ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
@@ -142,22 +161,21 @@ QChart* BuildChart(const ChartData& data, const QString& subtitle, const QFont& 
         largest = std::max(largest, *std::max_element(bars.fish.begin(), bars.fish.end()));
     }
     const int count = static_cast<int>(bars.labels.size());
-    if (count <= kMaxLabelledBars) {
+    if (count <= kMaxNumberedBars) {
         series->setLabelsVisible(true);
         series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+        for (QBarSet* set : series->barSets()) set->setLabelColor(kBarTextColor);
     }
     chart->addSeries(series);
     chart->legend()->setVisible(data.showsFish);
 
     QAbstractAxis* categories = nullptr;
-    const bool grouped = count > kMaxLabelledBars && !data.rows.front().group.isEmpty();
-    if (grouped) {
-        categories = GroupAxis(data, count);
-    } else {
+    if (horizontal) {
         auto* axis = new QBarCategoryAxis;
         axis->append(bars.labels);
-        if (!horizontal && count > 12) axis->setLabelsAngle(-60);
         categories = axis;
+    } else {
+        categories = CategoryAxis(data, bars.labels);
     }
     categories->setTitleText(QString::fromUtf8(definition.axisTitle));
     QValueAxis* values =
