@@ -178,7 +178,9 @@ QChart* BuildChart(const ChartData& data, const QString& subtitle, const QFont& 
         categories = CategoryAxis(data, bars.labels);
     }
     categories->setTitleText(QString::fromUtf8(definition.axisTitle));
-    QValueAxis* values = CountAxis(largest, QStringLiteral("Nombre"));
+    QValueAxis* values =
+        CountAxis(largest, data.showsFish ? QStringLiteral("Nombre de prises et de poissons")
+                                          : QStringLiteral("Nombre de prises"));
     StyleAxis(*categories, font);
     StyleAxis(*values, font);
     chart->addAxis(categories, horizontal ? Qt::AlignLeft : Qt::AlignBottom);

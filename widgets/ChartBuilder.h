@@ -7,7 +7,7 @@ class QChart;
 struct ChartData;
 
 // Bars at most drawn for a ranked chart (the table lists them all).
-constexpr int kMaxRankedBars = 10;
+constexpr int kMaxRankedBars = 12;
 
 // A new chart (owned by the caller) drawing the numbers of data: bars of catches, and of fish
 // when it counts them; the record's band in its own colour; French axis titles and numbers.

@@ -5,14 +5,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -30,12 +28,6 @@
 namespace {
 const QString kBusyText = QStringLiteral("Calcul en cours…");
 const QString kNothingText = QStringLiteral("Aucune prise ne correspond à ces filtres.");
-
-// Where a saved picture goes first: the account's pictures, else its home.
-QString PicturesFolder() {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() ? QDir::homePath() : pictures;
-}
 }  // namespace
 
 CChartPanel::CChartPanel(CCatchDatabase& db, DatePartSql dateParts, QWidget* parent)
@@ -175,7 +167,7 @@ void CChartPanel::OnSaveImage() {
     const QString svg = QStringLiteral("Dessin SVG (*.svg)");
     QString chosenFilter = png;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer l'image"),
-                                                PicturesFolder() + QStringLiteral("/graphique.png"),
+                                                QStringLiteral("graphique.png"),
                                                 png + QStringLiteral(";;") + svg, &chosenFilter);
     if (path.isEmpty()) return;
     const QString suffix = chosenFilter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
