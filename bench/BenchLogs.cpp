@@ -9,12 +9,13 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
 #include "store/AppHelpers.h"
 #include "store/CatchLogOpener.h"
 #include "store/DataSource.h"
-#include "catalog/CatchDatabase.h"
-#include "db/DbRecordset.h"
-#include "db/SQLException.h"
 
 #ifndef BREVANE_SAMPLELOG
 #define BREVANE_SAMPLELOG "brevane-samplelog"
@@ -91,7 +92,7 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     auto db = std::make_unique<CCatchDatabase>();
     if (!RegisterDataSource(copy + "brevane.db", dsnName) || !db->Connect(dsnName, {}, {}))
         return nullptr;
-    try {
+    const bool done = RunOrShowError(false, [&] {
         QStringList indexes;
         CDbRecordset rows(*db);
         rows.SetSql(
@@ -101,10 +102,9 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
             while (rows.Fetch()) indexes << rows.GetText(1);
         for (const QString& index : indexes)
             db->ExecuteDirect(QStringLiteral("DROP INDEX \"%1\"").arg(index));
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return nullptr;
-    }
+        return true;
+    });
+    if (!done) return nullptr;
     QFile marker(copy + kCompleteMarker);
     if (marker.open(QIODevice::WriteOnly)) marker.write("sans index");
     return db;

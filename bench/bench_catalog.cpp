@@ -9,6 +9,7 @@
 #include "bench/BenchLogs.h"
 #include "bench/BenchTargets.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -59,7 +60,7 @@ BenchLog* GetLog(int catches) {
                  : OpenBenchLog(EnsureCatchLog(catches), dsn);
     if (!log.db) return nullptr;
     CCatchDatabase& db = *log.db;
-    try {
+    const bool read = RunOrShowError(false, [&] {
         log.commonSpecies = QueryInt(db, MostCommon(QStringLiteral("ID_POISSON")));
         log.commonPlace = QueryInt(db, MostCommon(QStringLiteral("ID_LIEU")));
         log.commonBait = QueryInt(db, MostCommon(QStringLiteral("ID_ESCHE")));
@@ -69,8 +70,9 @@ BenchLog* GetLog(int catches) {
         for (const int id : QueryInts(db, QStringLiteral("SELECT ID FROM PRISES WHERE ID_POISSON = "
                                                          "999999 AND ID_ESCHE = 999999 LIMIT 8")))
             log.sheetIds.push_back(id);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        return true;
+    });
+    if (!read) {
         log.db.reset();
         return nullptr;
     }

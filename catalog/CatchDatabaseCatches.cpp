@@ -9,6 +9,7 @@
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
@@ -148,15 +149,14 @@ bool CheckCatchTexts(const CCatchRow& row) {
     return CheckNoNul(row.comment) && CheckPictureName(row.photo) && CheckGpsText(row.gps);
 }
 
-// The columns of PRISES in the order both the INSERT and the UPDATE write them; the weight is
-// written by the caller's builder operation, always with three decimals.
-template <typename Builder, typename WeightWriter>
-void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter writeWeight) {
+// The columns of PRISES in the order both the INSERT and the UPDATE write them.
+template <typename Builder>
+void AddCatchFields(Builder& builder, const CatchValues& values) {
     const CCatchRow& row = values.row;
     builder.AddField(QStringLiteral("DATE_PRISE"), values.moment, SqlValueKind::Text);
     builder.AddInt(QStringLiteral("ID_LIEU"), row.placeId);
     builder.AddInt(QStringLiteral("ID_POISSON"), row.fishId);
-    writeWeight(builder, row.weight);
+    builder.AddWeight(QStringLiteral("POIDS_POISSON"), row.weight);
     builder.AddInt(QStringLiteral("TAILLE_POISSON"), row.size);
     builder.AddInt(QStringLiteral("NOMBRE"), row.number);
     builder.AddInt(QStringLiteral("ID_ESCHE"), row.baitId);
@@ -177,12 +177,10 @@ void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter wr
     builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
 }
 
-const QString kWeightColumn = QStringLiteral("POIDS_POISSON");
-
 }  // namespace
 
 bool CCatchDatabase::FillCatchList(IListTarget& list) {
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
         CLabelCache labels(*this);
         LinkSets fishLinks(*this, CatalogKind::Fish);
@@ -219,41 +217,32 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
         }
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
     ids.clear();
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         ids = QueryCatchLinks(*this, catchId, kind);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(LinkTableForKind(kind));
         remove.AddNumberCondition(QStringLiteral("ID_PRISE"), catchId);
         // A catch without link rows of this kind gives "no data": nothing to delete.
         ExecuteDirect(remove.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
     if (!DeleteCatchLinks(catchId, kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         for (const int id : ids) {
             CSqlInsert insert(LinkTableForKind(kind));
             insert.AddInt(LinkColumnForKind(kind), id);
@@ -261,14 +250,11 @@ bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<in
             ExecuteDirect(insert.GetSql());
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(CatchRowSelect());
         rows.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -301,10 +287,7 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         form.SetTideCoefficient(row.tideCoefficient);
         form.SetGps(row.gps);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 // A catch and its species and bait rows are stored in one transaction: a crash or a refusal in
@@ -312,11 +295,10 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
 bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(insert, values,
-                       [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
+        AddCatchFields(insert, values);
         ExecuteDirect(insert.GetSql());
         catchId = GetLastId(CatalogKind::Catches);
         // Without the new identifier (its message has been shown) the link rows would name no
@@ -326,20 +308,16 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlUpdate update(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(update, values,
-                       [](CSqlUpdate& b, double kg) { b.AddDouble3(kWeightColumn, kg); });
+        AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
         // A catch deleted meanwhile is not brought back as orphan link rows.
         if (!ExecuteDirect(update.GetSql())) return true;
@@ -348,14 +326,11 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatch(int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlDelete remove(TableForSelector(CatalogKind::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -365,8 +340,5 @@ bool CCatchDatabase::DeleteCatch(int catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }

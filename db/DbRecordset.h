@@ -41,5 +41,4 @@ private:
 };
 
 // The decimal readings shared by the recordset, the dates and the dialogs.
-int ReadDecimalInt(const QString& text);
-double ReadDecimalDouble(const QString& text);
+#include "db/DecimalReading.h"  // IWYU pragma: export

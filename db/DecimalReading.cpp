@@ -1,17 +1,16 @@
-// The decimal readings of DbRecordset.h: independent of the user's locale, "." as the point.
+#include "db/DecimalReading.h"
+
 #include <charconv>
 #include <climits>
 #include <string>
 
-#include "db/DbRecordset.h"
-
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool IsBlank(QChar c) { return c.isSpace(); }
 
 }  // namespace
 
-int ReadDecimalInt(const QString& text) {
+int ReadDecimalInt(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text.at(i))) ++i;
     bool negative = false;

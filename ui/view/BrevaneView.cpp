@@ -6,6 +6,7 @@
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/OptionKeys.h"
 #include "db/UserMessages.h"
 #include "store/SqlDialect.h"
 #include "ui/panels/AlbumPanel.h"
@@ -218,10 +219,10 @@ void CBrevaneView::HideAllPanels() {
 
 void CBrevaneView::ApplyFontOptions() {
     m_catchPanel->ApplyOptions(m_db);
-    const int misc = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_DIVERS"));
+    const int misc = ReadIntOption(m_db, QString::fromLatin1(OptionKey::MiscFont));
     m_photoPanel->SetTextFontHeight(misc);
     m_textPanel->SetTextFontHeight(misc);
-    const int statistics = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES"));
+    const int statistics = ReadIntOption(m_db, QString::fromLatin1(OptionKey::StatisticsFont));
     m_statisticsPanel->SetTextFontHeight(statistics);
     m_chartPanel->SetTextFontHeight(statistics);
 }
