@@ -14,6 +14,7 @@
 #include "store/BaseSchema.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
+#include "store/SchemaTrust.h"
 #include "store/SearchIndexes.h"
 
 namespace {
@@ -24,11 +25,9 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
 bool DistrustSchema(CCatchDatabase& db) {
     return RunOrShowError(false, [&] {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+        DistrustStoredSchema(db);
         return true;
     });
 }
@@ -75,9 +74,10 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
 }
 

@@ -59,7 +59,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     QMenu* weather = setup->actions().at(6)->menu();
     EXPECT_EQ(QStringList({"Les t&ypes de temps", "Les ve&nts", "Les &directions du vent"}),
               ItemTexts(weather));
-    EXPECT_EQ(QStringList({"&Vos records"}), ItemTexts(TopMenu(m_frame, "&Statistiques")));
+    EXPECT_EQ(QStringList({"&Vos records", "&Graphiques..."}),
+              ItemTexts(TopMenu(m_frame, "&Statistiques")));
     EXPECT_EQ(QStringList({"&Aide...", "-", "A &propos de Brevane..."}),
               ItemTexts(TopMenu(m_frame, "&?")));
 }
@@ -95,7 +96,7 @@ TEST_F(MainFrameTest, EveryCommandIsEmittedWithItsId) {
     EXPECT_EQ(nullptr, m_frame.Action(12345));
 }
 
-TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
+TEST_F(MainFrameTest, ToolBarHasSixteenButtonsInGroups) {
     QToolBar* bar = m_frame.ToolBar();
     ASSERT_NE(nullptr, bar);
     EXPECT_FALSE(bar->isMovable());
@@ -116,7 +117,7 @@ TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
         ASSERT_NE(nullptr, button);
         EXPECT_EQ(action->toolTip(), button->accessibleName());
     }
-    EXPECT_EQ(15, buttons);
+    EXPECT_EQ(16, buttons);
     EXPECT_EQ(QStringList({"Calendrier...",
                            "|",
                            "Visualiser...",
@@ -135,6 +136,7 @@ TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
                            "Préférences",
                            "|",
                            "Vos records",
+                           "Graphiques...",
                            "|",
                            "Aide...",
                            "|",

@@ -14,6 +14,7 @@ class CCalendarPanel;
 class CCatalogPhotoPanel;
 class CCatalogTextPanel;
 class CCatchPanel;
+class CChartPanel;
 class CStatisticsPanel;
 class IDisplayPanel;
 class QListWidget;
@@ -69,6 +70,7 @@ public:
     CCatalogTextPanel& CatalogTextPanel() { return *m_textPanel; }
     CStatisticsPanel& StatisticsPanel() { return *m_statisticsPanel; }
     CAlbumPanel& AlbumPanel() { return *m_albumPanel; }
+    CChartPanel& ChartPanel() { return *m_chartPanel; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -83,7 +85,7 @@ private:
     bool RequireSelectedRow();
     int SelectedRowId() const;
     IDisplayPanel& PanelForKind(int kind);
-    std::array<QWidget*, 6> Panels() const;
+    std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(int kind);
     void AfterStoredRow(int id);
     void AfterDeletedRow();
@@ -111,6 +113,7 @@ private:
     CCatalogTextPanel* m_textPanel = nullptr;
     CStatisticsPanel* m_statisticsPanel = nullptr;
     CAlbumPanel* m_albumPanel = nullptr;
+    CChartPanel* m_chartPanel = nullptr;
 
     std::unique_ptr<CAlbumCommands> m_albumCommands;
 };
