@@ -2,16 +2,17 @@
 
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
-#include "store/BaseSchema.h"
-#include "store/DataSource.h"
-#include "store/OptionDefaults.h"
-#include "store/SearchIndexes.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/BaseSchema.h"
+#include "store/CleanClose.h"
+#include "store/DataSource.h"
+#include "store/OptionDefaults.h"
+#include "store/SearchIndexes.h"
 
 namespace {
 
@@ -73,9 +74,10 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
 }
 
@@ -104,10 +106,11 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     if (!DistrustSchema(db))
         return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
 
-    // Before the first write: a damaged file is left exactly as it was found.
+    // Before the first write: a damaged file is left exactly as it was found. A log that the
+    // last run closed cleanly and that nothing has touched since is not read whole again.
     QString problem;
     try {
-        problem = FirstIntegrityProblem(db);
+        if (!TakeCleanCloseRecord(databasePath)) problem = FirstIntegrityProblem(db);
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         db.Disconnect();
