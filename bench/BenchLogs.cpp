@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "store/AppHelpers.h"
@@ -95,7 +96,7 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     auto db = std::make_unique<CCatchDatabase>();
     if (!RegisterDataSource(copy + "brevane.db", dsnName) || !db->Connect(dsnName, {}, {}))
         return nullptr;
-    try {
+    const bool done = RunOrShowError(false, [&] {
         QStringList indexes;
         CDbRecordset rows(*db);
         rows.SetSql(
@@ -105,10 +106,9 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
             while (rows.Fetch()) indexes << rows.GetText(1);
         for (const QString& index : indexes)
             db->ExecuteDirect(QStringLiteral("DROP INDEX \"%1\"").arg(index));
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return nullptr;
-    }
+        return true;
+    });
+    if (!done) return nullptr;
     QFile marker(copy + kCompleteMarker);
     if (marker.open(QIODevice::WriteOnly)) marker.write("sans index");
     return db;

@@ -11,6 +11,7 @@
 #include "bench/BenchTargets.h"
 #include "bench/SqliteFloor.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -63,7 +64,7 @@ BenchLog* GetLog(int catches) {
                  : OpenBenchLog(log.folder, dsn);
     if (!log.db) return nullptr;
     CCatchDatabase& db = *log.db;
-    try {
+    const bool read = RunOrShowError(false, [&] {
         log.commonSpecies = QueryInt(db, MostCommon(QStringLiteral("ID_POISSON")));
         log.commonPlace = QueryInt(db, MostCommon(QStringLiteral("ID_LIEU")));
         log.commonBait = QueryInt(db, MostCommon(QStringLiteral("ID_ESCHE")));
@@ -73,8 +74,9 @@ BenchLog* GetLog(int catches) {
         for (const int id : QueryInts(db, QStringLiteral("SELECT ID FROM PRISES WHERE ID_POISSON = "
                                                          "999999 AND ID_ESCHE = 999999 LIMIT 8")))
             log.sheetIds.push_back(id);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        return true;
+    });
+    if (!read) {
         log.db.reset();
         return nullptr;
     }

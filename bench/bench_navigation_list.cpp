@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "bench/BenchLogs.h"
@@ -106,9 +107,9 @@ void BM_CatchRowUpdate(benchmark::State& state) {
             UpdateCatchRow(*db, list, id);
             state.ResumeTiming();
         }
-    } catch (CSQLException* e) {
-        state.SkipWithError(e->message.toUtf8().constData());
-        delete e;
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> error(raw);
+        state.SkipWithError(error->message.toUtf8().constData());
     }
     state.counters["rows"] = list.count();
 }

@@ -22,9 +22,9 @@ class ISessionForm;
 struct CAlbum;
 struct CAlbumPhoto;
 
-// Every query and change of the catch log. Each operation catches the layer's CSQLException,
-// shows the driver's message once (ShowDatabaseError) and returns its failure value, so
-// callers only ever see true/false.
+// Every query and change of the catch log. Each operation runs its database work through
+// RunOrShowError (db/DbErrorGuard.h): the driver's message is shown once and the operation
+// returns its failure value, so callers only ever see true/false.
 class CCatchDatabase : public CDbConnection {
 public:
     CCatchDatabase() = default;

@@ -10,6 +10,7 @@
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
@@ -207,15 +208,14 @@ bool CheckCatchTexts(const CCatchRow& row) {
     return CheckNoNul(row.comment) && CheckPictureName(row.photo) && CheckGpsText(row.gps);
 }
 
-// The columns of PRISES in the order both the INSERT and the UPDATE write them; the weight is
-// written by the caller's builder operation, always with three decimals.
-template <typename Builder, typename WeightWriter>
-void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter writeWeight) {
+// The columns of PRISES in the order both the INSERT and the UPDATE write them.
+template <typename Builder>
+void AddCatchFields(Builder& builder, const CatchValues& values) {
     const CCatchRow& row = values.row;
     builder.AddField(QStringLiteral("DATE_PRISE"), values.moment, SqlValueKind::Text);
     builder.AddInt(QStringLiteral("ID_LIEU"), row.placeId);
     builder.AddInt(QStringLiteral("ID_POISSON"), row.fishId);
-    writeWeight(builder, row.weight);
+    builder.AddWeight(QStringLiteral("POIDS_POISSON"), row.weight);
     builder.AddInt(QStringLiteral("TAILLE_POISSON"), row.size);
     builder.AddInt(QStringLiteral("NOMBRE"), row.number);
     builder.AddInt(QStringLiteral("ID_ESCHE"), row.baitId);
@@ -236,12 +236,10 @@ void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter wr
     builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
 }
 
-const QString kWeightColumn = QStringLiteral("POIDS_POISSON");
-
 }  // namespace
 
 bool CCatchDatabase::FillCatchList(IListTarget& list) {
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
         CatchListReader reader(*this, m_filter, -1);
         CDbRecordset rows(*this);
@@ -255,55 +253,43 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
         }
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::CatchListText(int catchId, std::optional<QString>& text) {
     text.reset();
-    try {
+    return RunOrShowError(false, [&] {
         CatchListReader reader(*this, m_filter, catchId);
         CDbRecordset rows(*this);
         rows.SetSql(reader.Select());
         if (rows.Open() && rows.Fetch()) text = reader.RowText(rows, rows.GetInt(1));
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
     ids.clear();
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         ids = QueryCatchLinks(*this, catchId, kind);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(LinkTableForKind(kind));
         remove.AddNumberCondition(QStringLiteral("ID_PRISE"), catchId);
         // A catch without link rows of this kind gives "no data": nothing to delete.
         ExecuteDirect(remove.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
     if (!DeleteCatchLinks(catchId, kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         for (const int id : ids) {
             CSqlInsert insert(LinkTableForKind(kind));
             insert.AddInt(LinkColumnForKind(kind), id);
@@ -311,14 +297,11 @@ bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<in
             ExecuteDirect(insert.GetSql());
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(CatchRowSelect());
         rows.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -351,10 +334,7 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         form.SetTideCoefficient(row.tideCoefficient);
         form.SetGps(row.gps);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 // A catch and its species and bait rows are stored in one transaction: a crash or a refusal in
@@ -362,11 +342,10 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
 bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(insert, values,
-                       [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
+        AddCatchFields(insert, values);
         ExecuteDirect(insert.GetSql());
         catchId = GetLastId(CatalogKind::Catches);
         // Without the new identifier (its message has been shown) the link rows would name no
@@ -376,20 +355,16 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlUpdate update(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(update, values,
-                       [](CSqlUpdate& b, double kg) { b.AddDouble3(kWeightColumn, kg); });
+        AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
         // A catch deleted meanwhile is not brought back as orphan link rows.
         if (!ExecuteDirect(update.GetSql())) return true;
@@ -398,14 +373,11 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatch(int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlDelete remove(TableForSelector(CatalogKind::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -415,8 +387,5 @@ bool CCatchDatabase::DeleteCatch(int catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }

@@ -52,6 +52,4 @@ private:
 };
 
 // The decimal readings shared by the recordset, the dates and the dialogs.
-int ReadDecimalInt(const QString& text);
-int ReadDecimalIntUtf8(QByteArrayView text);  // the same reading of the driver's bytes
-double ReadDecimalDouble(const QString& text);
+#include "db/DecimalReading.h"  // IWYU pragma: export

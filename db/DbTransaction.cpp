@@ -1,6 +1,7 @@
 #include "db/DbTransaction.h"
 
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 
 CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
@@ -17,13 +18,9 @@ CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
 }
 
 CDbTransaction::~CDbTransaction() {
-    if (m_open) {
-        try {
-            m_db.ExecuteDirect(QStringLiteral("ROLLBACK"));
-        } catch (CSQLException* e) {
-            delete e;  // SQLite already undid it when the failing statement ended it
-        }
-    }
+    // A failed ROLLBACK is dropped: SQLite already undid the work when the failing statement
+    // ended the transaction.
+    if (m_open) CatchDbError([&] { m_db.ExecuteDirect(QStringLiteral("ROLLBACK")); });
     m_db.SetCommitEachStatement(true);
 }
 

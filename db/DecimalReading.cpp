@@ -1,30 +1,27 @@
-// The decimal readings of DbRecordset.h: independent of the user's locale, "." as the point.
+#include "db/DecimalReading.h"
+
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <string>
 
-#include "db/DbRecordset.h"
-
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool IsBlank(QChar c) { return c.isSpace(); }
 
-char16_t CodeOf(QChar c) { return c.unicode(); }
-char16_t CodeOf(char c) { return static_cast<unsigned char>(c); }
+}  // namespace
 
-// The one reading of both the texts and the driver's bytes.
-template <typename Text>
-int ParseDecimalInt(const Text& text) {
+int ReadDecimalInt(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && IsBlank(CodeOf(text[i]))) ++i;
+    while (i < text.size() && IsBlank(text.at(i))) ++i;
     bool negative = false;
-    if (i < text.size() && (CodeOf(text[i]) == u'-' || CodeOf(text[i]) == u'+')) {
-        negative = CodeOf(text[i]) == u'-';
+    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
+        negative = text.at(i) == u'-';
         ++i;
     }
     long long value = 0;
-    for (; i < text.size() && CodeOf(text[i]) >= u'0' && CodeOf(text[i]) <= u'9'; ++i) {
-        value = value * 10 + (CodeOf(text[i]) - u'0');
+    for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
+        value = value * 10 + (text.at(i).unicode() - u'0');
         if (value > static_cast<long long>(INT_MAX) + 1) break;  // saturates below
     }
     if (negative) value = -value;
@@ -33,15 +30,20 @@ int ParseDecimalInt(const Text& text) {
     return static_cast<int>(value);
 }
 
-}  // namespace
-
-int ReadDecimalInt(const QString& text) { return ParseDecimalInt(text); }
-
-int ReadDecimalIntUtf8(QByteArrayView text) { return ParseDecimalInt(text); }
+int ReadDecimalIntUtf8(QByteArrayView bytes) {
+    // Most values are a few ASCII digits: widened on the stack, without a QString each.
+    constexpr qsizetype kShort = 64;
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii || bytes.size() > kShort) return ReadDecimalInt(QString::fromUtf8(bytes));
+    char16_t wide[kShort];
+    for (qsizetype i = 0; i < bytes.size(); ++i) wide[i] = static_cast<unsigned char>(bytes[i]);
+    return ReadDecimalInt(QStringView(wide, bytes.size()));
+}
 
 double ReadDecimalDouble(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && IsBlank(CodeOf(text.at(i)))) ++i;
+    while (i < text.size() && IsBlank(text.at(i))) ++i;
     // from_chars takes a leading "-" but not "+", and never looks at the locale.
     if (i < text.size() && text.at(i) == u'+' && i + 1 < text.size() && text.at(i + 1) != u'-') ++i;
     const std::string ascii = text.mid(i).toStdString();

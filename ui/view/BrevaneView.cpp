@@ -6,6 +6,7 @@
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/OptionKeys.h"
 #include "db/UserMessages.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
@@ -213,11 +214,11 @@ void CBrevaneView::HideAllPanels() {
 
 void CBrevaneView::ApplyFontOptions() {
     m_catchPanel->ApplyOptions(m_db);
-    const int misc = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_DIVERS"));
+    const int misc = ReadIntOption(m_db, QString::fromLatin1(OptionKey::MiscFont));
     m_photoPanel->SetTextFontHeight(misc);
     m_textPanel->SetTextFontHeight(misc);
     m_statisticsPanel->SetTextFontHeight(
-        ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES")));
+        ReadIntOption(m_db, QString::fromLatin1(OptionKey::StatisticsFont)));
 }
 
 void CBrevaneView::resizeEvent(QResizeEvent* event) {
