@@ -28,6 +28,9 @@ echo
 echo "== Liste de navigation réelle : remplie, puis mise à jour après un changement (en ms) =="
 run bench_navigation_list
 echo
+echo "== Graphiques sur 100 000 prises, sans filtre et pour une espèce sur un an (en ms) =="
+run bench_charts
+echo
 echo "== Album de 100 photos de 12 mégapixels (temps mesurés, en ms) =="
 # Each showing of the album is one iteration; repetitions would only decode the same files
 # again, so the album benchmark runs once.

@@ -15,6 +15,7 @@
 #include "store/CleanClose.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
+#include "store/SchemaTrust.h"
 #include "store/SearchIndexes.h"
 
 namespace {
@@ -25,11 +26,9 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
 bool DistrustSchema(CCatchDatabase& db) {
     return RunOrShowError(false, [&] {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+        DistrustStoredSchema(db);
         return true;
     });
 }

@@ -8,11 +8,13 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/OptionKeys.h"
 #include "db/UserMessages.h"
+#include "store/SqlDialect.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
 #include "ui/panels/CatalogPhotoPanel.h"
 #include "ui/panels/CatalogTextPanel.h"
 #include "ui/panels/CatchPanel.h"
+#include "ui/panels/ChartPanel.h"
 #include "ui/panels/StatisticsPanel.h"
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/CatchRowUpdate.h"
@@ -99,6 +101,7 @@ void CBrevaneView::CreatePanels() {
     m_textPanel = new CCatalogTextPanel(this);
     m_statisticsPanel = new CStatisticsPanel(this);
     m_albumPanel = new CAlbumPanel(this);
+    m_chartPanel = new CChartPanel(m_db, SqliteDatePart, this);
     HideAllPanels();
 }
 
@@ -146,6 +149,11 @@ void CBrevaneView::RefreshStep() {
 void CBrevaneView::ShowSelection() {
     if (m_list->count() == 0) return;
     if (!RequireSelectedRow()) return;
+    // A chart is counted off the window's thread: no wait cursor.
+    if (m_kind == CatalogKind::Charts) {
+        m_chartPanel->ShowChart(SelectedRowId());
+        return;
+    }
     CWaitCursor wait;
     m_db.FillPanel(PanelForKind(m_kind), m_kind, SelectedRowId());
 }
@@ -203,9 +211,9 @@ IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
     }
 }
 
-std::array<QWidget*, 6> CBrevaneView::Panels() const {
-    return {m_catchPanel, m_calendarPanel,   m_photoPanel,
-            m_textPanel,  m_statisticsPanel, m_albumPanel};
+std::array<QWidget*, 7> CBrevaneView::Panels() const {
+    return {m_catchPanel,      m_calendarPanel, m_photoPanel, m_textPanel,
+            m_statisticsPanel, m_albumPanel,    m_chartPanel};
 }
 
 void CBrevaneView::HideAllPanels() {
@@ -217,8 +225,9 @@ void CBrevaneView::ApplyFontOptions() {
     const int misc = ReadIntOption(m_db, QString::fromLatin1(OptionKey::MiscFont));
     m_photoPanel->SetTextFontHeight(misc);
     m_textPanel->SetTextFontHeight(misc);
-    m_statisticsPanel->SetTextFontHeight(
-        ReadIntOption(m_db, QString::fromLatin1(OptionKey::StatisticsFont)));
+    const int statistics = ReadIntOption(m_db, QString::fromLatin1(OptionKey::StatisticsFont));
+    m_statisticsPanel->SetTextFontHeight(statistics);
+    m_chartPanel->SetTextFontHeight(statistics);
 }
 
 void CBrevaneView::resizeEvent(QResizeEvent* event) {
