@@ -10,7 +10,7 @@ CMAKE_FLAGS ?=
 
 PACKAGES := cmake make g++ pkg-config \
 	qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-translations-l10n \
-	unixodbc unixodbc-dev libsqliteodbc sqlite3 \
+	unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev \
 	libgtest-dev libbenchmark-dev \
 	fonts-liberation2 fonts-dejavu-core xvfb xauth \
 	desktop-file-utils appstream \

@@ -2,18 +2,22 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QListWidget>
 #include <QLocale>
-#include <QTimer>
 
+#include "app/FirstPaintQuit.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/QtUserMessages.h"
 #include "catalog/CatchDatabase.h"
+#include "store/AppHelpers.h"
 #include "store/AutomaticBackup.h"
 #include "store/CatchLogOpener.h"
+#include "store/CleanClose.h"
 #include "store/CommandLine.h"
 #include "store/DataFolder.h"
 #include "store/InstanceLock.h"
+#include "ui/view/BrevaneView.h"
 #include "widgets/MainFrame.h"
 
 namespace {
@@ -88,8 +92,8 @@ void CBrevaneApp::CreateMainWindow() {
     m_view = &ViewOf(*m_frame);
     PlaceMainWindow(*m_frame);
     // The view fills its list and shows the first catch while it is first shown.
+    if (m_quitAfterFirstSheet) new CFirstPaintQuit(m_view->NavigationList().viewport());
     m_frame->show();
-    if (m_quitAfterFirstSheet) QTimer::singleShot(0, this, &QCoreApplication::quit);
 }
 
 void CBrevaneApp::ExitInstance() {
@@ -100,7 +104,11 @@ void CBrevaneApp::ExitInstance() {
         // A measuring run only shows the first sheet: it has nothing new to keep.
         if (m_pDatabase->IsConnected() && m_instanceLock->IsHeld() && !m_quitAfterFirstSheet)
             BackUp(*m_pDatabase, m_dataDir);
-        if (m_pDatabase->IsConnected()) m_pDatabase->Disconnect();
+        // Recorded once the file is released, so that the next start may skip the whole-file
+        // check of an untouched log.
+        if (m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&
+            m_pDatabase->LastReturnCode() == 0)
+            RecordCleanClose(GetProgramDirectory() + QStringLiteral("brevane.db"));
         m_pDatabase.reset();
     }
     // Only once the log is closed may another Brevane open it.

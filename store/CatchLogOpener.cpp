@@ -12,6 +12,7 @@
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/BaseSchema.h"
+#include "store/CleanClose.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
 #include "store/SchemaTrust.h"
@@ -106,8 +107,11 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     if (!DistrustSchema(db))
         return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
 
-    // Before the first write: a damaged file is left exactly as it was found.
-    const std::optional<QString> problem = IntegrityProblem(db);
+    // Before the first write: a damaged file is left exactly as it was found. A log that the
+    // last run closed cleanly and that nothing has touched since is not read whole again.
+    const std::optional<QString> problem = TakeCleanCloseRecord(databasePath)
+                                               ? std::optional<QString>(QString())
+                                               : IntegrityProblem(db);
     if (!problem) {
         db.Disconnect();
         return false;

@@ -17,11 +17,13 @@
 #include "ui/panels/ChartPanel.h"
 #include "ui/panels/StatisticsPanel.h"
 #include "ui/view/AlbumCommands.h"
+#include "ui/view/CatchRowUpdate.h"
 #include "ui/view/CategoryTable.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/ViewLayout.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/IconButton.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
@@ -78,13 +80,8 @@ void CBrevaneView::CreateControls() {
     m_title->SetBackColor(kTitleBackColor);
 
     // Rows keep the order in which the data operations add them.
-    m_list = new QListWidget(this);
-    // Every row has the same height: Qt then skips measuring 100,000 rows one by one.
-    m_list->setUniformItemSizes(true);
-    m_list->setSortingEnabled(false);
+    m_list = new CNavigationList(this);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setAccessibleName(QStringLiteral("Liste de navigation"));
 
@@ -164,6 +161,12 @@ void CBrevaneView::ShowSelection() {
 void CBrevaneView::SelectRowById(int id) {
     CQuietList quiet(m_quietList);
     SelectListId(*m_list, id);
+}
+
+bool CBrevaneView::UpdateCatchRowOnly(int id) {
+    if (m_kind != CatalogKind::Catches) return false;
+    CQuietList quiet(m_quietList);
+    return UpdateCatchRow(m_db, *m_list, id);
 }
 
 void CBrevaneView::RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command) {

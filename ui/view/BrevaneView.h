@@ -87,8 +87,11 @@ private:
     IDisplayPanel& PanelForKind(int kind);
     std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(int kind);
+    // The catch list's one row put right after a change of that catch; false in any other
+    // category, or when the log could not be read.
+    bool UpdateCatchRowOnly(int id);
     void AfterStoredRow(int id);
-    void AfterDeletedRow();
+    void AfterDeletedRow(int id);
     int SelectedDayKey();
     void OnListSelectionChanged();
     // Runs an album command; the list changes it makes do not fill the panel by themselves.
