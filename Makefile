@@ -10,7 +10,7 @@ CMAKE_FLAGS ?=
 
 PACKAGES := cmake make g++ pkg-config \
 	qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-translations-l10n \
-	unixodbc unixodbc-dev libsqliteodbc sqlite3 \
+	unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev \
 	libgtest-dev libbenchmark-dev \
 	fonts-liberation2 fonts-dejavu-core xvfb xauth \
 	desktop-file-utils appstream \
@@ -131,7 +131,7 @@ demo: build
 # every benchmark on sample logs made once in $(BUILD_DIR)/bench-logs (see bench/README.md).
 bench: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog bench_catalog bench_navigation_list bench_album
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog bench_catalog bench_navigation_list bench_album bench_charts
 	@bash bench/run.sh $(BUILD_DIR)
 
 # Screenshots of the main screens for the README, saved into docs/. A small sample log is made

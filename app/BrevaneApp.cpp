@@ -1,21 +1,25 @@
 #include "app/BrevaneApp.h"
 
 #include <QIcon>
+#include <QListWidget>
 #include <QLocale>
-#include <QTimer>
 
-#include "store/CatchLogOpener.h"
-#include "store/DataFolder.h"
-#include "store/InstanceLock.h"
+#include "app/FirstPaintQuit.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/QtUserMessages.h"
 #include "catalog/CatchDatabase.h"
+#include "store/AppHelpers.h"
+#include "store/CatchLogOpener.h"
+#include "store/CleanClose.h"
+#include "store/DataFolder.h"
+#include "store/InstanceLock.h"
+#include "ui/view/BrevaneView.h"
 #include "widgets/MainFrame.h"
 
 namespace {
-// For the start-up benchmark and scripted runs: leave the event loop once the first catch
-// sheet is on screen.
+// For the start-up benchmark and scripted runs: leave the event loop once the window with the
+// first catch sheet has been painted.
 const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
 }  // namespace
 
@@ -70,8 +74,8 @@ void CBrevaneApp::CreateMainWindow() {
     m_view = &ViewOf(*m_frame);
     PlaceMainWindow(*m_frame);
     // The view fills its list and shows the first catch while it is first shown.
+    if (m_quitAfterFirstSheet) new CFirstPaintQuit(m_view->NavigationList().viewport());
     m_frame->show();
-    if (m_quitAfterFirstSheet) QTimer::singleShot(0, this, &QCoreApplication::quit);
 }
 
 void CBrevaneApp::ExitInstance() {
@@ -79,7 +83,11 @@ void CBrevaneApp::ExitInstance() {
     m_view = nullptr;
     m_frame.reset();
     if (m_pDatabase) {
-        if (m_pDatabase->IsConnected()) m_pDatabase->Disconnect();
+        // Recorded once the file is released, so that the next start may skip the whole-file
+        // check of an untouched log.
+        if (m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&
+            m_pDatabase->LastReturnCode() == 0)
+            RecordCleanClose(GetProgramDirectory() + QStringLiteral("brevane.db"));
         m_pDatabase.reset();
     }
     // Only once the log is closed may another Brevane open it.

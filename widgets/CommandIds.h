@@ -23,6 +23,7 @@ constexpr int ShowAlbums = 32794;          // "&Photos..."
 constexpr int AlbumAdd = 32795;            // album popup "Ajouter..."
 constexpr int AlbumModify = 32796;         // album popup "Modifier..."
 constexpr int AlbumDelete = 32797;         // album popup "Supprimer..."
+constexpr int ShowCharts = 32798;          // "&Graphiques..."
 constexpr int About = 57664;               // "A &propos de Brevane..."
 constexpr int Quit = 57665;                // "&Quitter"
 }  // namespace CommandId

@@ -39,6 +39,7 @@ const CommandInfo kCommands[] = {
     {CommandId::ShowTides, "La m&arée", nullptr},
     {CommandId::Preferences, "&Préférences", "preferences"},
     {CommandId::ShowRecords, "&Vos records", "records"},
+    {CommandId::ShowCharts, "&Graphiques...", "charts"},
     {CommandId::Help, "&Aide...", "help"},
     {CommandId::About, "A &propos de Brevane...", nullptr},
 };
@@ -54,7 +55,7 @@ const int kToolBarLayout[] = {
     CommandId::ShowTechniques, CommandId::ShowPlaces, kSeparator,
     CommandId::ShowWeather, CommandId::ShowWinds, CommandId::ShowMoons, kSeparator,
     CommandId::Preferences, kSeparator,
-    CommandId::ShowRecords, kSeparator,
+    CommandId::ShowRecords, CommandId::ShowCharts, kSeparator,
     CommandId::Help, kSeparator,
     CommandId::Quit,
 };
@@ -153,6 +154,7 @@ void CMainFrame::BuildMenus() {
 
     QMenu* statistics = AddPopup(bar, QStringLiteral("&Statistiques"));
     statistics->addAction(Action(CommandId::ShowRecords));
+    statistics->addAction(Action(CommandId::ShowCharts));
 
     QMenu* help = AddPopup(bar, QStringLiteral("&?"));
     help->addAction(Action(CommandId::Help));
