@@ -60,14 +60,15 @@ run: build
 	fi
 	./$(BUILD_DIR)/brevane $(ARGS)
 
-# The whole suite built with warnings as errors, then the data-layer and widget tests once more
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then the formatting of every file.
+# The whole suite built with warnings as errors. With SANITIZE=1, the data-layer and widget
+# tests run once more under AddressSanitizer and UndefinedBehaviorSanitizer (test-sanitize).
+SANITIZE ?= 0
+
 test: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
-	@$(MAKE) --no-print-directory test-sanitize
-	@$(MAKE) --no-print-directory format-check
+	@if [ "$(SANITIZE)" = 1 ]; then $(MAKE) --no-print-directory test-sanitize; fi
 
 # The sanitized build lives in its own folder (-O1, see cmake/BrevaneChecks.cmake). It builds
 # and runs the tests labelled "sanitized" in tests/CMakeLists.txt: the layers below the
