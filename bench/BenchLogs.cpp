@@ -1,10 +1,14 @@
 #include "bench/BenchLogs.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -108,6 +112,27 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     QFile marker(copy + kCompleteMarker);
     if (marker.open(QIODevice::WriteOnly)) marker.write("sans index");
     return db;
+}
+
+namespace {
+
+void DropFileFromPageCache(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY);
+    if (fd < 0) return;
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
+}  // namespace
+
+void DropFromPageCache(const QString& path) {
+    if (!QFileInfo(path).isDir()) {
+        DropFileFromPageCache(path);
+        return;
+    }
+    QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) DropFileFromPageCache(files.next());
 }
 
 double PeakMemoryMegabytes() {

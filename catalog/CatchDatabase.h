@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "catalog/CatchFilter.h"
@@ -42,8 +43,8 @@ public:
 
     // ---- Reference catalogues ----
     bool FillNavigationList(IListTarget& list, int kind);
-    bool FillCatalogList(IListTarget& list, int kind);   // 2..13 and 16 (albums)
-    bool FillCatalogCombo(IListTarget& combo, int kind); // 2..13, "-- PAS DE SELECTION --" first
+    bool FillCatalogList(IListTarget& list, int kind);    // 2..13 and 16 (albums)
+    bool FillCatalogCombo(IListTarget& combo, int kind);  // 2..13, "-- PAS DE SELECTION --" first
     bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
@@ -57,6 +58,9 @@ public:
 
     // ---- Catches ----
     bool FillCatchList(IListTarget& list);
+    // The row one catch has in FillCatchList's list under the current filter; none when the
+    // catch is gone or the filter leaves it out. False on a database error (shown).
+    bool CatchListText(int catchId, std::optional<QString>& text);
     bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
     bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
     bool DeleteCatchLinks(int catchId, int kind);

@@ -1,9 +1,13 @@
 // The reference catalogues: lists, combo boxes, item dialogs, in-use and name checks, labels.
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
+#include "catalog/FrenchOrder.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
@@ -69,9 +73,15 @@ bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + table +
                     QStringLiteral(" ORDER BY LIBELLE"));
+        // SQLite sorts accented names after "Z"; the list follows the French order of the
+        // drop-down lists, names equal in it keeping the order of the query.
+        std::vector<std::pair<QString, int>> items;
         if (rows.Open()) {
-            while (rows.Fetch()) list.Append(rows.GetText(2), rows.GetInt(1));
+            while (rows.Fetch()) items.emplace_back(rows.GetText(2), rows.GetInt(1));
         }
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto& a, const auto& b) { return FrenchLess(a.first, b.first); });
+        for (const auto& [label, id] : items) list.Append(label, id);
         if (list.Count() > 0) list.SelectRow(0);
         return true;
     });

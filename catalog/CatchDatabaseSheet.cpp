@@ -6,6 +6,7 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/CatchRow.h"
 #include "catalog/CatchSheet.h"
+#include "catalog/ChartKind.h"
 #include "catalog/DisplayPanels.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
@@ -34,6 +35,9 @@ bool CCatchDatabase::FillNavigationList(IListTarget& list, int kind) {
             return FillCatchList(list);
         case CatalogKind::Records:
             return FillSpeciesList(list);
+        case CatalogKind::Charts:
+            FillChartList(list);
+            return true;
         default:
             return FillCatalogList(list, kind);
     }

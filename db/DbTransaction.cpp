@@ -4,7 +4,18 @@
 #include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 
+namespace {
+// SQLite keeps savepoints as a stack: one name serves every nesting level.
+const QString kSavepoint = QStringLiteral("brevane_interieur");
+}  // namespace
+
 CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
+    if (!m_db.CommitsEachStatement()) {
+        m_nested = true;
+        m_db.ExecuteDirect(QStringLiteral("SAVEPOINT ") + kSavepoint);
+        m_open = true;
+        return;
+    }
     // The driver commits after each statement unless told otherwise; an explicit BEGIN holds
     // everything until COMMIT.
     m_db.SetCommitEachStatement(false);
@@ -18,6 +29,15 @@ CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
 }
 
 CDbTransaction::~CDbTransaction() {
+    if (m_nested) {
+        // The outer transaction's rollback undoes it all when this one fails.
+        if (m_open)
+            CatchDbError([&] {
+                m_db.ExecuteDirect(QStringLiteral("ROLLBACK TO ") + kSavepoint);
+                m_db.ExecuteDirect(QStringLiteral("RELEASE ") + kSavepoint);
+            });
+        return;
+    }
     // A failed ROLLBACK is dropped: SQLite already undid the work when the failing statement
     // ended the transaction.
     if (m_open) CatchDbError([&] { m_db.ExecuteDirect(QStringLiteral("ROLLBACK")); });
@@ -25,6 +45,7 @@ CDbTransaction::~CDbTransaction() {
 }
 
 void CDbTransaction::Commit() {
-    m_db.ExecuteDirect(QStringLiteral("COMMIT"));
+    m_db.ExecuteDirect(m_nested ? QStringLiteral("RELEASE ") + kSavepoint
+                                : QStringLiteral("COMMIT"));
     m_open = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -11,5 +12,7 @@
 // reads 100,000 dates without allocating.
 int ReadDecimalInt(QStringView text);
 inline int ReadDecimalInt(const QString& text) { return ReadDecimalInt(QStringView(text)); }
+// The same reading of UTF-8 bytes as the driver hands them.
+int ReadDecimalIntUtf8(QByteArrayView bytes);
 // "." as the point; anything unreadable gives 0.
 double ReadDecimalDouble(const QString& text);

@@ -12,8 +12,10 @@
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/BaseSchema.h"
+#include "store/CleanClose.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
+#include "store/SchemaTrust.h"
 #include "store/SearchIndexes.h"
 
 namespace {
@@ -24,11 +26,9 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
 bool DistrustSchema(CCatchDatabase& db) {
     return RunOrShowError(false, [&] {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+        DistrustStoredSchema(db);
         return true;
     });
 }
@@ -75,9 +75,10 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
 }
 
@@ -106,8 +107,11 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     if (!DistrustSchema(db))
         return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
 
-    // Before the first write: a damaged file is left exactly as it was found.
-    const std::optional<QString> problem = IntegrityProblem(db);
+    // Before the first write: a damaged file is left exactly as it was found. A log that the
+    // last run closed cleanly and that nothing has touched since is not read whole again.
+    const std::optional<QString> problem = TakeCleanCloseRecord(databasePath)
+                                               ? std::optional<QString>(QString())
+                                               : IntegrityProblem(db);
     if (!problem) {
         db.Disconnect();
         return false;

@@ -27,7 +27,9 @@ TEST_F(ErrorGuard, EachHelperGivesTheOperationsResultOrItsFailureAndShowsTheErro
         EXPECT_EQ(checked.has_value(), !c.failing);
         const auto error = CatchDbError(run);
         EXPECT_EQ(error != nullptr, c.failing);
-        if (error) EXPECT_TRUE(error->message.contains(QStringLiteral("NOWHERE")));
+        if (error) {
+            EXPECT_TRUE(error->message.contains(QStringLiteral("NOWHERE")));
+        }
 
         // Shown by the first two only: CatchDbError leaves the showing to its caller.
         const int shown = static_cast<int>(Messages().shown.size());

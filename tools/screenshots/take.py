@@ -3,8 +3,8 @@ driven through AT-SPI.
 
 Run through run-gui-script (private D-Bus session and Xvfb screen):
     run-gui-script build/brevane tools/screenshots/take.py LOG_FOLDER OUTPUT_FOLDER [HELP_FOLDER]
-Writes prises.png, calendrier.png, records.png, albums.png and poissons.png into OUTPUT_FOLDER,
-each cropped to the main window. The same run writes the pictures of the help pages into
+Writes prises.png, calendrier.png, records.png, graphiques.png, albums.png and poissons.png into
+OUTPUT_FOLDER, each cropped to the main window. The same run writes the pictures of the help pages into
 HELP_FOLDER (by default data/aide/images of this repository): the main-window views again under
 the names the pages use, and the catch, session and preferences dialogs cropped to the dialog.
 """
@@ -182,6 +182,10 @@ def main(log_dir, out_dir, help_dir):
 
         show(app, ("Statistiques", "Vos records"), lambda rows: rows[0])
         shoot(app, out_dir, "records.png", help_dir, "records.png")
+        show(app, ("Statistiques", "Graphiques..."), lambda rows: "Phase de lune")
+        # The chart is counted off the window's thread: give it time to come.
+        time.sleep(2)
+        shoot(app, out_dir, "graphiques.png", help_dir, "graphiques.png")
         show_album_with_tooltip(app)
         shoot(app, out_dir, "albums.png", help_dir, "album.png")
         subprocess.run(["xdotool", "mousemove", "0", "0"])

@@ -14,6 +14,7 @@ class CCalendarPanel;
 class CCatalogPhotoPanel;
 class CCatalogTextPanel;
 class CCatchPanel;
+class CChartPanel;
 class CStatisticsPanel;
 class IDisplayPanel;
 class QListWidget;
@@ -56,6 +57,7 @@ public:
     // albums category. False when no menu is offered.
     bool OfferAlbumMenu(const QPoint& listPoint);
 
+    CCatchDatabase& Database() { return m_db; }
     QListWidget& NavigationList() { return *m_list; }
     CColorLabel& TitleLabel() { return *m_title; }
     CIconButton& SearchButton() { return *m_search; }
@@ -68,6 +70,7 @@ public:
     CCatalogTextPanel& CatalogTextPanel() { return *m_textPanel; }
     CStatisticsPanel& StatisticsPanel() { return *m_statisticsPanel; }
     CAlbumPanel& AlbumPanel() { return *m_albumPanel; }
+    CChartPanel& ChartPanel() { return *m_chartPanel; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -84,10 +87,13 @@ private:
     bool RequireSelectedRow();
     int SelectedRowId() const;
     IDisplayPanel& PanelForKind(int kind);
-    std::array<QWidget*, 6> Panels() const;
+    std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(int kind);
+    // The catch list's one row put right after a change of that catch; false in any other
+    // category, or when the log could not be read.
+    bool UpdateCatchRowOnly(int id);
     void AfterStoredRow(int id);
-    void AfterDeletedRow();
+    void AfterDeletedRow(int id);
     int SelectedDayKey();
     void OnListSelectionChanged();
     // Runs an album command; the list changes it makes do not fill the panel by themselves.
@@ -119,6 +125,7 @@ private:
     CCatalogTextPanel* m_textPanel = nullptr;
     CStatisticsPanel* m_statisticsPanel = nullptr;
     CAlbumPanel* m_albumPanel = nullptr;
+    CChartPanel* m_chartPanel = nullptr;
 
     std::unique_ptr<CAlbumCommands> m_albumCommands;
 };

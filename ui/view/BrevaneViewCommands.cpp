@@ -71,9 +71,9 @@ void CBrevaneView::OnDelete() {
     if (kind == CatalogKind::Calendar) {
         RemoveSession(ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this));
     } else if (kind == CatalogKind::Catches) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow();
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow(id);
     } else if (CatalogKind::IsCatalog(kind)) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow();
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow(id);
     } else if (kind == CatalogKind::Albums) {
         // Asks "Voulez-vous vraiment supprimer cette photo ?" and takes the photo out of the
         // grid; nothing without a current photo.
@@ -92,14 +92,23 @@ void CBrevaneView::OnPreferences() {
 }
 
 void CBrevaneView::AfterStoredRow(int id) {
+    // The catch list changes by one row: refilling it would cost seconds on a large log.
+    if (UpdateCatchRowOnly(id)) {
+        ShowSelection();
+        return;
+    }
     RefreshStep();
     SelectRowById(id);
     ShowSelection();
 }
 
-void CBrevaneView::AfterDeletedRow() {
-    // The refresh selects and shows the first row; with an empty list the panel stays hidden.
+void CBrevaneView::AfterDeletedRow(int id) {
+    // The first row is selected and shown; with an empty list the panel stays hidden.
     dynamic_cast<QWidget&>(PanelForKind(m_kind)).hide();
+    if (UpdateCatchRowOnly(id)) {
+        ShowSelection();
+        return;
+    }
     RefreshStep();
 }
 
