@@ -56,8 +56,10 @@ def controls(root):
 
 
 def is_focused(x):
+    """Focused and on screen: a hidden panel's widget may keep saying it has the focus."""
     try:
-        return x.getState().contains(pyatspi.STATE_FOCUSED)
+        state = x.getState()
+        return state.contains(pyatspi.STATE_FOCUSED) and state.contains(pyatspi.STATE_SHOWING)
     except Exception:
         return False
 
@@ -75,7 +77,10 @@ def spoken_name(x):
 def focused(app):
     """What has the keyboard focus: a control, or the current row or cell of a focused list
     (rows of lists without the focus also say "focused" when they are current)."""
-    for window in app.windows():
+    # The active window (an open dialog) first: widgets of the window behind it keep their
+    # focused state.
+    windows = sorted(app.windows(), key=lambda w: not w.getState().contains(pyatspi.STATE_ACTIVE))
+    for window in windows:
         for x in controls(window):
             if drv.role(x) in ("list item", "table cell") or not is_focused(x):
                 continue
