@@ -2,7 +2,7 @@
 # The main screens with the keyboard alone and the names a screen reader hears: keyboard_run.py
 # drives the real window through AT-SPI under Xvfb (a catch entered and shown, a session added
 # and opened, a photo zoomed). Skipped (77) without the shared GUI tools and their packages.
-# Usage: gui_keyboard_screen_reader.sh <build dir> <source dir>
+# Usage: test_keyboard_screen_reader.sh <build dir> <source dir>
 set -u
 BUILD="$(cd "$1" && pwd)"
 SOURCE="$(cd "$2" && pwd)"
