@@ -8,6 +8,7 @@
 #include "bench/BenchLogs.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/ChartQueries.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "store/SqlDialect.h"
@@ -57,11 +58,10 @@ void RunChart(benchmark::State& state, ChartKind kind, bool filtered) {
     }
     size_t rows = 0;
     for (auto _ : state) {
-        try {
-            rows = QueryChart(*log->db, kind, filter, SqliteDatePart).rows.size();
-        } catch (CSQLException* e) {
-            state.SkipWithError(e->message.toStdString().c_str());
-            delete e;
+        const auto error = CatchDbError(
+            [&] { rows = QueryChart(*log->db, kind, filter, SqliteDatePart).rows.size(); });
+        if (error) {
+            state.SkipWithError(error->message.toStdString().c_str());
             return;
         }
     }

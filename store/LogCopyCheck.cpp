@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
@@ -23,12 +24,9 @@ public:
         m_db.ExecuteDirect(
             QStringLiteral("ATTACH DATABASE %1 AS %2").arg(QuoteSqlText(path), kSchemaName));
     }
+    // A failed detach leaves nothing to undo: the copy goes with the connection.
     ~AttachedCopy() {
-        try {
-            m_db.ExecuteDirect(QStringLiteral("DETACH DATABASE ") + kSchemaName);
-        } catch (CSQLException* e) {
-            delete e;
-        }
+        CatchDbError([&] { m_db.ExecuteDirect(QStringLiteral("DETACH DATABASE ") + kSchemaName); });
     }
     AttachedCopy(const AttachedCopy&) = delete;
     AttachedCopy& operator=(const AttachedCopy&) = delete;
@@ -61,31 +59,28 @@ QString MissingTable(CDbConnection& db) {
 QString CheckLogCopy(CDbConnection& db, const QString& path) {
     // ATTACH would create a missing file.
     if (!QFileInfo(path).isFile()) return QStringLiteral("le fichier %1 n'existe pas").arg(path);
-    try {
+    QString reason;
+    const auto error = CatchDbError([&] {
         AttachedCopy copy(db, path);
         const QString problem = QuickCheckProblem(db);
-        if (!problem.isEmpty()) return QStringLiteral("le fichier est endommagé (%1)").arg(problem);
+        if (!problem.isEmpty()) {
+            reason = QStringLiteral("le fichier est endommagé (%1)").arg(problem);
+            return;
+        }
         const QString missing = MissingTable(db);
         if (!missing.isEmpty())
-            return QStringLiteral("ce n'est pas un carnet de Brevane (la table %1 manque)")
-                .arg(missing);
-        return {};
-    } catch (CSQLException* e) {
-        const QString reason =
-            QStringLiteral("ce n'est pas un carnet de Brevane lisible (%1)").arg(e->message);
-        delete e;
-        return reason;
-    }
+            reason = QStringLiteral("ce n'est pas un carnet de Brevane (la table %1 manque)")
+                         .arg(missing);
+    });
+    if (error)
+        return QStringLiteral("ce n'est pas un carnet de Brevane lisible (%1)").arg(error->message);
+    return reason;
 }
 
 QString WriteLogCopy(CDbConnection& db, const QString& path) {
-    try {
-        db.ExecuteDirect(QStringLiteral("VACUUM INTO ") + QuoteSqlText(path));
-        return {};
-    } catch (CSQLException* e) {
-        const QString reason = e->message;
-        delete e;
-        QFile::remove(path);
-        return reason;
-    }
+    const auto error =
+        CatchDbError([&] { db.ExecuteDirect(QStringLiteral("VACUUM INTO ") + QuoteSqlText(path)); });
+    if (!error) return {};
+    QFile::remove(path);
+    return error->message;
 }

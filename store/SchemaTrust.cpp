@@ -1,5 +1,6 @@
 #include "store/SchemaTrust.h"
 
+#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
 
@@ -10,11 +11,6 @@ void DistrustStoredSchema(CDbConnection& db) {
 std::unique_ptr<CDbConnection> OpenReadingConnection(const CDbConnection& db) {
     auto reader = std::make_unique<CDbConnection>();
     if (!reader->ConnectLike(db)) return nullptr;
-    try {
-        DistrustStoredSchema(*reader);
-    } catch (CSQLException* e) {
-        delete e;
-        return nullptr;
-    }
+    if (CatchDbError([&] { DistrustStoredSchema(*reader); })) return nullptr;
     return reader;
 }

@@ -5,6 +5,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "catalog/ChartQueries.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
@@ -56,12 +57,9 @@ CChartLoader::Outcome CChartLoader::Count(quint64 generation, ChartKind kind,
         outcome.error = QStringLiteral("Impossible de se connecter à la base de données");
         return outcome;
     }
-    try {
-        outcome.data = QueryChart(*m_connection, kind, filter, m_dateParts);
-    } catch (CSQLException* e) {
-        outcome.error = DatabaseErrorText(*e);
-        delete e;
-    }
+    const auto error = CatchDbError(
+        [&] { outcome.data = QueryChart(*m_connection, kind, filter, m_dateParts); });
+    if (error) outcome.error = DatabaseErrorText(*error);
     return outcome;
 }
 
