@@ -23,9 +23,9 @@ class ISessionForm;
 struct CAlbum;
 struct CAlbumPhoto;
 
-// Every query and change of the catch log. Each operation catches the layer's CSQLException,
-// shows the driver's message once (ShowDatabaseError) and returns its failure value, so
-// callers only ever see true/false.
+// Every query and change of the catch log. Each operation runs its database work through
+// RunOrShowError (db/DbErrorGuard.h): the driver's message is shown once and the operation
+// returns its failure value, so callers only ever see true/false.
 class CCatchDatabase : public CDbConnection {
 public:
     CCatchDatabase() = default;
@@ -49,8 +49,8 @@ public:
 
     // ---- Reference catalogues ----
     bool FillNavigationList(IListTarget& list, int kind);
-    bool FillCatalogList(IListTarget& list, int kind);   // 2..13 and 16 (albums)
-    bool FillCatalogCombo(IListTarget& combo, int kind); // 2..13, "-- PAS DE SELECTION --" first
+    bool FillCatalogList(IListTarget& list, int kind);    // 2..13 and 16 (albums)
+    bool FillCatalogCombo(IListTarget& combo, int kind);  // 2..13, "-- PAS DE SELECTION --" first
     bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
@@ -64,6 +64,9 @@ public:
 
     // ---- Catches ----
     bool FillCatchList(IListTarget& list);
+    // The row one catch has in FillCatchList's list under the current filter; none when the
+    // catch is gone or the filter leaves it out. False on a database error (shown).
+    bool CatchListText(int catchId, std::optional<QString>& text);
     bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
     bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
     bool DeleteCatchLinks(int catchId, int kind);

@@ -5,9 +5,10 @@
 #include "catalog/Album.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
-#include "catalog/InsertedRow.h"
 #include "catalog/DisplayPanels.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -37,7 +38,7 @@ bool AcceptPhotoFileName(const QString& fileName) {
 // it reads "NULL" or "null", so an album named so is found like any other. After a database
 // error the answer is "not taken" and the INSERT or UPDATE that follows reports its own.
 bool AlbumNameTaken(const CDbConnection& connection, const QString& name, int exceptId) {
-    try {
+    return RunOrShowError(false, [&] {
         QString sql = QStringLiteral("SELECT ID FROM ALBUMS WHERE ");
         sql += name.isEmpty() ? QStringLiteral("LIBELLE IS NULL")
                               : QStringLiteral("LIBELLE=") + QuoteSqlText(name);
@@ -47,10 +48,7 @@ bool AlbumNameTaken(const CDbConnection& connection, const QString& name, int ex
         CDbRecordset names(connection);
         names.SetSql(sql);
         return names.Open() && names.Fetch();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 }  // namespace
@@ -79,44 +77,37 @@ bool CCatchDatabase::RenameAlbum(CAlbum& album) {
         ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(QStringLiteral("ALBUMS"));
         update.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
         update.AddNumberCondition(QStringLiteral("ID"), album.id);
         ExecuteDirect(update.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::DeleteAlbum(CAlbum& album) {
     // The album row goes first: when that fails, its photos stay with it. A DELETE that
     // touches no row (an album without photos) is not a failure.
-    try {
+    const bool done = RunOrShowError(false, [&] {
         CSqlDelete deleteAlbum(QStringLiteral("ALBUMS"));
         deleteAlbum.AddNumberCondition(QStringLiteral("ID"), album.id);
         ExecuteDirect(deleteAlbum.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    try {
+        return true;
+    });
+    if (!done) return false;
+    return RunOrShowError(false, [&] {
         CSqlDelete deletePhotos(QStringLiteral("PHOTOS"));
         deletePhotos.AddNumberCondition(QStringLiteral("ID_ALBUM"), album.id);
         ExecuteDirect(deletePhotos.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::LoadAlbum(CAlbum& album) {
     // Loading fills the album afresh: photos of an earlier load would otherwise appear twice.
     album.photos.clear();
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset name(*this);
         name.SetSql(QStringLiteral("SELECT LIBELLE FROM ALBUMS"));
         name.AddNumberCondition(QStringLiteral("ID"), album.id);
@@ -139,11 +130,8 @@ bool CCatchDatabase::LoadAlbum(CAlbum& album) {
             photo.comment = photos.GetText(4, SqlValueKind::UserText);
             album.photos.push_back(std::move(photo));
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::ShowAlbum(IAlbumPanel& panel, int albumId) {
@@ -176,26 +164,20 @@ bool CCatchDatabase::UpdatePhotoComment(const CAlbumPhoto& photo) {
     if (!CheckNoNul(photo.comment)) {
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(QStringLiteral("PHOTOS"));
         update.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
         update.AddNumberCondition(QStringLiteral("ID"), photo.id);
         ExecuteDirect(update.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::DeletePhoto(const CAlbumPhoto& photo) {
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(QStringLiteral("PHOTOS"));
         remove.AddNumberCondition(QStringLiteral("ID"), photo.id);
         ExecuteDirect(remove.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }

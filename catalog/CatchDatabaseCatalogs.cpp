@@ -1,12 +1,17 @@
 // The reference catalogues: lists, combo boxes, item dialogs, in-use and name checks, labels.
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
+#include "catalog/FrenchOrder.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -67,25 +72,28 @@ bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
                           : CatalogKind::IsCatalog(kind) ? TableForSelector(kind)
                                                          : QString();
     if (table.isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + table +
                     QStringLiteral(" ORDER BY LIBELLE"));
+        // SQLite sorts accented names after "Z"; the list follows the French order of the
+        // drop-down lists, names equal in it keeping the order of the query.
+        std::vector<std::pair<QString, int>> items;
         if (rows.Open()) {
-            while (rows.Fetch()) list.Append(rows.GetText(2), rows.GetInt(1));
+            while (rows.Fetch()) items.emplace_back(rows.GetText(2), rows.GetInt(1));
         }
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto& a, const auto& b) { return FrenchLess(a.first, b.first); });
+        for (const auto& [label, id] : items) list.Append(label, id);
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         combo.Clear();
         combo.Append(QString::fromUtf8(kNoSelection), -1);
         CDbRecordset rows(*this);
@@ -95,17 +103,14 @@ bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
         }
         if (combo.Count() > 0) combo.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const bool withPicture = CatalogKind::HasPicture(kind);
     const bool withGps = kind == CatalogKind::Places;
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION")
                                  : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION")) +
@@ -119,10 +124,7 @@ bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
             if (withGps) form.SetGps(rows.GetText(5));
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
@@ -134,14 +136,13 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
                     MessageIcon::None);
         return false;
     }
-    try {
+    const bool done = RunOrShowError(false, [&] {
         CSqlInsert insert(TableForSelector(kind));
         AddItemFields(insert, texts, kind);
         ExecuteDirect(insert.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+        return true;
+    });
+    if (!done) return false;
     id = GetLastId(kind);
     return true;
 }
@@ -155,32 +156,26 @@ bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id)
                     MessageIcon::None);
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(TableForSelector(kind));
         AddItemFields(update, texts, kind);
         update.AddNumberCondition(QStringLiteral("ID"), id);
         ExecuteDirect(update.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description) {
     // Seed rows of the schema steps and starter lists: any catalogue, without picture.
     if (!CatalogKind::IsCatalog(kind)) return false;
     if (!CheckLabelText(label) || !CheckNoNul(description)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CSqlInsert insert(TableForSelector(kind));
         insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
         insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
         ExecuteDirect(insert.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
@@ -191,20 +186,17 @@ bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
             MessageIcon::None);
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(TableForSelector(kind));
         remove.AddNumberCondition(QStringLiteral("ID"), id);
         ExecuteDirect(remove.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         if (HasRow(*this, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind),
                    id)) {
             return true;
@@ -224,63 +216,48 @@ bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
                           QStringLiteral("ID_LIEU"), id);
         }
         return false;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId) {
     if (!CatalogKind::IsCatalog(selector) && selector != CatalogKind::AlbumsTable) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
         rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
         if (exceptId != -1)
             rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
         return rows.Open() && rows.Fetch();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 QString CCatchDatabase::GetLabel(int id, int kind) {
     if (id == -1) return NoReferenceLabel();
     if (!CatalogKind::IsCatalog(kind)) return QString();
-    try {
+    return RunOrShowError(NoReferenceLabel(), [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT LIBELLE FROM ") + TableForSelector(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) return rows.GetText(1);
         return QString();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return NoReferenceLabel();
-    }
+    });
 }
 
 QString CCatchDatabase::GetLabels(const std::vector<int>& ids, int kind) {
     if (ids.size() == 1) return GetLabel(ids.front(), kind);
-    try {
+    return RunOrShowError(QString(), [&] {
         CLabelCache labels(*this);
         return labels.Labels(ids, kind);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return QString();
-    }
+    });
 }
 
 int CCatchDatabase::GetLastId(int selector) {
     const QString table = TableForSelector(selector);
     if (table.isEmpty()) return 0;
-    try {
+    return RunOrShowError(0, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT MAX(ID) FROM ") + table);
         if (rows.Open() && rows.Fetch()) return rows.GetInt(1);
         return -1;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return 0;
-    }
+    });
 }

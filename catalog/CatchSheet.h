@@ -28,9 +28,6 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                           CLabelCache& labels,
                           const std::optional<GeoPosition>& placePosition = std::nullopt);
 
-// The option keys of the two ephemerides lines.
-inline constexpr char kEphemeridesOption[] = "FICHE_EPHEMERIDES";
-inline constexpr char kSolunarOption[] = "FICHE_PERIODES_SOLUNAIRES";
 // True when the sheet would show one of the ephemerides lines: then the place's position is
 // worth looking up.
 bool SheetShowsEphemerides(const SheetOptions& options);

@@ -55,7 +55,15 @@ bool CDbConnection::Connect(const QString& dataSourceName, const QString& userNa
         return false;
 
     m_connected = true;
+    m_dataSourceName = dataSourceName;
+    m_userName = userName;
+    m_password = password;
     return true;
+}
+
+bool CDbConnection::ConnectLike(const CDbConnection& other) {
+    if (!other.m_connected) return false;
+    return Connect(other.m_dataSourceName, other.m_userName, other.m_password);
 }
 
 bool CDbConnection::Disconnect() {

@@ -3,10 +3,11 @@
 // already made ends in the accepted "already exists" code and counts as done.
 #include <QStringList>
 
-#include "store/SchemaExecution.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
 #include "db/SQLException.h"
+#include "store/SchemaExecution.h"
 
 namespace {
 
@@ -107,8 +108,7 @@ bool CCatchDatabase::UpgradeTo20() {
     // The number column and the albums' folder are independent: the folder is made even
     // when the column could not be added.
     const bool numberAdded = !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD NOMBRE LONG"));
-    // Lower case, as the photo grid reads it: folder names are case-sensitive here.
-    const bool folderMade = EnsurePictureFolder(QStringLiteral("photos"));
+    const bool folderMade = EnsurePictureFolder(kAlbumPhotoFolder);
     return numberAdded && folderMade;
 }
 

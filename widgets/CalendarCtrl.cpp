@@ -1,11 +1,9 @@
 #include "widgets/CalendarCtrl.h"
 
 #include <QApplication>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -20,9 +18,14 @@ constexpr int kTextMarginY = 2;
 constexpr int kRatingPixels = 10;
 const QColor kRatingColour{150, 100, 0};
 
-// The text area of a cell, inside its frame.
-QRect CellTextRect(const QRect& cell) {
-    return cell.adjusted(kTextMarginX, kTextMarginY, -kTextMarginX, -kTextMarginY);
+// The keyboard's day, while the calendar has the focus: a dashed line inside the frame.
+void PaintFocus(QPainter& painter, const QRect& cell) {
+    const QRect line = cell.adjusted(2, 2, -3, -3);
+    if (line.width() < 2 || line.height() < 2) return;
+    painter.save();
+    painter.setPen(QPen(CCalendarCtrl::kSelectedFrame, 1, Qt::DashLine));
+    painter.drawRect(line);
+    painter.restore();
 }
 
 }  // namespace
@@ -72,6 +75,10 @@ std::vector<QRect> SessionBandRects(const QRect& cell, int count) {
     return bands;
 }
 
+QRect DayTextRect(const QRect& cell) {
+    return cell.adjusted(kTextMarginX, kTextMarginY, -kTextMarginX, -kTextMarginY);
+}
+
 QString DayCaption(int dayKey) {
     const QString digits = QString::number(dayKey);
     return QStringLiteral("%1/%2/%3").arg(digits.right(2), digits.mid(4, 2), digits.left(4));
@@ -93,6 +100,8 @@ QStringList DayBandTexts(const CCalendarDay& day) {
 
 CCalendarCtrl::CCalendarCtrl(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: no erase, no flicker
+    setFocusPolicy(Qt::StrongFocus);
+    InstallCellsAccessibility();
     setAccessibleName(QStringLiteral("Calendrier"));
     m_cellFont = QApplication::font();
     m_cellFont.setFamily(QStringLiteral("Arial"));
@@ -155,16 +164,6 @@ void CCalendarCtrl::SetSkyPosition(const std::optional<GeoPosition>& where) {
     update();
 }
 
-bool CCalendarCtrl::event(QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
-    auto* help = static_cast<QHelpEvent*>(event);
-    if (const CCalendarDay* day = DayAt(help->pos()))
-        QToolTip::showText(help->globalPos(), day->sky.tooltip, this, day->rect);
-    else
-        QToolTip::hideText();
-    return true;
-}
-
 CCalendarDay* CCalendarCtrl::DayAt(const QPoint& point) {
     for (const auto& day : m_days) {
         if (day->rect.contains(point)) return day.get();
@@ -173,12 +172,15 @@ CCalendarDay* CCalendarCtrl::DayAt(const QPoint& point) {
 }
 
 void CCalendarCtrl::SelectDayAt(const QPoint& point) {
-    CCalendarDay* day = DayAt(point);
-    if (!day) return;
+    if (CCalendarDay* day = DayAt(point)) SelectCell(day);
+}
+
+void CCalendarCtrl::SelectCell(CCalendarDay* day) {
     if (m_selected) m_selected->selected = false;
     day->selected = true;
     m_selected = day;
     repaint();
+    NotifyCurrentCell(*this, CurrentCell());
 }
 
 CCalendarDay* CCalendarCtrl::SelectedDay() { return m_selected; }
@@ -210,7 +212,7 @@ void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
 
     painter.setPen(Qt::black);
     constexpr int kLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    const QRect textArea = CellTextRect(cell);
+    const QRect textArea = DayTextRect(cell);
     painter.drawText(textArea, kLineFlags, DayCaption(day.dayKey));
     PaintSky(painter, day);
 
@@ -219,6 +221,7 @@ void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
         if (bands[i].isEmpty()) continue;
         painter.drawText(bands[i], kLineFlags, SessionBandText(day.dayKey, day.sessions[i]));
     }
+    if (day.selected && hasFocus()) PaintFocus(painter, cell);
 }
 
 void CCalendarCtrl::PaintSky(QPainter& painter, const CCalendarDay& day) const {
@@ -226,7 +229,7 @@ void CCalendarCtrl::PaintSky(QPainter& painter, const CCalendarDay& day) const {
     if (!day.rect.contains(moon)) return;  // a cell too small for the picture
     PaintMoon(painter, moon, day.sky.moon);
     // The rating under the moon, right-aligned so that it stays clear of the date.
-    const QRect text = CellTextRect(day.rect);
+    const QRect text = DayTextRect(day.rect);
     const QRect stars(text.left(), moon.bottom() + 1, moon.right() - text.left() + 1,
                       kRatingPixels + 2);
     QFont small = m_cellFont;

@@ -7,6 +7,7 @@
 
 #include "catalog/CatchSheet.h"
 #include "catalog/DisplayPanels.h"
+#include "catalog/OptionKeys.h"
 #include "tests/support/TestCatchLog.h"
 
 namespace {
@@ -59,7 +60,7 @@ const QRegularExpression kSolunarLine(
 TEST_F(SheetEphemerides, EachLineFollowsItsOwnOption) {
     const int id = Catch("48.39N 4.49W");
     EXPECT_EQ(Sheet(id), "");
-    Show(kEphemeridesOption, true);
+    Show(OptionKey::ShowEphemerides, true);
     const auto sun = kEphemeridesLine.match(Sheet(id));
     ASSERT_TRUE(sun.hasMatch()) << Sheet(id).toStdString();
     // Summer time has begun at 02:00: at Brest the sun rises about 07:57 and sets about
@@ -72,14 +73,14 @@ TEST_F(SheetEphemerides, EachLineFollowsItsOwnOption) {
     EXPECT_EQ(sun.captured(2), "DERNIER QUARTIER");
     EXPECT_NEAR(sun.captured(1).toInt(), 67, 1);
 
-    Show(kSolunarOption, true);
-    Show(kEphemeridesOption, false);
+    Show(OptionKey::ShowSolunar, true);
+    Show(OptionKey::ShowEphemerides, false);
     EXPECT_TRUE(kSolunarLine.match(Sheet(id)).hasMatch()) << Sheet(id).toStdString();
 }
 
 TEST_F(SheetEphemerides, PositionComesFromTheGpsTextElseThePlace) {
-    Show(kEphemeridesOption, true);
-    Show(kSolunarOption, true);
+    Show(OptionKey::ShowEphemerides, true);
+    Show(OptionKey::ShowSolunar, true);
     struct Case {
         const char* gps;
         const char* placeGps;

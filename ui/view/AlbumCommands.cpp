@@ -9,19 +9,20 @@
 #include <QListWidget>
 #include <QProgressDialog>
 
-#include "store/AppHelpers.h"
 #include "catalog/Album.h"
+#include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
 #include "ui/dialogs/AlbumTitleDialog.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/PhotoCommentDialog.h"
+#include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
 
-constexpr int kAlbumKind = 16;
 constexpr std::size_t kMaxPhotosPerAlbum = 100;
 // From this many files on, a progress box with "Annuler" replaces the bare wait cursor.
 constexpr int kProgressFileCount = 5;
@@ -93,7 +94,7 @@ int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
 
 void CAlbumCommands::RefillAlbumList() {
     CListWidgetTarget target(m_list);
-    m_db.FillNavigationList(target, kAlbumKind);
+    m_db.FillNavigationList(target, CatalogKind::Albums);
 }
 
 void CAlbumCommands::NewAlbum() {
@@ -174,7 +175,7 @@ void CAlbumCommands::AddPhotos() {
 int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
     if (m_grid.CurrentAlbum() == nullptr || files.isEmpty()) return 0;
     const int albumId = m_grid.CurrentAlbum()->id;
-    const QString folder = GetProgramDirectory() + QStringLiteral("images/photos/");
+    const QString folder = AlbumPhotoFolderPath(GetProgramDirectory());
     QDir().mkpath(folder);
     CPhotoImporter importer(folder);
 
