@@ -42,6 +42,7 @@ public:
     bool UpgradeTo15();
     bool UpgradeTo20();
     bool UpgradeToPlacePositions();  // LIEUX.COORD_GPS
+    bool UpgradeToPhotoExif();       // PHOTOS.DATE_PRISE_VUE, PHOTOS.COORD_GPS
 
     // ---- Positions (a database error is shown and gives nothing) ----
     std::optional<GeoPosition> PlacePosition(int placeId);

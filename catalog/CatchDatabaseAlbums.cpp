@@ -119,7 +119,8 @@ bool CCatchDatabase::LoadAlbum(CAlbum& album) {
         // Ordered by identifier: the order in which the photos were added.
         CDbRecordset photos(*this);
         photos.SetSql(QString::asprintf(
-            "SELECT ID, ID_ALBUM, LIBELLE, COMMENTAIRE FROM PHOTOS WHERE ID_ALBUM=%d ORDER BY ID",
+            "SELECT ID, ID_ALBUM, LIBELLE, COMMENTAIRE, DATE_PRISE_VUE, COORD_GPS FROM PHOTOS "
+            "WHERE ID_ALBUM=%d ORDER BY ID",
             album.id));
         photos.Open();
         while (photos.Fetch()) {
@@ -128,6 +129,8 @@ bool CCatchDatabase::LoadAlbum(CAlbum& album) {
             photo.albumId = photos.GetInt(2);
             photo.fileName = photos.GetText(3, SqlValueKind::UserText);
             photo.comment = photos.GetText(4, SqlValueKind::UserText);
+            photo.taken = photos.GetText(5);
+            photo.gps = photos.GetText(6);
             album.photos.push_back(std::move(photo));
         }
         return true;
@@ -154,6 +157,11 @@ bool CCatchDatabase::AddPhoto(CAlbumPhoto& photo) {
     insert.AddNumber(QStringLiteral("ID_ALBUM"), photo.albumId);
     insert.AddField(QStringLiteral("LIBELLE"), photo.fileName, SqlValueKind::UserText);
     insert.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
+    // Read from the photo's own file, never typed: absent values stay NULL.
+    if (!photo.taken.isEmpty())
+        insert.AddField(QStringLiteral("DATE_PRISE_VUE"), photo.taken, SqlValueKind::UserText);
+    if (!photo.gps.isEmpty())
+        insert.AddField(QStringLiteral("COORD_GPS"), photo.gps, SqlValueKind::UserText);
     const int id = InsertAndReadId(*this, insert, CatalogKind::PhotosTable);
     if (id == -1) return false;
     photo.id = id;

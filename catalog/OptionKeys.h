@@ -38,8 +38,8 @@ inline constexpr const char* ShowSolunar = "FICHE_PERIODES_SOLUNAIRES";
 
 struct SheetLineOption {
     const char* key;
-    const char* label;          // the preferences dialog's check box
-    bool shownAtFirst = true;   // the value a log that lacks the option is given
+    const char* label;         // the preferences dialog's check box
+    bool shownAtFirst = true;  // the value a log that lacks the option is given
 };
 
 // The catch sheet's switches in the order the preferences dialog shows them and start-up

@@ -88,9 +88,10 @@ struct UpgradeStep {
 };
 
 constexpr UpgradeStep kUpgrades[] = {
-    {&CCatchDatabase::UpgradeTo11, "1.1"}, {&CCatchDatabase::UpgradeTo12, "1.2"},
-    {&CCatchDatabase::UpgradeTo13, "1.3"}, {&CCatchDatabase::UpgradeTo15, "1.5"},
-    {&CCatchDatabase::UpgradeTo20, "2.0"}, {&CCatchDatabase::UpgradeToPlacePositions, "2.1"},
+    {&CCatchDatabase::UpgradeTo11, "1.1"},        {&CCatchDatabase::UpgradeTo12, "1.2"},
+    {&CCatchDatabase::UpgradeTo13, "1.3"},        {&CCatchDatabase::UpgradeTo15, "1.5"},
+    {&CCatchDatabase::UpgradeTo20, "2.0"},        {&CCatchDatabase::UpgradeToPlacePositions, "2.1"},
+    {&CCatchDatabase::UpgradeToPhotoExif, "2.2"},
 };
 
 }  // namespace

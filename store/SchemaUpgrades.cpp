@@ -116,3 +116,9 @@ bool CCatchDatabase::UpgradeToPlacePositions() {
     // Optional: a place without a position keeps NULL, and an older Brevane never reads it.
     return !Failed(AddColumns(*this, "ALTER TABLE LIEUX ADD COORD_GPS VARCHAR(20)"));
 }
+
+bool CCatchDatabase::UpgradeToPhotoExif() {
+    // Optional: a photo added before, or by an older Brevane, keeps NULL in both.
+    return !Failed(AddColumns(
+        *this, "ALTER TABLE PHOTOS ADD DATE_PRISE_VUE VARCHAR(19), COORD_GPS VARCHAR(20)"));
+}

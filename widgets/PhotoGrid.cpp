@@ -72,6 +72,7 @@ void CPhotoGrid::SetAlbum(std::unique_ptr<CAlbum> album) {
     SyncStates();
     m_selected = -1;
     DropZoomPicture();
+    ApplyOrder();
     update();
 }
 
@@ -119,7 +120,38 @@ void CPhotoGrid::AppendPhoto(const CAlbumPhoto& photo) {
     SyncStates();
     m_album->photos.push_back(photo);
     m_states.push_back(FreshState(photo.fileName));
+    if (m_order != AlbumOrder::Added) ApplyOrder();
     update();
+}
+
+void CPhotoGrid::SetOrder(AlbumOrder order) {
+    if (order == m_order) return;
+    m_order = order;
+    // The zoomed photo's grid cells belong to the old order.
+    m_zoom = false;
+    DropZoomPicture();
+    ApplyOrder();
+    update();
+}
+
+// Photos and their states move together, so no thumbnail is decoded again.
+void CPhotoGrid::ApplyOrder() {
+    if (!m_album) return;
+    SyncStates();
+    const std::vector<int> order = AlbumPhotoOrder(m_album->photos, m_order);
+    std::vector<CAlbumPhoto> photos;
+    std::vector<PhotoState> states;
+    photos.reserve(order.size());
+    states.reserve(order.size());
+    int selected = -1;
+    for (int from : order) {
+        if (from == m_selected) selected = int(photos.size());
+        photos.push_back(std::move(m_album->photos[from]));
+        states.push_back(std::move(m_states[from]));
+    }
+    m_album->photos = std::move(photos);
+    m_states = std::move(states);
+    m_selected = selected;
 }
 
 bool CPhotoGrid::IsZoomed() const { return m_zoom; }

@@ -45,8 +45,12 @@ public:
     void SelectPhotoAt(const QPoint& point);
     // Removes the photo from the album (clears the selection when it was selected).
     void RemovePhoto(int photoId);
-    // Appends a photo to the current album (the album commands' add).
+    // Appends a photo to the current album (the album commands' add), in the grid's order.
     void AppendPhoto(const CAlbumPhoto& photo);
+    // The order of the photos, kept for the next albums shown; changing it unzooms and keeps
+    // the selected photo selected.
+    void SetOrder(AlbumOrder order);
+    AlbumOrder Order() const { return m_order; }
     bool IsZoomed() const;
     // Written in the middle of the grid while it shows no album.
     void SetEmptyText(const QString& text);
@@ -87,6 +91,7 @@ private:
 
     static PhotoState FreshState(const QString& fileName);
     void SyncStates();
+    void ApplyOrder();
     void ResetPictures();
     int SelectedIndex() const;
     int IndexAt(const QPoint& point) const;
@@ -104,6 +109,7 @@ private:
     std::vector<PhotoState> m_states;
     int m_selected = -1;
     bool m_zoom = false;
+    AlbumOrder m_order = AlbumOrder::Added;
     QString m_folder;
     QString m_emptyText;
     std::unique_ptr<CThumbnailLoader> m_loader;

@@ -239,3 +239,48 @@ TEST(AlbumPhotoList, RemovePhotoClosesTheGapAndIgnoresUnknownIds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The date taken and position read from a photo are stored with it and read back; the photos
+// then show in the order added or in the order taken, those without a date last.
+TEST_F(AlbumsTest, PhotosKeepTheirDateTakenAndShowInEitherOrder) {
+    const CAlbum album = AddAlbum("RIVIERE");
+    struct Case {
+        const char* file;
+        const char* taken;
+        const char* gps;
+    };
+    const Case cases[] = {
+        {"a.jpg", "2024-06-02 06:10:00", "48.57034,-4.75000"},
+        {"b.jpg", "", ""},
+        {"c.jpg", "2023-09-15 18:45:30", ""},
+        {"d.jpg", "2024-06-02 06:10:00", "-33.86500,151.21000"},
+    };
+    for (const Case& c : cases) {
+        CAlbumPhoto photo;
+        photo.albumId = album.id;
+        photo.fileName = QString::fromLatin1(c.file);
+        photo.taken = QString::fromLatin1(c.taken);
+        photo.gps = QString::fromLatin1(c.gps);
+        ASSERT_TRUE(Db().AddPhoto(photo));
+    }
+    EXPECT_EQ(Count("PHOTOS WHERE DATE_PRISE_VUE IS NULL AND COORD_GPS IS NULL"), "1");
+
+    const CAlbum loaded = Load(album.id);
+    ASSERT_EQ(loaded.photos.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(loaded.photos[i].taken, QString::fromLatin1(cases[i].taken));
+        EXPECT_EQ(loaded.photos[i].gps, QString::fromLatin1(cases[i].gps));
+    }
+    const auto files = [&](AlbumOrder order) {
+        QString names;
+        for (int index : AlbumPhotoOrder(loaded.photos, order))
+            names += loaded.photos[index].fileName.front();
+        return names;
+    };
+    EXPECT_EQ(files(AlbumOrder::Added), "abcd");
+    EXPECT_EQ(files(AlbumOrder::Taken), "cadb");  // same moment: a before d, as added
+}
+
+}  // namespace

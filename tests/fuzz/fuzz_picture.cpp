@@ -1,7 +1,8 @@
 // Fuzz target of picture loading: any file copied into the data folder ends up in CImageFile
-// (catalogue pictures, catch photos) or PhotoDecoder (album photos). Whatever its bytes, the
-// file is decoded within the size caps or refused; nothing crashes, leaks or allocates
-// beyond reason, and a decoded picture has the size that was asked for.
+// (catalogue pictures, catch photos) or PhotoDecoder (album photos), and its EXIF block in
+// ReadPhotoExif. Whatever its bytes, the file is decoded within the size caps or refused;
+// nothing crashes, leaks or allocates beyond reason, a decoded picture has the size that was
+// asked for, and what the EXIF block gives is a real date and a real place, or nothing.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,8 +10,11 @@
 #include <QPainter>
 #include <QRect>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+
+#include "catalog/PhotoExif.h"
 
 #include "tests/fuzz/FuzzCheck.h"
 #include "widgets/ImageFile.h"
@@ -88,6 +92,22 @@ void CheckPhotoDecoder(const QString& path) {
     FUZZ_CHECK(PhotoDecoder::Decode(path, QSize(0, 0), PhotoDecoder::Fit::Stretch).isNull(), path);
 }
 
+void CheckPhotoExif(const QString& path) {
+    const PhotoExif exif = ReadPhotoExif(path);
+    if (exif.taken.isValid()) {
+        const int year = exif.taken.date().year();
+        FUZZ_CHECK(year >= 1900 && year <= 2100, TakenText(exif.taken));
+        FUZZ_CHECK(TakenFromText(TakenText(exif.taken)).isValid(), TakenText(exif.taken));
+    }
+    if (exif.position) {
+        const GeoPosition& where = *exif.position;
+        FUZZ_CHECK(std::isfinite(where.latitude) && std::abs(where.latitude) <= 90.0 &&
+                       std::isfinite(where.longitude) && std::abs(where.longitude) <= 180.0,
+                   FormatGeoPosition(where));
+        FUZZ_CHECK(FormatGeoPosition(where).size() <= 20, FormatGeoPosition(where));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -102,5 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckImageFile(path, QSize());
     CheckImageFile(path, QSize(64, 48));
     CheckPhotoDecoder(path);
+    CheckPhotoExif(path);
     return 0;
 }

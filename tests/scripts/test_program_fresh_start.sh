@@ -36,7 +36,8 @@ if command -v sqlite3 >/dev/null; then
         echo "$TABLES" | grep -qx "$t" || fail "table $t missing"
     done
     OPTIONS="$(sqlite3 "$DATA/brevane.db" "SELECT COUNT(*) FROM OPTIONS")"
-    [ "$OPTIONS" -eq 25 ] || fail "expected 25 option rows, found $OPTIONS"
+    # The 25 first options and the two sheet lines of the ephemerides.
+    [ "$OPTIONS" -eq 27 ] || fail "expected 27 option rows, found $OPTIONS"
 else
     # Without the sqlite3 shell, the file must at least be an SQLite database naming PRISES.
     head -c 16 "$DATA/brevane.db" | grep -q "SQLite format 3" || fail "brevane.db is no SQLite file"

@@ -1,7 +1,8 @@
-// The five schema steps run again on a catch log, and what each does when a statement fails.
+// The schema steps run again on a catch log, and what each does when a statement fails.
 #include <QDir>
 #include <QFile>
 
+#include "catalog/Album.h"
 #include "store/AppHelpers.h"
 #include "tests/support/TestCatchLog.h"
 
@@ -82,6 +83,30 @@ TEST_F(SchemaSteps, PlacePositionsStepKeepsTheRowsOfAnOlderLog) {
         EXPECT_EQ(Scalar("SELECT LIBELLE || PHOTO || DESCRIPTION || (COORD_GPS IS NULL) "
                          "FROM LIEUX"),
                   "LAClac.jpgrive nord1");
+    }
+}
+
+// A log written before photos kept their date taken and position: its photos stay as they
+// were, the album still loads them, and the step can run again.
+TEST_F(SchemaSteps, PhotoExifStepKeepsThePhotosOfAnOlderLog) {
+    Exec("INSERT INTO ALBUMS (LIBELLE) VALUES ('ETE')");
+    Exec("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE, COMMENTAIRE) VALUES (1, 'carpe.jpg', 'belle')");
+    Exec("CREATE TABLE P2 AS SELECT ID, ID_ALBUM, LIBELLE, COMMENTAIRE FROM PHOTOS");
+    Exec("DROP TABLE PHOTOS");
+    Exec("ALTER TABLE P2 RENAME TO PHOTOS");
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_TRUE(Db().UpgradeToPhotoExif());
+        EXPECT_TRUE(Messages().shown.empty());
+        EXPECT_EQ(Scalar("SELECT group_concat(name) FROM pragma_table_info('PHOTOS')"),
+                  "ID,ID_ALBUM,LIBELLE,COMMENTAIRE,DATE_PRISE_VUE,COORD_GPS");
+        CAlbum album;
+        album.id = 1;
+        ASSERT_TRUE(Db().LoadAlbum(album));
+        ASSERT_EQ(album.photos.size(), 1u);
+        EXPECT_EQ(album.photos[0].fileName, "carpe.jpg");
+        EXPECT_EQ(album.photos[0].comment, "belle");
+        EXPECT_EQ(album.photos[0].taken, QString());
+        EXPECT_EQ(album.photos[0].gps, QString());
     }
 }
 

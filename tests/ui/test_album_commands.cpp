@@ -16,8 +16,10 @@
 #include <QTimer>
 
 #include "catalog/Album.h"
-#include "tests/support/TestCatchLog.h"
+#include "catalog/GeoPosition.h"
+#include "tests/support/ExifPhotos.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestCatchLog.h"
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
@@ -29,7 +31,6 @@ const QString kLimitReached =
     QString::fromUtf8("Le nombre maximum (100) de photos pour un album est atteind !");
 const QString kSelectAlbum =
     QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
-
 
 // Types the name into the album title dialog as the angler would, then presses "OK".
 std::function<void(QDialog&)> TypeName(const QString& typed) {
@@ -103,6 +104,36 @@ protected:
 };
 
 // ---- Adding photos ----
+
+// Each photo keeps the date taken and position of its EXIF; one without keeps neither.
+TEST_F(AlbumCommandsTest, AddedPhotosKeepTheDateTakenAndPositionOfTheirExif) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    const QString tagged =
+        TaggedPhoto(m_sources.path(), QStringLiteral("tagged.jpg"),
+                    ExifTags("2024:05:12 07:42:10", 48, 34, 1200, 'N', 4, 45, 0, 'W'));
+    const QString plain = PlainPhoto(m_sources.path(), QStringLiteral("plain.jpg"));
+    ASSERT_EQ(m_commands->AddPhotoFiles({plain, tagged}), 2);
+
+    const auto& photos = m_grid.CurrentAlbum()->photos;
+    ASSERT_EQ(photos.size(), 2u);
+    EXPECT_EQ(photos[0].taken, QString());
+    EXPECT_EQ(photos[0].gps, QString());
+    EXPECT_EQ(photos[1].taken, QStringLiteral("2024-05-12 07:42:10"));
+    const std::optional<GeoPosition> where = ParseGeoPosition(photos[1].gps);
+    ASSERT_TRUE(where.has_value()) << photos[1].gps.toStdString();
+    EXPECT_NEAR(where->latitude, 48 + 34 / 60.0 + 12 / 3600.0, 1e-5);
+    EXPECT_NEAR(where->longitude, -(4 + 45 / 60.0), 1e-5);
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT DATE_PRISE_VUE || ' ' || COORD_GPS FROM PHOTOS "
+                                    "WHERE ID=%1")
+                         .arg(photos[1].id)),
+              photos[1].taken + u' ' + photos[1].gps);
+    EXPECT_EQ(ScalarInt(QStringLiteral("SELECT COUNT(*) FROM PHOTOS WHERE ID=%1 AND "
+                                       "DATE_PRISE_VUE IS NULL AND COORD_GPS IS NULL")
+                            .arg(photos[0].id)),
+              1);
+    EXPECT_TRUE(Messages().shown.empty());
+}
 
 TEST_F(AlbumCommandsTest, FiveFilesForAnAlbumOf97AddThreeAndWarnOnce) {
     const int album = AddAlbum(QStringLiteral("BRETAGNE"), 97);

@@ -199,22 +199,51 @@ TEST_F(PanelTest, AlbumPanelLetsEscapeThrough) {
     EXPECT_EQ(host.result(), QDialog::Rejected);
 }
 
-TEST_F(PanelTest, AlbumTooltipIsTheCommentOfThePhotoUnderThePointer) {
+TEST_F(PanelTest, AlbumTooltipIsTheCommentAndDateTakenOfThePhotoUnderThePointer) {
     CAlbumPanel panel;
     panel.resize(500, 400);
     panel.show();
     auto album = std::make_unique<CAlbum>();
     album->id = 1;
     album->name = QStringLiteral("ETE");
-    album->photos.push_back({10, 1, QStringLiteral("a.jpg"), QStringLiteral("Carpe de 12 kg")});
-    album->photos.push_back({11, 1, QStringLiteral("b.jpg"), QString()});
+    // Comment, then the date taken as stored.
+    const std::pair<const char*, const char*> photos[] = {
+        {"Carpe de 12 kg", ""},
+        {"", ""},
+        {"Brochet", "2024-05-12 07:42:10"},
+        {"", "2023-09-15 18:45:30"},
+    };
+    for (const auto& [comment, taken] : photos) {
+        CAlbumPhoto photo;
+        photo.id = 10 + int(album->photos.size());
+        photo.albumId = 1;
+        photo.fileName = QStringLiteral("%1.jpg").arg(photo.id);
+        photo.comment = QString::fromUtf8(comment);
+        photo.taken = QString::fromLatin1(taken);
+        album->photos.push_back(photo);
+    }
     panel.Grid().SetAlbum(std::move(album));
     const QSize gridSize = panel.PhotoGrid().size();
     ASSERT_EQ(gridSize, QSize(500, 400));
-    EXPECT_EQ(panel.ToolTipAt(PhotoCellRect(0, gridSize).center()),
-              QStringLiteral("Carpe de 12 kg"));
-    EXPECT_EQ(panel.ToolTipAt(PhotoCellRect(1, gridSize).center()), QString());
-    EXPECT_EQ(panel.ToolTipAt(PhotoCellRect(55, gridSize).center()), QString());
+    const auto tipOfCell = [&](int index) {
+        return panel.ToolTipAt(PhotoCellRect(index, gridSize).center());
+    };
+    EXPECT_EQ(tipOfCell(0), QStringLiteral("Carpe de 12 kg"));
+    EXPECT_EQ(tipOfCell(1), QString());
+    EXPECT_EQ(tipOfCell(2), QString::fromUtf8("Brochet\nPrise de vue le 12/05/2024 à 07:42"));
+    EXPECT_EQ(tipOfCell(3), QString::fromUtf8("Prise de vue le 15/09/2023 à 18:45"));
+    EXPECT_EQ(tipOfCell(55), QString());
+
+    // In the order taken, the selected photo stays selected where it moved to.
+    panel.PhotoGrid().SelectPhotoAt(PhotoCellRect(2, gridSize).center());
+    panel.PhotoGrid().SetOrder(AlbumOrder::Taken);
+    EXPECT_EQ(tipOfCell(0), QString::fromUtf8("Prise de vue le 15/09/2023 à 18:45"));
+    EXPECT_EQ(tipOfCell(3), QString());  // no date: after the others, as added
+    ASSERT_NE(panel.CurrentPhoto(), nullptr);
+    EXPECT_EQ(panel.CurrentPhoto()->id, 12);
+    panel.PhotoGrid().SetOrder(AlbumOrder::Added);
+    EXPECT_EQ(tipOfCell(0), QStringLiteral("Carpe de 12 kg"));
+    EXPECT_EQ(panel.CurrentPhoto()->id, 12);
     ASSERT_NE(panel.CurrentAlbum(), nullptr);
     EXPECT_EQ(panel.CurrentAlbum()->name, QStringLiteral("ETE"));
 }

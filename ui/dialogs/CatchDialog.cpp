@@ -10,15 +10,17 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/DateStamp.h"
+#include "store/AppHelpers.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatchDialogLayout.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/ImagePickerDialog.h"
 #include "ui/dialogs/LimitedPlainTextEdit.h"
 #include "ui/dialogs/MoonSuggestion.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/NumberFields.h"
+#include "ui/dialogs/PhotoFill.h"
 #include "ui/dialogs/RequireHelpers.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 
@@ -45,6 +47,11 @@ CCatchDialog::CCatchDialog(CCatchDatabase& db, int catchId, QWidget* parent)
                                           m_controls->ComboOf(CatchReference::Moon).combo},
                                          this);
         moon->Update();
+        new CPhotoFill({m_controls->date, m_controls->time, m_controls->gps, m_controls->photo,
+                        m_controls->photoNote},
+                       GetProgramDirectory() + QStringLiteral("images/") +
+                           QString::fromLatin1(kCatchPictureFolder) + u'/',
+                       this);
     }
     ResizeToDialogUnits(*this, 453, 410);
 }

@@ -69,6 +69,11 @@ public:
         if (extra != nullptr) m_grid.addWidget(extra, m_row, 2);
         ++m_row;
     }
+    // A line under the field of the row before, as wide as the field and its button.
+    void AddNote(QWidget* note) {
+        m_grid.addWidget(note, m_row, 1, 1, 2);
+        ++m_row;
+    }
 
 private:
     QGridLayout& m_grid;
@@ -149,6 +154,9 @@ void CreateControls(CatchDialogControls& c) {
     c.photo = NewEdit("photoEdit", "Photo : ", 255, Qt::AlignLeft);
     c.photo->setReadOnly(true);
     c.photoButton = NewEllipsisButton("photoButton", Text("Choisir une photo"));
+    c.photoNote = new QLabel;
+    c.photoNote->setObjectName(QStringLiteral("photoNote"));
+    c.photoNote->setWordWrap(false);
     c.comment = new CLimitedPlainTextEdit(65535);
     NameControl(*c.comment, "commentEdit", Text("Commentaire : "));
 }
@@ -199,6 +207,7 @@ QGridLayout* BottomRows(CatchDialogControls& c) {
     auto* grid = new QGridLayout;
     FieldGrid rows(*grid);
     rows.Add("Photo : ", c.photo, c.photoButton);
+    rows.AddNote(c.photoNote);
     rows.Add("Commentaire : ", c.comment);
     return grid;
 }

@@ -8,6 +8,7 @@ class CLimitedPlainTextEdit;
 class QComboBox;
 class QDateEdit;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -41,6 +42,7 @@ struct CatchDialogControls {
     QLineEdit* coefficient = nullptr;
     QLineEdit* photo = nullptr;
     QPushButton* photoButton = nullptr;
+    QLabel* photoNote = nullptr;  // under the picture: what was read from the photo
     CLimitedPlainTextEdit* comment = nullptr;
     QPushButton* validate = nullptr;
     QPushButton* cancel = nullptr;

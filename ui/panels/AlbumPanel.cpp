@@ -1,11 +1,15 @@
 #include "ui/panels/AlbumPanel.h"
 
+#include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QToolTip>
 
 #include "catalog/Album.h"
+#include "catalog/PhotoExif.h"
 #include "catalog/PicturePaths.h"
 #include "store/AppHelpers.h"
 #include "widgets/PhotoGrid.h"
@@ -31,11 +35,40 @@ CAlbumPhoto* CAlbumPanel::CurrentPhoto() { return m_grid->CurrentPhoto(); }
 
 QString CAlbumPanel::ToolTipAt(const QPoint& gridPoint) {
     const CAlbumPhoto* photo = m_grid->PhotoAt(gridPoint);
-    return photo ? photo->comment : QString();
+    if (photo == nullptr) return {};
+    QStringList lines;
+    if (!photo->comment.isEmpty()) lines << photo->comment;
+    const QDateTime taken = TakenFromText(photo->taken);
+    if (taken.isValid())
+        lines << QString::fromUtf8("Prise de vue le %1 à %2")
+                     .arg(taken.toString(QStringLiteral("dd/MM/yyyy")),
+                          taken.toString(QStringLiteral("HH:mm")));
+    return lines.join(u'\n');
+}
+
+void CAlbumPanel::OfferOrderMenu(const QPoint& globalPoint) {
+    QMenu menu(this);
+    menu.setAccessibleName(QStringLiteral("Ordre des photos"));
+    auto* group = new QActionGroup(&menu);
+    QAction* added = menu.addAction(QString::fromUtf8("Dans l'ordre d'ajout"));
+    QAction* taken = menu.addAction(QString::fromUtf8("Dans l'ordre de prise de vue"));
+    for (QAction* action : {added, taken}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    (m_grid->Order() == AlbumOrder::Taken ? taken : added)->setChecked(true);
+    const QAction* chosen = menu.exec(globalPoint);
+    if (chosen == added) m_grid->SetOrder(AlbumOrder::Added);
+    if (chosen == taken) m_grid->SetOrder(AlbumOrder::Taken);
 }
 
 bool CAlbumPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_grid) return CPanelDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        OfferOrderMenu(menu->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QString text = ToolTipAt(help->pos());

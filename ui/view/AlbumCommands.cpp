@@ -12,6 +12,7 @@
 #include "catalog/Album.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PhotoExif.h"
 #include "catalog/PicturePaths.h"
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
@@ -203,6 +204,10 @@ int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
         CAlbumPhoto photo;
         photo.albumId = albumId;
         photo.fileName = name;
+        // The copy is read, not the original: it is the file the album keeps.
+        const PhotoExif exif = ReadPhotoExif(QDir(folder).filePath(name));
+        photo.taken = TakenText(exif.taken);
+        if (exif.position) photo.gps = FormatGeoPosition(*exif.position);
         if (!m_db.AddPhoto(photo)) break;
         m_grid.AppendPhoto(photo);
         ++added;

@@ -23,7 +23,8 @@ public:
     // Asks for picture files, then AddPhotoFiles.
     void AddPhotos();
     // Copies the files into images/photos under new unique names and appends them to the
-    // current album, up to 100 photos. Returns the number of photos added.
+    // current album, up to 100 photos, each with the date taken and position its EXIF holds.
+    // Returns the number of photos added.
     int AddPhotoFiles(const QStringList& files);
     void EditPhotoComment();
     void DeletePhoto();
