@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "store/AppHelpers.h"
-#include "store/CatchLogOpener.h"
-#include "store/DataSource.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
+#include "store/AppHelpers.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataSource.h"
 
 #ifndef BREVANE_SAMPLELOG
 #define BREVANE_SAMPLELOG "brevane-samplelog"
@@ -89,7 +89,8 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     }
     SetProgramDirectory(folder);
     auto db = std::make_unique<CCatchDatabase>();
-    if (!RegisterDataSource(copy + "brevane.db", dsnName) || !db->Connect(dsnName, {}, {}))
+    if (!RegisterDataSource(copy + "brevane.db", dsnName) ||
+        !db->ConnectWithString(CatchLogConnectionString(copy + "brevane.db")))
         return nullptr;
     try {
         QStringList indexes;

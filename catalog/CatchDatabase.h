@@ -33,7 +33,7 @@ public:
     bool SetOption(const QString& key, const QString& value);
     bool SetOptionInt(const QString& key, int value);
 
-    // ---- Schema steps, run at every start (defined in app/) ----
+    // ---- Schema steps, run at every start, each one transaction (defined in store/) ----
     bool UpgradeTo11();
     bool UpgradeTo12();
     bool UpgradeTo13();
@@ -42,13 +42,14 @@ public:
 
     // ---- Reference catalogues ----
     bool FillNavigationList(IListTarget& list, int kind);
-    bool FillCatalogList(IListTarget& list, int kind);   // 2..13 and 16 (albums)
-    bool FillCatalogCombo(IListTarget& combo, int kind); // 2..13, "-- PAS DE SELECTION --" first
+    bool FillCatalogList(IListTarget& list, int kind);    // 2..13 and 16 (albums)
+    bool FillCatalogCombo(IListTarget& combo, int kind);  // 2..13, "-- PAS DE SELECTION --" first
     bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool InsertCatalogRow(int kind, const QString& label, const QString& description);
     bool DeleteCatalogItem(int kind, int id);
+    // Both fail closed: true, after the cause was shown, when the log cannot answer.
     bool IsCatalogItemUsed(int kind, int id);
     bool NameExists(const QString& name, int selector, int exceptId);
     QString GetLabel(int id, int kind);  // ten blanks for -1, "" for a missing row
@@ -100,5 +101,12 @@ public:
     bool DeletePhoto(const CAlbumPhoto& photo);
 
 private:
+    // The bodies of the schema steps, each run inside the step's transaction.
+    bool RunUpgradeTo11();
+    bool RunUpgradeTo12();
+    bool RunUpgradeTo13();
+    bool RunUpgradeTo15();
+    bool RunUpgradeTo20();
+
     CatchFilter m_filter;
 };

@@ -19,6 +19,7 @@
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "db/UserMessages.h"
 
 namespace {
 
@@ -226,7 +227,13 @@ bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
         CSqlUpdate update(QStringLiteral("CALENDRIER"));
         AddSessionFields(update, form);
         update.AddNumberCondition(QStringLiteral("ID"), sessionId);
-        ExecuteDirect(update.GetSql());
+        // Deleted meanwhile: the change went nowhere, which is not a success.
+        if (!ExecuteDirect(update.GetSql())) {
+            ShowMessage(
+                QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
+                MessageIcon::Stop);
+            return false;
+        }
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         return false;

@@ -19,8 +19,8 @@ CDbConnection::CDbConnection() : m_handles(std::make_unique<Handles>()) {}
 
 CDbConnection::~CDbConnection() { Disconnect(); }
 
-bool CDbConnection::Connect(const QString& dataSourceName, const QString& userName,
-                            const QString& password) {
+template <typename ConnectCall>
+bool CDbConnection::ConnectWith(ConnectCall connectCall) {
     if (m_connected) Disconnect();
     m_connected = false;
     m_lastReturnCode = 0;
@@ -45,17 +45,30 @@ bool CDbConnection::Connect(const QString& dataSourceName, const QString& userNa
     if (failed(SQLSetConnectAttr(h.connection.Get(), SQL_ATTR_LOGIN_TIMEOUT,
                                  reinterpret_cast<SQLPOINTER>(kLoginTimeoutSeconds), 0)))
         return false;
-
-    QByteArray dsn = ToDriverText(dataSourceName);
-    QByteArray user = ToDriverText(userName);
-    QByteArray secret = ToDriverText(password);
-    if (failed(SQLConnect(h.connection.Get(), reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
-                          reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
-                          reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS)))
-        return false;
+    if (failed(connectCall(h.connection.Get()))) return false;
 
     m_connected = true;
     return true;
+}
+
+bool CDbConnection::Connect(const QString& dataSourceName, const QString& userName,
+                            const QString& password) {
+    QByteArray dsn = ToDriverText(dataSourceName);
+    QByteArray user = ToDriverText(userName);
+    QByteArray secret = ToDriverText(password);
+    return ConnectWith([&](SQLHDBC connection) {
+        return SQLConnect(connection, reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
+                          reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
+                          reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS);
+    });
+}
+
+bool CDbConnection::ConnectWithString(const QString& connectionString) {
+    QByteArray text = ToDriverText(connectionString);
+    return ConnectWith([&](SQLHDBC connection) {
+        return SQLDriverConnect(connection, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+                                SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    });
 }
 
 bool CDbConnection::Disconnect() {

@@ -14,6 +14,9 @@ public:
 
     // False on any failure, with nothing left allocated; never throws.
     bool Connect(const QString& dataSourceName, const QString& userName, const QString& password);
+    // The same without a data source name: "DRIVER=...;Database=...;..." names the driver and
+    // its attributes, so what another program writes into odbc.ini meanwhile does not matter.
+    bool ConnectWithString(const QString& connectionString);
     // False when not connected.
     bool Disconnect();
     // True on success, false for SQL_NO_DATA (an UPDATE or DELETE that touched no row);
@@ -27,6 +30,10 @@ public:
     void* ConnectionHandle() const;
 
 private:
+    // Allocates fresh handles and runs the driver manager's connect call on them.
+    template <typename ConnectCall>
+    bool ConnectWith(ConnectCall connectCall);
+
     struct Handles;
     std::unique_ptr<Handles> m_handles;
     short m_lastReturnCode = 0;

@@ -3,12 +3,13 @@
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
 
-CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
+CDbTransaction::CDbTransaction(CDbConnection& db, Kind kind) : m_db(db) {
     // The driver commits after each statement unless told otherwise; an explicit BEGIN holds
     // everything until COMMIT.
     m_db.SetCommitEachStatement(false);
     try {
-        m_db.ExecuteDirect(QStringLiteral("BEGIN"));
+        m_db.ExecuteDirect(kind == Kind::Immediate ? QStringLiteral("BEGIN IMMEDIATE")
+                                                   : QStringLiteral("BEGIN"));
     } catch (CSQLException*) {
         m_db.SetCommitEachStatement(true);
         throw;

@@ -2,16 +2,16 @@
 
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
-#include "store/BaseSchema.h"
-#include "store/DataSource.h"
-#include "store/OptionDefaults.h"
-#include "store/SearchIndexes.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/BaseSchema.h"
+#include "store/DataSource.h"
+#include "store/OptionDefaults.h"
+#include "store/SearchIndexes.h"
 
 namespace {
 
@@ -73,10 +73,61 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
+}
+
+// The file SQLite opened for the connection ("" when it cannot say): the check that this
+// program writes to its own folder's log and no other.
+QString OpenedFile(CCatchDatabase& db) {
+    try {
+        CDbRecordset list(db);
+        list.SetSql(QStringLiteral("PRAGMA database_list"));
+        if (!list.Open()) return {};
+        while (list.Fetch())
+            if (list.GetText(2) == QLatin1String("main")) return list.GetText(3);
+    } catch (CSQLException* e) {
+        ShowDatabaseError(e);
+    }
+    return {};
+}
+
+bool IsSameFile(const QString& opened, const QString& expected) {
+    const QString canonical = QFileInfo(expected).canonicalFilePath();
+    return !opened.isEmpty() && !canonical.isEmpty() &&
+           QFileInfo(opened).canonicalFilePath() == canonical;
+}
+
+QString DriverMissingMessage() {
+    return QStringLiteral(
+               "Impossible de se connecter à la base de données : le pilote ODBC de SQLite "
+               "(SQLite3) n'est pas installé. Installez le paquet Debian %1.")
+        .arg(SqliteDriverPackage());
+}
+
+QString IniNotWritableMessage() {
+    return QStringLiteral(
+               "Impossible de configurer la base de données : le fichier %1 ne peut pas être "
+               "lu ou écrit.")
+        .arg(UserOdbcIniPath());
+}
+
+QString ConnectionMessage(const QString& databasePath) {
+    return QStringLiteral(
+               "Impossible de se connecter à la base de données\nLe fichier %1 ne peut pas être "
+               "ouvert : "
+               "vérifiez que le dossier de données existe et qu'il est accessible en écriture.")
+        .arg(databasePath);
+}
+
+QString OtherFileMessage(const QString& opened, const QString& databasePath) {
+    return QStringLiteral(
+               "Impossible de se connecter à la base de données\nLe fichier ouvert (%1) n'est "
+               "pas celui du dossier de données (%2) : rien n'a été modifié.")
+        .arg(opened.isEmpty() ? QStringLiteral("inconnu") : opened, databasePath);
 }
 
 struct UpgradeStep {
@@ -97,12 +148,14 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     SetProgramDirectory(dataDir);
     const QString databasePath = GetProgramDirectory() + QStringLiteral("brevane.db");
     if (IsEmptyFile(databasePath)) return Fail(db, EmptyFileMessage(databasePath));
-    if (!RegisterDataSource(databasePath, dsnName))
-        return Fail(db, QStringLiteral("Impossible de configurer la base de données"));
-    if (!db.Connect(dsnName, QString(), QString()))
-        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
-    if (!DistrustSchema(db))
-        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
+    if (!IsSqliteDriverRegistered()) return Fail(db, DriverMissingMessage());
+    // Kept for other ODBC tools only: the program reaches its file by a connection string.
+    if (!RegisterDataSource(databasePath, dsnName)) return Fail(db, IniNotWritableMessage());
+    if (!db.ConnectWithString(CatchLogConnectionString(databasePath)))
+        return Fail(db, ConnectionMessage(databasePath));
+    if (!DistrustSchema(db)) return Fail(db, ConnectionMessage(databasePath));
+    if (const QString opened = OpenedFile(db); !IsSameFile(opened, databasePath))
+        return Fail(db, OtherFileMessage(opened, databasePath));
 
     // Before the first write: a damaged file is left exactly as it was found.
     QString problem;

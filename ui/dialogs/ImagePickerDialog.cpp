@@ -10,9 +10,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "store/AppHelpers.h"
+#include "catalog/PictureFiles.h"
 #include "catalog/PicturePaths.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "widgets/PictureStatic.h"
 
@@ -146,7 +147,7 @@ bool CImagePickerDialog::AddImageFile(const QString& path) {
         return false;
     }
     QDir().mkpath(m_folderPath);
-    if (!QFile::copy(path, target)) {
+    if (CopyPictureFile(path, target) != CopyOutcome::Copied) {
         ShowMessage(QString::fromUtf8("Impossible de copier cette image !"), MessageIcon::Stop);
         return false;
     }
