@@ -101,33 +101,37 @@ bool IsSameFile(const QString& opened, const QString& expected) {
            QFileInfo(opened).canonicalFilePath() == canonical;
 }
 
+QString ConnectFailed() {
+    return QStringLiteral("Impossible de se connecter à la base de données");
+}
+
 QString DriverMissingMessage() {
-    return QStringLiteral(
-               "Impossible de se connecter à la base de données : le pilote ODBC de SQLite "
-               "(SQLite3) n'est pas installé. Installez le paquet Debian %1.")
-        .arg(SqliteDriverPackage());
+    return ConnectFailed() +
+           QStringLiteral(
+               " : le pilote ODBC de SQLite (SQLite3) n'est pas installé. Installez le "
+               "paquet Debian %1.")
+               .arg(SqliteDriverPackage());
 }
 
 QString IniNotWritableMessage() {
-    return QStringLiteral(
-               "Impossible de configurer la base de données : le fichier %1 ne peut pas être "
-               "lu ou écrit.")
-        .arg(UserOdbcIniPath());
+    return QStringLiteral("Impossible de configurer la base de données") +
+           QStringLiteral(" : le fichier %1 ne peut pas être lu ou écrit.").arg(UserOdbcIniPath());
 }
 
 QString ConnectionMessage(const QString& databasePath) {
-    return QStringLiteral(
-               "Impossible de se connecter à la base de données\nLe fichier %1 ne peut pas être "
-               "ouvert : "
-               "vérifiez que le dossier de données existe et qu'il est accessible en écriture.")
-        .arg(databasePath);
+    return ConnectFailed() +
+           QStringLiteral(
+               "\nLe fichier %1 ne peut pas être ouvert : vérifiez que le dossier de "
+               "données existe et qu'il est accessible en écriture.")
+               .arg(databasePath);
 }
 
 QString OtherFileMessage(const QString& opened, const QString& databasePath) {
-    return QStringLiteral(
-               "Impossible de se connecter à la base de données\nLe fichier ouvert (%1) n'est "
-               "pas celui du dossier de données (%2) : rien n'a été modifié.")
-        .arg(opened.isEmpty() ? QStringLiteral("inconnu") : opened, databasePath);
+    return ConnectFailed() +
+           QStringLiteral(
+               "\nLe fichier ouvert (%1) n'est pas celui du dossier de données (%2) : "
+               "rien n'a été modifié.")
+               .arg(opened.isEmpty() ? QStringLiteral("inconnu") : opened, databasePath);
 }
 
 struct UpgradeStep {
