@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "catalog/CatchFilter.h"
@@ -21,9 +22,9 @@ class ISessionForm;
 struct CAlbum;
 struct CAlbumPhoto;
 
-// Every query and change of the catch log. Each operation catches the layer's CSQLException,
-// shows the driver's message once (ShowDatabaseError) and returns its failure value, so
-// callers only ever see true/false.
+// Every query and change of the catch log. Each operation runs its database work through
+// RunOrShowError (db/DbErrorGuard.h): the driver's message is shown once and the operation
+// returns its failure value, so callers only ever see true/false.
 class CCatchDatabase : public CDbConnection {
 public:
     CCatchDatabase() = default;
@@ -58,6 +59,9 @@ public:
 
     // ---- Catches ----
     bool FillCatchList(IListTarget& list);
+    // The row one catch has in FillCatchList's list under the current filter; none when the
+    // catch is gone or the filter leaves it out. False on a database error (shown).
+    bool CatchListText(int catchId, std::optional<QString>& text);
     bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
     bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
     bool DeleteCatchLinks(int catchId, int kind);

@@ -9,6 +9,7 @@
 #include "catalog/GuardedWrite.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -88,29 +89,25 @@ bool CCatchDatabase::RenameAlbum(CAlbum& album) {
 bool CCatchDatabase::DeleteAlbum(CAlbum& album) {
     // The album row goes first: when that fails, its photos stay with it. A DELETE that
     // touches no row (an album without photos) is not a failure.
-    try {
+    const bool done = RunOrShowError(false, [&] {
         CSqlDelete deleteAlbum(QStringLiteral("ALBUMS"));
         deleteAlbum.AddNumberCondition(QStringLiteral("ID"), album.id);
         ExecuteDirect(deleteAlbum.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    try {
+        return true;
+    });
+    if (!done) return false;
+    return RunOrShowError(false, [&] {
         CSqlDelete deletePhotos(QStringLiteral("PHOTOS"));
         deletePhotos.AddNumberCondition(QStringLiteral("ID_ALBUM"), album.id);
         ExecuteDirect(deletePhotos.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::LoadAlbum(CAlbum& album) {
     // Loading fills the album afresh: photos of an earlier load would otherwise appear twice.
     album.photos.clear();
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset name(*this);
         name.SetSql(QStringLiteral("SELECT LIBELLE FROM ALBUMS"));
         name.AddNumberCondition(QStringLiteral("ID"), album.id);
@@ -133,11 +130,8 @@ bool CCatchDatabase::LoadAlbum(CAlbum& album) {
             photo.comment = photos.GetText(4, SqlValueKind::UserText);
             album.photos.push_back(std::move(photo));
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::ShowAlbum(IAlbumPanel& panel, int albumId) {
@@ -170,32 +164,23 @@ bool CCatchDatabase::UpdatePhotoComment(const CAlbumPhoto& photo) {
     if (!CheckNoNul(photo.comment)) {
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(QStringLiteral("PHOTOS"));
         update.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
         update.AddNumberCondition(QStringLiteral("ID"), photo.id);
         // Deleted meanwhile: the comment went nowhere, which is not a success.
-        if (!ExecuteDirect(update.GetSql())) {
-            ShowMessage(
-                QStringLiteral("Cette photo n'existe plus : elle a été supprimée entre-temps."),
-                MessageIcon::Stop);
-            return false;
-        }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        if (ExecuteDirect(update.GetSql())) return true;
+        ShowMessage(QStringLiteral("Cette photo n'existe plus : elle a été supprimée entre-temps."),
+                    MessageIcon::Stop);
         return false;
-    }
-    return true;
+    });
 }
 
 bool CCatchDatabase::DeletePhoto(const CAlbumPhoto& photo) {
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(QStringLiteral("PHOTOS"));
         remove.AddNumberCondition(QStringLiteral("ID"), photo.id);
         ExecuteDirect(remove.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }

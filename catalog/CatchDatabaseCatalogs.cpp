@@ -1,14 +1,19 @@
 // The reference catalogues: lists, combo boxes, item dialogs, in-use and name checks, labels.
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
+#include "catalog/FrenchOrder.h"
 #include "catalog/GuardedWrite.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -99,25 +104,28 @@ bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
                           : CatalogKind::IsCatalog(kind) ? TableForSelector(kind)
                                                          : QString();
     if (table.isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + table +
                     QStringLiteral(" ORDER BY LIBELLE"));
+        // SQLite sorts accented names after "Z"; the list follows the French order of the
+        // drop-down lists, names equal in it keeping the order of the query.
+        std::vector<std::pair<QString, int>> items;
         if (rows.Open()) {
-            while (rows.Fetch()) list.Append(rows.GetText(2), rows.GetInt(1));
+            while (rows.Fetch()) items.emplace_back(rows.GetText(2), rows.GetInt(1));
         }
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto& a, const auto& b) { return FrenchLess(a.first, b.first); });
+        for (const auto& [label, id] : items) list.Append(label, id);
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         combo.Clear();
         combo.Append(QString::fromUtf8(kNoSelection), -1);
         CDbRecordset rows(*this);
@@ -127,16 +135,13 @@ bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
         }
         if (combo.Count() > 0) combo.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const bool withPicture = CatalogKind::HasPicture(kind);
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ")
                                  : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ")) +
@@ -148,10 +153,7 @@ bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
             form.SetDescription(rows.GetText(withPicture ? 4 : 3));
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
@@ -193,16 +195,13 @@ bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QStr
     // Seed rows of the schema steps and starter lists: any catalogue, without picture.
     if (!CatalogKind::IsCatalog(kind)) return false;
     if (!CheckLabelText(label) || !CheckNoNul(description)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CSqlInsert insert(TableForSelector(kind));
         insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
         insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
         ExecuteDirect(insert.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
@@ -222,60 +221,41 @@ bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
 // as taken, so that no write they guard goes ahead on a guess.
 bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
-        return ItemIsUsed(*this, kind, id);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return true;
-    }
+    return RunOrShowError(true, [&] { return ItemIsUsed(*this, kind, id); });
 }
 
 bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId) {
     if (!CatalogKind::IsCatalog(selector) && selector != CatalogKind::AlbumsTable) return false;
-    try {
-        return NameIsTaken(*this, name, selector, exceptId);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return true;
-    }
+    return RunOrShowError(true, [&] { return NameIsTaken(*this, name, selector, exceptId); });
 }
 
 QString CCatchDatabase::GetLabel(int id, int kind) {
     if (id == -1) return NoReferenceLabel();
     if (!CatalogKind::IsCatalog(kind)) return QString();
-    try {
+    return RunOrShowError(NoReferenceLabel(), [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT LIBELLE FROM ") + TableForSelector(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) return rows.GetText(1);
         return QString();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return NoReferenceLabel();
-    }
+    });
 }
 
 QString CCatchDatabase::GetLabels(const std::vector<int>& ids, int kind) {
     if (ids.size() == 1) return GetLabel(ids.front(), kind);
-    try {
+    return RunOrShowError(QString(), [&] {
         CLabelCache labels(*this);
         return labels.Labels(ids, kind);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return QString();
-    }
+    });
 }
 
 int CCatchDatabase::GetLastId(int selector) {
     const QString table = TableForSelector(selector);
     if (table.isEmpty()) return 0;
-    try {
+    return RunOrShowError(0, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT MAX(ID) FROM ") + table);
         if (rows.Open() && rows.Fetch()) return rows.GetInt(1);
         return -1;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return 0;
-    }
+    });
 }

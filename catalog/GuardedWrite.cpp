@@ -1,26 +1,21 @@
 #include "catalog/GuardedWrite.h"
 
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbTransaction.h"
-#include "db/SQLException.h"
 #include "db/UserMessages.h"
 
 bool RunGuardedWrite(CDbConnection& db, const std::function<bool()>& isRefused,
                      const QString& refusal, const std::function<bool()>& write) {
-    bool refused = false;
-    try {
+    enum class Outcome { Failed, Refused, Written };
+    const Outcome outcome = RunOrShowError(Outcome::Failed, [&] {
         CDbTransaction transaction(db, CDbTransaction::Kind::Immediate);
-        refused = isRefused();
-        if (!refused) {
-            if (!write()) return false;
-            transaction.Commit();
-            return true;
-        }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+        if (isRefused()) return Outcome::Refused;
+        if (!write()) return Outcome::Failed;
+        transaction.Commit();
+        return Outcome::Written;
+    });
     // Told once the transaction is over: the log is not held while the box waits.
-    ShowMessage(refusal, MessageIcon::None);
-    return false;
+    if (outcome == Outcome::Refused) ShowMessage(refusal, MessageIcon::None);
+    return outcome == Outcome::Written;
 }

@@ -19,7 +19,6 @@ CDbConnection::CDbConnection() : m_handles(std::make_unique<Handles>()) {}
 
 CDbConnection::~CDbConnection() { Disconnect(); }
 
-template <typename ConnectCall>
 bool CDbConnection::ConnectWith(ConnectCall connectCall) {
     if (m_connected) Disconnect();
     m_connected = false;
@@ -48,27 +47,33 @@ bool CDbConnection::ConnectWith(ConnectCall connectCall) {
     if (failed(connectCall(h.connection.Get()))) return false;
 
     m_connected = true;
+    m_connectCall = std::move(connectCall);
     return true;
 }
 
 bool CDbConnection::Connect(const QString& dataSourceName, const QString& userName,
                             const QString& password) {
-    QByteArray dsn = ToDriverText(dataSourceName);
-    QByteArray user = ToDriverText(userName);
-    QByteArray secret = ToDriverText(password);
-    return ConnectWith([&](SQLHDBC connection) {
-        return SQLConnect(connection, reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
+    // Captured by value: ConnectLike replays the call later.
+    return ConnectWith([dsn = ToDriverText(dataSourceName), user = ToDriverText(userName),
+                        secret = ToDriverText(password)](void* connection) mutable {
+        return SQLConnect(static_cast<SQLHDBC>(connection),
+                          reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
                           reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
                           reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS);
     });
 }
 
 bool CDbConnection::ConnectWithString(const QString& connectionString) {
-    QByteArray text = ToDriverText(connectionString);
-    return ConnectWith([&](SQLHDBC connection) {
-        return SQLDriverConnect(connection, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                                SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    return ConnectWith([text = ToDriverText(connectionString)](void* connection) mutable {
+        return SQLDriverConnect(static_cast<SQLHDBC>(connection), nullptr,
+                                reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS, nullptr, 0,
+                                nullptr, SQL_DRIVER_NOPROMPT);
     });
+}
+
+bool CDbConnection::ConnectLike(const CDbConnection& other) {
+    if (!other.m_connected) return false;
+    return ConnectWith(other.m_connectCall);
 }
 
 bool CDbConnection::Disconnect() {

@@ -5,6 +5,9 @@ class CDbConnection;
 // Several statements that must reach the file all together or not at all (a catch and its
 // species and bait rows, the base tables). Opened by the constructor, which throws
 // CSQLException* like ExecuteDirect; rolled back by the destructor unless Commit() ran.
+// Inside another transaction it is a savepoint: its rollback undoes only its own statements,
+// and its commit counts only when the outer transaction commits (an import of many catches
+// stores each through the program's own operations, all in one transaction).
 class CDbTransaction {
 public:
     enum class Kind {
@@ -25,4 +28,5 @@ public:
 private:
     CDbConnection& m_db;
     bool m_open = false;
+    bool m_nested = false;
 };

@@ -1,5 +1,7 @@
 #include "db/ShowDatabaseError.h"
 
+#include <memory>
+
 #include "db/SQLException.h"
 #include "db/UserMessages.h"
 
@@ -116,8 +118,11 @@ QString DatabaseErrorText(const CSQLException& exception) {
     return sentence + QStringLiteral("\n\nDétail : ") + exception.message;
 }
 
+void ShowDatabaseError(const CSQLException& exception) {
+    ShowMessage(DatabaseErrorText(exception), MessageIcon::Stop);
+}
+
 void ShowDatabaseError(CSQLException* exception) {
-    if (exception == nullptr) return;
-    ShowMessage(DatabaseErrorText(*exception), MessageIcon::Stop);
-    delete exception;
+    const std::unique_ptr<CSQLException> owned(exception);
+    if (owned) ShowDatabaseError(*owned);
 }

@@ -2,11 +2,12 @@
 
 #include <QStringList>
 
-#include "store/SqlDialect.h"
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
+#include "store/SqlDialect.h"
 
 namespace {
 
@@ -70,14 +71,11 @@ void InsertStarterRows(CDbConnection& db) {
 
 bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
     // The base tables appear all together or not at all.
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(db);
         for (const char* table : kBaseTables) ExecuteAll(db, QString::fromLatin1(table));
         if (withStarterLists) InsertStarterRows(db);
         transaction.Commit();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }

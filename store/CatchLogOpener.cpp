@@ -1,16 +1,21 @@
 #include "store/CatchLogOpener.h"
 
 #include <QFileInfo>
+#include <memory>
+#include <optional>
 
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/BaseSchema.h"
+#include "store/CleanClose.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
+#include "store/SchemaTrust.h"
 #include "store/SearchIndexes.h"
 
 namespace {
@@ -21,48 +26,45 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
 bool DistrustSchema(CCatchDatabase& db) {
-    try {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+    return RunOrShowError(false, [&] {
+        DistrustStoredSchema(db);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 // "" when SQLite finds the file sound, else the first problem it reports. Reads only.
-// A log that another program holds, or that cannot be opened, is not a damaged one: those
-// errors are thrown on, for the caller to show as they are.
-QString FirstIntegrityProblem(CCatchDatabase& db) {
-    try {
-        CDbRecordset check(db);
-        check.SetSql(QStringLiteral("PRAGMA quick_check"));
-        if (!check.Open()) return QStringLiteral("connexion perdue");
-        if (!check.Fetch()) return QStringLiteral("aucune réponse du contrôle");
-        const QString first = check.GetText(1);
-        return first == QLatin1String("ok") ? QString() : first;
-    } catch (CSQLException* e) {
-        const DatabaseFault fault = ClassifyDatabaseError(*e);
-        if (fault == DatabaseFault::Locked || fault == DatabaseFault::CannotOpen) throw;
-        const QString problem = e->message;
-        delete e;
-        return problem;
+QString QuickCheck(CCatchDatabase& db) {
+    CDbRecordset check(db);
+    check.SetSql(QStringLiteral("PRAGMA quick_check"));
+    if (!check.Open()) return QStringLiteral("connexion perdue");
+    if (!check.Fetch()) return QStringLiteral("aucune réponse du contrôle");
+    const QString first = check.GetText(1);
+    return first == QLatin1String("ok") ? QString() : first;
+}
+
+// The quick check's answer, an error of the check itself counting as the problem found, or
+// std::nullopt when the check could not run at all. A log that another program holds, or that
+// cannot be opened, is not a damaged one: that error is shown as it is.
+std::optional<QString> IntegrityProblem(CCatchDatabase& db) {
+    QString problem;
+    const std::unique_ptr<CSQLException> error = CatchDbError([&] { problem = QuickCheck(db); });
+    if (!error) return problem;
+    const DatabaseFault fault = ClassifyDatabaseError(*error);
+    if (fault == DatabaseFault::Locked || fault == DatabaseFault::CannotOpen) {
+        ShowDatabaseError(*error);
+        return std::nullopt;
     }
+    return error->message;
 }
 
 // A file that holds no table at all: new, or a creation that did not finish.
 bool HasNoTable(CCatchDatabase& db) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset tables(db);
         tables.SetSql(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table'"));
         return tables.Open() && tables.Fetch() && tables.GetInt(1) == 0;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 // An existing file of no bytes holds no log: a copy that failed, a disk that lost it. Starting
@@ -83,16 +85,14 @@ QString EmptyFileMessage(const QString& path) {
 // The file SQLite opened for the connection ("" when it cannot say): the check that this
 // program writes to its own folder's log and no other.
 QString OpenedFile(CCatchDatabase& db) {
-    try {
+    return RunOrShowError(QString(), [&]() -> QString {
         CDbRecordset list(db);
         list.SetSql(QStringLiteral("PRAGMA database_list"));
         if (!list.Open()) return {};
         while (list.Fetch())
             if (list.GetText(2) == QLatin1String("main")) return list.GetText(3);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-    }
-    return {};
+        return {};
+    });
 }
 
 bool IsSameFile(const QString& opened, const QString& expected) {
@@ -161,17 +161,17 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     if (const QString opened = OpenedFile(db); !IsSameFile(opened, databasePath))
         return Fail(db, OtherFileMessage(opened, databasePath));
 
-    // Before the first write: a damaged file is left exactly as it was found.
-    QString problem;
-    try {
-        problem = FirstIntegrityProblem(db);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+    // Before the first write: a damaged file is left exactly as it was found. A log that the
+    // last run closed cleanly and that nothing has touched since is not read whole again.
+    const std::optional<QString> problem = TakeCleanCloseRecord(databasePath)
+                                               ? std::optional<QString>(QString())
+                                               : IntegrityProblem(db);
+    if (!problem) {
         db.Disconnect();
         return false;
     }
-    if (!problem.isEmpty())
-        return Fail(db, QStringLiteral("La base de données est endommagée\n") + problem);
+    if (!problem->isEmpty())
+        return Fail(db, QStringLiteral("La base de données est endommagée\n") + *problem);
 
     db.SetCommitEachStatement(true);
     if (HasNoTable(db) && !CreateBaseSchema(db, withStarterLists))

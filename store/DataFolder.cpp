@@ -8,14 +8,13 @@
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/DataFolderName.h"
+#include "store/CommandLine.h"
 
 #ifndef BREVANE_INSTALL_DATADIR
 #define BREVANE_INSTALL_DATADIR "/usr/local/share/brevane"
 #endif
 
 namespace {
-
-const QString kDataDirOption = QStringLiteral("--data-dir");
 
 QString WithSlash(const QString& folder) {
     QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -42,13 +41,9 @@ bool CopyMissingFile(const QString& source, const QString& target) {
 }  // namespace
 
 QString DataDirArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == kDataDirOption && i + 1 < arguments.size()) return arguments.at(i + 1);
-        if (argument.startsWith(kDataDirOption + u'='))
-            return argument.mid(kDataDirOption.size() + 1);
-    }
-    return {};
+    CCommandLine commandLine;
+    if (!commandLine.Parse(arguments)) return {};
+    return commandLine.Value(CommandLineOption::kDataDir);
 }
 
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {

@@ -7,7 +7,8 @@
 // the folder of "--data-dir DIR"; else the executable's folder when it holds a brevane.db (a
 // portable folder); else $XDG_DATA_HOME/Brevane (by default ~/.local/share/Brevane).
 
-// The folder given by "--data-dir DIR" or "--data-dir=DIR"; "" when the option is absent.
+// The folder given by "--data-dir DIR" or "--data-dir=DIR"; "" when the option is absent or
+// the command line is refused.
 QString DataDirArgument(const QStringList& arguments);
 
 // The data folder for these arguments, absolute and ending with "/"; "" when neither HOME nor

@@ -1,30 +1,30 @@
 #include "store/SchemaExecution.h"
 
 #include <QDir>
+#include <memory>
 
-#include "store/AppHelpers.h"
-#include "store/SqlDialect.h"
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/SqlDialect.h"
 
 SchemaOutcome RunSchemaStatement(CDbConnection& db, const QString& accessStatement,
                                  std::optional<short> accepted) {
     SchemaOutcome outcome = SchemaOutcome::Done;
     for (const QString& statement : ToSqliteStatements(accessStatement)) {
-        try {
-            db.ExecuteDirect(statement);
-        } catch (CSQLException* e) {
-            // There is no schema version in the database: "already exists" is how a step
-            // learns that an earlier start made its change.
-            if (accepted && e->nativeError == *accepted) {
-                delete e;
-                outcome = SchemaOutcome::AlreadyThere;
-                continue;
-            }
-            ShowDatabaseError(e);
-            return SchemaOutcome::Failed;
+        const std::unique_ptr<CSQLException> error =
+            CatchDbError([&] { db.ExecuteDirect(statement); });
+        if (!error) continue;
+        // There is no schema version in the database: "already exists" is how a step learns
+        // that an earlier start made its change.
+        if (accepted && error->nativeError == *accepted) {
+            outcome = SchemaOutcome::AlreadyThere;
+            continue;
         }
+        ShowDatabaseError(*error);
+        return SchemaOutcome::Failed;
     }
     return outcome;
 }

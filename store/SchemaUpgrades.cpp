@@ -5,6 +5,8 @@
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
@@ -50,15 +52,12 @@ bool StoreSeedRows(CCatchDatabase& db, int kind, const QStringList& names) {
 // would never be seeded again).
 template <typename Body>
 bool InOneTransaction(CCatchDatabase& db, Body body) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(db);
         if (!body()) return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 }  // namespace
@@ -145,7 +144,6 @@ bool CCatchDatabase::RunUpgradeTo20() {
     // The number column and the albums' folder are independent: the folder is made even
     // when the column could not be added.
     const bool numberAdded = !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD NOMBRE LONG"));
-    // Lower case, as the photo grid reads it: folder names are case-sensitive here.
-    const bool folderMade = EnsurePictureFolder(QStringLiteral("photos"));
+    const bool folderMade = EnsurePictureFolder(kAlbumPhotoFolder);
     return numberAdded && folderMade;
 }

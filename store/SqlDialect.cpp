@@ -62,3 +62,8 @@ QStringList ToSqliteStatements(const QString& accessStatement) {
                                            QStringLiteral(" ADD ") + column);
     return statements;
 }
+
+QString SqliteDatePart(DatePart part, const QString& column) {
+    const char* format = part == DatePart::Year ? "%Y" : part == DatePart::Month ? "%m" : "%H";
+    return QStringLiteral("CAST(strftime('%1', %2) AS INTEGER)").arg(QLatin1String(format), column);
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "catalog/DateParts.h"
+
 // The schema statements are written in the Access dialect the catch log was designed with;
 // this is the one place that turns them into SQLite:
 //   COUNTER -> INTEGER PRIMARY KEY AUTOINCREMENT (identifiers never reused), LONG -> INTEGER,
@@ -15,3 +17,6 @@ QStringList ToSqliteStatements(const QString& accessStatement);
 
 // Only the column types of one statement (no splitting).
 QString TranslateColumnTypes(const QString& accessStatement);
+
+// SQLite's integer year, month or hour of a moment stored as text (NULL for other text).
+QString SqliteDatePart(DatePart part, const QString& column);

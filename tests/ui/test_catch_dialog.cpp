@@ -355,4 +355,24 @@ TEST_F(CatchDialogTest, ACatchDeletedMeanwhileIsToldAndTheDialogKeepsWhatWasType
     EXPECT_TRUE(Child<QLineEdit>(dialog, "weightEdit").text().contains(u'3'));
 }
 
+// Typing a name moves the current row only; Space and a click choose, for the fish and the baits.
+TEST_F(CatchDialogTest, TypingInAChoiceListMovesWithoutChoosing) {
+    CCatchDialog dialog(Db(), -1);
+    for (const char* name : {"fishList", "baitList"}) {
+        auto& list = Child<QListWidget>(dialog, name);
+        list.setFocus();
+        QTest::keyClicks(&list, QStringLiteral("BRO"));
+        QTest::keyClicks(&list, QStringLiteral("V"));
+        QTest::keyClick(&list, Qt::Key_Down);
+        EXPECT_TRUE(list.selectedItems().isEmpty()) << name;
+        const int typedTo = list.currentRow();
+        QTest::keyClick(&list, Qt::Key_Space);
+        ASSERT_EQ(list.selectedItems().size(), 1) << name;
+        EXPECT_EQ(list.row(list.selectedItems().front()), typedTo);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(0)).center());
+        EXPECT_EQ(list.selectedItems().size(), typedTo == 0 ? 0 : 2) << name;
+    }
+}
+
 }  // namespace

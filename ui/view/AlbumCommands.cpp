@@ -15,7 +15,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "catalog/Album.h"
+#include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
@@ -27,7 +29,6 @@
 
 namespace {
 
-constexpr int kAlbumKind = 16;
 constexpr std::size_t kMaxPhotosPerAlbum = 100;
 // From this many files on, a progress box with "Annuler" replaces the bare wait cursor.
 constexpr int kProgressFileCount = 5;
@@ -133,7 +134,7 @@ int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
 
 void CAlbumCommands::RefillAlbumList() {
     CListWidgetTarget target(m_list);
-    m_db.FillNavigationList(target, kAlbumKind);
+    m_db.FillNavigationList(target, CatalogKind::Albums);
 }
 
 void CAlbumCommands::NewAlbum() {
@@ -214,7 +215,7 @@ void CAlbumCommands::AddPhotos() {
 int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
     if (m_grid.CurrentAlbum() == nullptr || files.isEmpty()) return 0;
     const int albumId = m_grid.CurrentAlbum()->id;
-    const QString folder = GetProgramDirectory() + QStringLiteral("images/photos/");
+    const QString folder = AlbumPhotoFolderPath(GetProgramDirectory());
     QDir().mkpath(folder);
     CPhotoImporter importer(folder);
 
