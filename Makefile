@@ -131,7 +131,7 @@ demo: build
 # every benchmark on sample logs made once in $(BUILD_DIR)/bench-logs (see bench/README.md).
 bench: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane brevane-samplelog bench_catalog bench_navigation_list bench_album bench_charts
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target brevane_benchmarks
 	@bash bench/run.sh $(BUILD_DIR)
 
 # Screenshots of the main screens for the README, saved into docs/. A small sample log is made

@@ -94,7 +94,8 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     }
     SetProgramDirectory(folder);
     auto db = std::make_unique<CCatchDatabase>();
-    if (!RegisterDataSource(copy + "brevane.db", dsnName) || !db->Connect(dsnName, {}, {}))
+    if (!RegisterDataSource(copy + "brevane.db", dsnName) ||
+        !db->ConnectWithString(CatchLogConnectionString(copy + "brevane.db")))
         return nullptr;
     const bool done = RunOrShowError(false, [&] {
         QStringList indexes;

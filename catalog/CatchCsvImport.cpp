@@ -11,6 +11,7 @@
 #include "catalog/EntryForms.h"
 #include "catalog/MessageCapture.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
@@ -240,13 +241,14 @@ WorkResult CCatchCsvImport::Read(CCatchDatabase& db, const QString& path, IWorkP
     const WorkResult header = ReadHeader(cells);
     if (!header.IsDone()) return header;
 
-    try {
+    // The names already in the log, each catalogue read once.
+    const bool namesRead = RunOrShowError(false, [&] {
         for (const CatchColumnInfo& info : CatchColumns()) {
             if (info.kind == -1 || m_exact.count(info.kind)) continue;
             CDbRecordset rows(db);
             rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM %1 ORDER BY ID")
                             .arg(TableForSelector(info.kind)));
-            if (!rows.Open()) return WorkResult::Stopped();
+            if (!rows.Open()) return false;
             auto& exact = m_exact[info.kind];
             auto& folded = m_folded[info.kind];
             while (rows.Fetch()) {
@@ -256,10 +258,9 @@ WorkResult CCatchCsvImport::Read(CCatchDatabase& db, const QString& path, IWorkP
                 if (!folded.contains(Folded(name))) folded.insert(Folded(name), id);
             }
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return WorkResult::Stopped();
-    }
+        return true;
+    });
+    if (!namesRead) return WorkResult::Stopped();
 
     while (reader.Next(cells, line)) {
         if (cells.join(QString()).trimmed().isEmpty()) continue;  // a blank line
@@ -307,8 +308,9 @@ WorkResult CCatchCsvImport::Write(CCatchDatabase& db, IWorkProgress& progress) {
         const int exact = m_exact[kind].value(name, 0);
         return exact > 0 ? exact : m_folded[kind].value(Folded(name), -1);
     };
-    try {
-        CDbTransaction transaction(db);
+    return RunOrShowError(WorkResult::Stopped(), [&] {
+        // The write lock from the start: no other program changes the names read meanwhile.
+        CDbTransaction transaction(db, CDbTransaction::Kind::Immediate);
         for (const auto& [kind, names] : m_newEntries) {
             for (const QString& name : names) {
                 // A refusal or a database error has been shown: the transaction is undone.
@@ -331,8 +333,5 @@ WorkResult CCatchCsvImport::Write(CCatchDatabase& db, IWorkProgress& progress) {
         transaction.Commit();
         progress.Advance(total, total);
         return WorkResult::Done();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return WorkResult::Stopped();
-    }
+    });
 }

@@ -35,7 +35,7 @@ public:
     bool SetOption(const QString& key, const QString& value);
     bool SetOptionInt(const QString& key, int value);
 
-    // ---- Schema steps, run at every start (defined in app/) ----
+    // ---- Schema steps, run at every start, each one transaction (defined in store/) ----
     bool UpgradeTo11();
     bool UpgradeTo12();
     bool UpgradeTo13();
@@ -57,6 +57,7 @@ public:
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool InsertCatalogRow(int kind, const QString& label, const QString& description);
     bool DeleteCatalogItem(int kind, int id);
+    // Both fail closed: true, after the cause was shown, when the log cannot answer.
     bool IsCatalogItemUsed(int kind, int id);
     bool NameExists(const QString& name, int selector, int exceptId);
     QString GetLabel(int id, int kind);  // ten blanks for -1, "" for a missing row
@@ -111,5 +112,12 @@ public:
     bool DeletePhoto(const CAlbumPhoto& photo);
 
 private:
+    // The bodies of the schema steps, each run inside the step's transaction.
+    bool RunUpgradeTo11();
+    bool RunUpgradeTo12();
+    bool RunUpgradeTo13();
+    bool RunUpgradeTo15();
+    bool RunUpgradeTo20();
+
     CatchFilter m_filter;
 };

@@ -6,6 +6,7 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/DisplayPanels.h"
+#include "catalog/GuardedWrite.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbErrorGuard.h"
@@ -35,20 +36,18 @@ bool AcceptPhotoFileName(const QString& fileName) {
 
 // Whether another album (not exceptId) already has this name, compared as the database
 // compares LIBELLE (letter case ignored). The name is written as a quoted literal even when
-// it reads "NULL" or "null", so an album named so is found like any other. After a database
-// error the answer is "not taken" and the INSERT or UPDATE that follows reports its own.
+// it reads "NULL" or "null", so an album named so is found like any other. Throws
+// CSQLException* when the log cannot answer: the write it guards is then refused.
 bool AlbumNameTaken(const CDbConnection& connection, const QString& name, int exceptId) {
-    return RunOrShowError(false, [&] {
-        QString sql = QStringLiteral("SELECT ID FROM ALBUMS WHERE ");
-        sql += name.isEmpty() ? QStringLiteral("LIBELLE IS NULL")
-                              : QStringLiteral("LIBELLE=") + QuoteSqlText(name);
-        if (exceptId != -1) {
-            sql += QString::asprintf(" AND ID<>%d", exceptId);
-        }
-        CDbRecordset names(connection);
-        names.SetSql(sql);
-        return names.Open() && names.Fetch();
-    });
+    QString sql = QStringLiteral("SELECT ID FROM ALBUMS WHERE ");
+    sql += name.isEmpty() ? QStringLiteral("LIBELLE IS NULL")
+                          : QStringLiteral("LIBELLE=") + QuoteSqlText(name);
+    if (exceptId != -1) {
+        sql += QString::asprintf(" AND ID<>%d", exceptId);
+    }
+    CDbRecordset names(connection);
+    names.SetSql(sql);
+    return names.Open() && names.Fetch();
 }
 
 }  // namespace
@@ -57,33 +56,34 @@ bool CCatchDatabase::AddAlbum(CAlbum& album) {
     if (!AcceptAlbumName(album.name)) {
         return false;
     }
-    if (AlbumNameTaken(*this, album.name, album.id)) {
-        ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
-        return false;
-    }
-    CSqlInsert insert(QStringLiteral("ALBUMS"));
-    insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::AlbumsTable);
-    if (id == -1) return false;
-    album.id = id;
-    return true;
+    int newId = -1;
+    const bool added = RunGuardedWrite(
+        *this, [&] { return AlbumNameTaken(*this, album.name, album.id); }, kAlbumNameTakenMessage,
+        [&] {
+            CSqlInsert insert(QStringLiteral("ALBUMS"));
+            insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
+            newId = InsertAndReadId(*this, insert, CatalogKind::AlbumsTable);
+            return newId != -1;
+        });
+    if (added) album.id = newId;
+    return added;
 }
 
 bool CCatchDatabase::RenameAlbum(CAlbum& album) {
     if (!AcceptAlbumName(album.name)) {
         return false;
     }
-    if (AlbumNameTaken(*this, album.name, album.id)) {
-        ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
-        return false;
-    }
-    return RunOrShowError(false, [&] {
-        CSqlUpdate update(QStringLiteral("ALBUMS"));
-        update.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-        update.AddNumberCondition(QStringLiteral("ID"), album.id);
-        ExecuteDirect(update.GetSql());
-        return true;
-    });
+    return RunGuardedWrite(
+        *this, [&] { return AlbumNameTaken(*this, album.name, album.id); }, kAlbumNameTakenMessage,
+        [&] {
+            CSqlUpdate update(QStringLiteral("ALBUMS"));
+            update.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
+            update.AddNumberCondition(QStringLiteral("ID"), album.id);
+            if (ExecuteDirect(update.GetSql())) return true;
+            ShowMessage(QStringLiteral("Cet album n'existe plus : il a été supprimé entre-temps."),
+                        MessageIcon::Stop);
+            return false;
+        });
 }
 
 bool CCatchDatabase::DeleteAlbum(CAlbum& album) {
@@ -176,8 +176,11 @@ bool CCatchDatabase::UpdatePhotoComment(const CAlbumPhoto& photo) {
         CSqlUpdate update(QStringLiteral("PHOTOS"));
         update.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
         update.AddNumberCondition(QStringLiteral("ID"), photo.id);
-        ExecuteDirect(update.GetSql());
-        return true;
+        // Deleted meanwhile: the comment went nowhere, which is not a success.
+        if (ExecuteDirect(update.GetSql())) return true;
+        ShowMessage(QStringLiteral("Cette photo n'existe plus : elle a été supprimée entre-temps."),
+                    MessageIcon::Stop);
+        return false;
     });
 }
 

@@ -8,6 +8,8 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
 #include "catalog/FrenchOrder.h"
+#include "catalog/GuardedWrite.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
@@ -29,6 +31,40 @@ bool HasRow(const CDbConnection& db, const QString& select, const QString& colum
     rows.SetSql(select);
     rows.AddNumberCondition(column, id);
     return rows.Open() && rows.Fetch();
+}
+
+// Whether a catch (its columns or its fish and bait link rows) or a session still names the
+// item. Throws CSQLException* when the log cannot answer.
+bool ItemIsUsed(const CDbConnection& db, int kind, int id) {
+    if (HasRow(db, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind), id))
+        return true;
+    // A fish or bait that is one of several of a catch is named only by its link row.
+    if (kind == CatalogKind::Fish)
+        return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_POISSONS"),
+                      QStringLiteral("ID_POISSON"), id);
+    if (kind == CatalogKind::Baits)
+        return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
+                      QStringLiteral("ID_ESCHE"), id);
+    // A place planned for an angling session only would leave that session without one.
+    if (kind == CatalogKind::Places)
+        return HasRow(db, QStringLiteral("SELECT ID FROM CALENDRIER"), QStringLiteral("ID_LIEU"),
+                      id);
+    return false;
+}
+
+// Whether another row (not exceptId) of the table already has this name, compared as the
+// database compares LIBELLE. Throws CSQLException* when the log cannot answer.
+bool NameIsTaken(const CDbConnection& db, const QString& name, int selector, int exceptId) {
+    CDbRecordset rows(db);
+    rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
+    rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
+    if (exceptId != -1)
+        rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
+    return rows.Open() && rows.Fetch();
+}
+
+QString VanishedItemText() {
+    return QStringLiteral("Cet objet n'existe plus : il a été supprimé entre-temps.");
 }
 
 // The texts of a catalogue item dialog, read once.
@@ -131,38 +167,35 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
-    if (NameExists(texts.label, kind, id)) {
-        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
-                    MessageIcon::None);
-        return false;
-    }
-    const bool done = RunOrShowError(false, [&] {
-        CSqlInsert insert(TableForSelector(kind));
-        AddItemFields(insert, texts, kind);
-        ExecuteDirect(insert.GetSql());
-        return true;
-    });
-    if (!done) return false;
-    id = GetLastId(kind);
-    return true;
+    int newId = -1;
+    const bool added = RunGuardedWrite(
+        *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
+        QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
+        [&] {
+            CSqlInsert insert(TableForSelector(kind));
+            AddItemFields(insert, texts, kind);
+            newId = InsertAndReadId(*this, insert, kind);
+            return newId != -1;
+        });
+    if (added) id = newId;
+    return added;
 }
 
 bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
-    if (NameExists(texts.label, kind, id)) {
-        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !"),
-                    MessageIcon::None);
-        return false;
-    }
-    return RunOrShowError(false, [&] {
-        CSqlUpdate update(TableForSelector(kind));
-        AddItemFields(update, texts, kind);
-        update.AddNumberCondition(QStringLiteral("ID"), id);
-        ExecuteDirect(update.GetSql());
-        return true;
-    });
+    return RunGuardedWrite(
+        *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
+        QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !"),
+        [&] {
+            CSqlUpdate update(TableForSelector(kind));
+            AddItemFields(update, texts, kind);
+            update.AddNumberCondition(QStringLiteral("ID"), id);
+            if (ExecuteDirect(update.GetSql())) return true;
+            ShowMessage(VanishedItemText(), MessageIcon::Stop);
+            return false;
+        });
 }
 
 bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description) {
@@ -180,55 +213,27 @@ bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QStr
 
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    if (IsCatalogItemUsed(kind, id)) {
-        ShowMessage(
-            QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
-            MessageIcon::None);
-        return false;
-    }
-    return RunOrShowError(false, [&] {
-        CSqlDelete remove(TableForSelector(kind));
-        remove.AddNumberCondition(QStringLiteral("ID"), id);
-        ExecuteDirect(remove.GetSql());
-        return true;
-    });
+    return RunGuardedWrite(
+        *this, [&] { return ItemIsUsed(*this, kind, id); },
+        QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
+        [&] {
+            CSqlDelete remove(TableForSelector(kind));
+            remove.AddNumberCondition(QStringLiteral("ID"), id);
+            ExecuteDirect(remove.GetSql());
+            return true;
+        });
 }
 
+// Both checks fail closed: when the log cannot answer, the item counts as used and the name
+// as taken, so that no write they guard goes ahead on a guess.
 bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    return RunOrShowError(false, [&] {
-        if (HasRow(*this, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind),
-                   id)) {
-            return true;
-        }
-        // A fish or bait that is one of several of a catch is named only by its link row.
-        if (kind == CatalogKind::Fish) {
-            return HasRow(*this, QStringLiteral("SELECT ID_PRISE FROM PRISE_POISSONS"),
-                          QStringLiteral("ID_POISSON"), id);
-        }
-        if (kind == CatalogKind::Baits) {
-            return HasRow(*this, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
-                          QStringLiteral("ID_ESCHE"), id);
-        }
-        // A place planned for an angling session only would leave that session without one.
-        if (kind == CatalogKind::Places) {
-            return HasRow(*this, QStringLiteral("SELECT ID FROM CALENDRIER"),
-                          QStringLiteral("ID_LIEU"), id);
-        }
-        return false;
-    });
+    return RunOrShowError(true, [&] { return ItemIsUsed(*this, kind, id); });
 }
 
 bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId) {
     if (!CatalogKind::IsCatalog(selector) && selector != CatalogKind::AlbumsTable) return false;
-    return RunOrShowError(false, [&] {
-        CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
-        rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
-        if (exceptId != -1)
-            rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
-        return rows.Open() && rows.Fetch();
-    });
+    return RunOrShowError(true, [&] { return NameIsTaken(*this, name, selector, exceptId); });
 }
 
 QString CCatchDatabase::GetLabel(int id, int kind) {

@@ -17,6 +17,7 @@
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "db/UserMessages.h"
 
 namespace {
 
@@ -236,6 +237,10 @@ void AddCatchFields(Builder& builder, const CatchValues& values) {
     builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
 }
 
+QString VanishedCatchText() {
+    return QStringLiteral("Cette prise n'existe plus : elle a été supprimée entre-temps.");
+}
+
 }  // namespace
 
 bool CCatchDatabase::FillCatchList(IListTarget& list) {
@@ -340,6 +345,9 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
 // A catch and its species and bait rows are stored in one transaction: a crash or a refusal in
 // between never leaves a catch without its fish.
 bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
+    // The identifier is handed out only with a catch that is in the log.
+    int newId = -1;
+    catchId = -1;
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
     return RunOrShowError(false, [&] {
@@ -347,13 +355,14 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
         AddCatchFields(insert, values);
         ExecuteDirect(insert.GetSql());
-        catchId = GetLastId(CatalogKind::Catches);
+        newId = GetLastId(CatalogKind::Catches);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
-        if (catchId <= 0 || !WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+        if (newId <= 0 || !WriteCatchLinks(newId, CatalogKind::Fish, values.fish) ||
+            !WriteCatchLinks(newId, CatalogKind::Baits, values.baits))
             return false;
         transaction.Commit();
+        catchId = newId;
         return true;
     });
 }
@@ -366,8 +375,12 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
         CSqlUpdate update(TableForSelector(CatalogKind::Catches));
         AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
-        // A catch deleted meanwhile is not brought back as orphan link rows.
-        if (!ExecuteDirect(update.GetSql())) return true;
+        // A catch deleted meanwhile is not brought back, nor its link rows left orphan; the
+        // angler is told, and keeps what was typed.
+        if (!ExecuteDirect(update.GetSql())) {
+            ShowMessage(VanishedCatchText(), MessageIcon::Stop);
+            return false;
+        }
         if (!WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
             !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
             return false;

@@ -20,6 +20,7 @@
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "db/UserMessages.h"
 
 namespace {
 
@@ -219,8 +220,11 @@ bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
         CSqlUpdate update(QStringLiteral("CALENDRIER"));
         AddSessionFields(update, form);
         update.AddNumberCondition(QStringLiteral("ID"), sessionId);
-        ExecuteDirect(update.GetSql());
-        return true;
+        // Deleted meanwhile: the change went nowhere, which is not a success.
+        if (ExecuteDirect(update.GetSql())) return true;
+        ShowMessage(QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
+                    MessageIcon::Stop);
+        return false;
     });
 }
 

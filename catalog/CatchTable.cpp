@@ -6,6 +6,7 @@
 #include "catalog/CsvFormat.h"
 #include "catalog/LabelCache.h"
 #include "catalog/WorkProgress.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -137,7 +138,7 @@ QStringList SplitNames(const QString& field) {
 
 bool ReadCatchTable(CCatchDatabase& db, const std::function<bool(const QStringList&)>& row,
                     IWorkProgress& progress) {
-    try {
+    return RunOrShowError(false, [&] {
         const int total = CountCatches(db);
         Names names(db);
         const auto fish = QuerySeveralLinks(db, CatalogKind::Fish);
@@ -151,8 +152,5 @@ bool ReadCatchTable(CCatchDatabase& db, const std::function<bool(const QStringLi
             if (++done % kProgressEvery == 0 && !progress.Advance(done, total)) return false;
         }
         return progress.Advance(total, total);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }

@@ -13,6 +13,8 @@
 #include <exiv2/exiv2.hpp>
 #pragma GCC diagnostic pop
 
+#include "catalog/PictureFiles.h"
+
 namespace {
 
 // A JPEG keeps its EXIF block in the first segments; a file larger than this is not a photo
@@ -121,8 +123,8 @@ PhotoExif ReadMapped(const uchar* data, qint64 size) {
 
 PhotoExif ReadPhotoExif(const QString& path) {
     MuteLibraryOnce();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    QFile file;
+    if (!OpenRegularFile(file, path)) return {};
     const qint64 size = file.size();
     if (size <= 0 || size > kMaxExifFileSize) return {};
     // Mapped, not read: the library reads the first segments and nothing else is copied.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Owns the ODBC environment and connection; executes single statements that return no rows.
@@ -14,6 +15,9 @@ public:
 
     // False on any failure, with nothing left allocated; never throws.
     bool Connect(const QString& dataSourceName, const QString& userName, const QString& password);
+    // The same without a data source name: "DRIVER=...;Database=...;..." names the driver and
+    // its attributes, so what another program writes into odbc.ini meanwhile does not matter.
+    bool ConnectWithString(const QString& connectionString);
     // A second connection to what other is connected to, made as other was (for reads on
     // another thread). False when other is not connected or on any failure; never throws.
     bool ConnectLike(const CDbConnection& other);
@@ -32,13 +36,16 @@ public:
     void* ConnectionHandle() const;
 
 private:
+    // The driver manager's connect call on a fresh SQLHDBC; returns its SQLRETURN.
+    using ConnectCall = std::function<short(void* connection)>;
+    // Allocates fresh handles and runs connectCall on them.
+    bool ConnectWith(ConnectCall connectCall);
+
     struct Handles;
     std::unique_ptr<Handles> m_handles;
     short m_lastReturnCode = 0;
     bool m_connected = false;
     bool m_commitEachStatement = true;
-    // What Connect was given, for ConnectLike.
-    QString m_dataSourceName;
-    QString m_userName;
-    QString m_password;
+    // How the last successful connection was made, for ConnectLike.
+    ConnectCall m_connectCall;
 };

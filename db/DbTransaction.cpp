@@ -9,8 +9,9 @@ namespace {
 const QString kSavepoint = QStringLiteral("brevane_interieur");
 }  // namespace
 
-CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
+CDbTransaction::CDbTransaction(CDbConnection& db, Kind kind) : m_db(db) {
     if (!m_db.CommitsEachStatement()) {
+        // The outer transaction already decides when the write lock is taken.
         m_nested = true;
         m_db.ExecuteDirect(QStringLiteral("SAVEPOINT ") + kSavepoint);
         m_open = true;
@@ -20,7 +21,8 @@ CDbTransaction::CDbTransaction(CDbConnection& db) : m_db(db) {
     // everything until COMMIT.
     m_db.SetCommitEachStatement(false);
     try {
-        m_db.ExecuteDirect(QStringLiteral("BEGIN"));
+        m_db.ExecuteDirect(kind == Kind::Immediate ? QStringLiteral("BEGIN IMMEDIATE")
+                                                   : QStringLiteral("BEGIN"));
     } catch (CSQLException*) {
         m_db.SetCommitEachStatement(true);
         throw;

@@ -10,7 +10,13 @@ class CDbConnection;
 // stores each through the program's own operations, all in one transaction).
 class CDbTransaction {
 public:
-    explicit CDbTransaction(CDbConnection& db);
+    enum class Kind {
+        Deferred,   // the write lock is taken by the first write
+        Immediate,  // the write lock is taken at once: a check and the write it guards see
+                    // the same log, nothing of another program slips in between
+    };
+
+    explicit CDbTransaction(CDbConnection& db, Kind kind = Kind::Deferred);
     ~CDbTransaction();
     CDbTransaction(const CDbTransaction&) = delete;
     CDbTransaction& operator=(const CDbTransaction&) = delete;

@@ -105,9 +105,15 @@ QString DatabaseFaultText(DatabaseFault fault) {
     return QString();
 }
 
+QString RefusedOperationText() {
+    return QStringLiteral("La base de données a refusé l'opération : elle n'a pas été effectuée.");
+}
+
 QString DatabaseErrorText(const CSQLException& exception) {
-    const QString sentence = DatabaseFaultText(ClassifyDatabaseError(exception));
-    if (sentence.isEmpty()) return exception.message;
+    QString sentence = DatabaseFaultText(ClassifyDatabaseError(exception));
+    // The driver speaks English (a refused statement, a constraint, an unsafe function): the
+    // angler first reads, in French, that nothing was done.
+    if (sentence.isEmpty()) sentence = RefusedOperationText();
     if (exception.message.isEmpty()) return sentence;
     return sentence + QStringLiteral("\n\nDétail : ") + exception.message;
 }

@@ -82,6 +82,58 @@ QString EmptyFileMessage(const QString& path) {
         .arg(path);
 }
 
+// The file SQLite opened for the connection ("" when it cannot say): the check that this
+// program writes to its own folder's log and no other.
+QString OpenedFile(CCatchDatabase& db) {
+    return RunOrShowError(QString(), [&]() -> QString {
+        CDbRecordset list(db);
+        list.SetSql(QStringLiteral("PRAGMA database_list"));
+        if (!list.Open()) return {};
+        while (list.Fetch())
+            if (list.GetText(2) == QLatin1String("main")) return list.GetText(3);
+        return {};
+    });
+}
+
+bool IsSameFile(const QString& opened, const QString& expected) {
+    const QString canonical = QFileInfo(expected).canonicalFilePath();
+    return !opened.isEmpty() && !canonical.isEmpty() &&
+           QFileInfo(opened).canonicalFilePath() == canonical;
+}
+
+QString ConnectFailed() {
+    return QStringLiteral("Impossible de se connecter à la base de données");
+}
+
+QString DriverMissingMessage() {
+    return ConnectFailed() +
+           QStringLiteral(
+               " : le pilote ODBC de SQLite (SQLite3) n'est pas installé. Installez le "
+               "paquet Debian %1.")
+               .arg(SqliteDriverPackage());
+}
+
+QString IniNotWritableMessage() {
+    return QStringLiteral("Impossible de configurer la base de données") +
+           QStringLiteral(" : le fichier %1 ne peut pas être lu ou écrit.").arg(UserOdbcIniPath());
+}
+
+QString ConnectionMessage(const QString& databasePath) {
+    return ConnectFailed() +
+           QStringLiteral(
+               "\nLe fichier %1 ne peut pas être ouvert : vérifiez que le dossier de "
+               "données existe et qu'il est accessible en écriture.")
+               .arg(databasePath);
+}
+
+QString OtherFileMessage(const QString& opened, const QString& databasePath) {
+    return ConnectFailed() +
+           QStringLiteral(
+               "\nLe fichier ouvert (%1) n'est pas celui du dossier de données (%2) : "
+               "rien n'a été modifié.")
+               .arg(opened.isEmpty() ? QStringLiteral("inconnu") : opened, databasePath);
+}
+
 struct UpgradeStep {
     bool (CCatchDatabase::*run)();
     const char* version;
@@ -101,12 +153,14 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     SetProgramDirectory(dataDir);
     const QString databasePath = GetProgramDirectory() + QStringLiteral("brevane.db");
     if (IsEmptyFile(databasePath)) return Fail(db, EmptyFileMessage(databasePath));
-    if (!RegisterDataSource(databasePath, dsnName))
-        return Fail(db, QStringLiteral("Impossible de configurer la base de données"));
-    if (!db.Connect(dsnName, QString(), QString()))
-        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
-    if (!DistrustSchema(db))
-        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
+    if (!IsSqliteDriverRegistered()) return Fail(db, DriverMissingMessage());
+    // Kept for other ODBC tools only: the program reaches its file by a connection string.
+    if (!RegisterDataSource(databasePath, dsnName)) return Fail(db, IniNotWritableMessage());
+    if (!db.ConnectWithString(CatchLogConnectionString(databasePath)))
+        return Fail(db, ConnectionMessage(databasePath));
+    if (!DistrustSchema(db)) return Fail(db, ConnectionMessage(databasePath));
+    if (const QString opened = OpenedFile(db); !IsSameFile(opened, databasePath))
+        return Fail(db, OtherFileMessage(opened, databasePath));
 
     // Before the first write: a damaged file is left exactly as it was found. A log that the
     // last run closed cleanly and that nothing has touched since is not read whole again.

@@ -1,5 +1,6 @@
 // Date taken and GPS position read from photos tagged here with the exiv2 command; photos
 // without EXIF, with damaged blocks or with values out of range give nothing.
+#include <sys/stat.h>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
@@ -122,6 +123,10 @@ TEST_F(PhotoExifTest, PhotosWithoutOrWithBrokenExifGiveNothing) {
     }
     EXPECT_TRUE(ReadPhotoExif(PlainPhoto(Folder(), "plain.jpg")).IsEmpty());
     EXPECT_TRUE(ReadPhotoExif(Folder() + "/missing.jpg").IsEmpty());
+    // A pipe named like a photo is never opened: a read would wait for a writer forever.
+    const QString pipe = Folder() + "/pipe.jpg";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_TRUE(ReadPhotoExif(pipe).IsEmpty());
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ TEST_F(SchemaSteps, AFailingStatementShowsTheDriverMessageAndStopsTheStep) {
     ASSERT_EQ(Messages().shown.size(), 1u);
     EXPECT_TRUE(Messages().shown[0].text.contains("no such table: PRISES"));
     EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Stop);
-    // The table made before the failure stays; the folder step after it did not run.
-    EXPECT_EQ(Scalar("SELECT name FROM sqlite_master WHERE name='AMORCES'"), "AMORCES");
+    // The step is one transaction: the table made before the failure is undone with it; the
+    // folder step after it did not run.
+    EXPECT_EQ(Scalar("SELECT count(*) FROM sqlite_master WHERE name='AMORCES'"), "0");
     EXPECT_FALSE(QDir(DataDir() + "images/Amorces").exists());
 }
 

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "catalog/PictureFiles.h"
 #include "catalog/PicturePaths.h"
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
@@ -184,7 +185,7 @@ bool CImagePickerDialog::AddImageFile(const QString& path) {
         return false;
     }
     QDir().mkpath(m_folderPath);
-    if (!QFile::copy(path, target)) {
+    if (CopyPictureFile(path, target) != CopyOutcome::Copied) {
         ShowMessage(QString::fromUtf8("Impossible de copier cette image !"), MessageIcon::Stop);
         return false;
     }
