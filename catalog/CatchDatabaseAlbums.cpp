@@ -5,8 +5,8 @@
 #include "catalog/Album.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
-#include "catalog/InsertedRow.h"
 #include "catalog/DisplayPanels.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
@@ -65,7 +65,7 @@ bool CCatchDatabase::AddAlbum(CAlbum& album) {
     }
     CSqlInsert insert(QStringLiteral("ALBUMS"));
     insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::AlbumsTable);
+    const int id = InsertAndReadId(*this, insert);
     if (id == -1) return false;
     album.id = id;
     return true;
@@ -166,7 +166,7 @@ bool CCatchDatabase::AddPhoto(CAlbumPhoto& photo) {
     insert.AddNumber(QStringLiteral("ID_ALBUM"), photo.albumId);
     insert.AddField(QStringLiteral("LIBELLE"), photo.fileName, SqlValueKind::UserText);
     insert.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::PhotosTable);
+    const int id = InsertAndReadId(*this, insert);
     if (id == -1) return false;
     photo.id = id;
     return true;

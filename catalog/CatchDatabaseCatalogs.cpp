@@ -4,6 +4,7 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
@@ -127,15 +128,11 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
                     MessageIcon::None);
         return false;
     }
-    try {
-        CSqlInsert insert(TableForSelector(kind));
-        AddItemFields(insert, texts, kind);
-        ExecuteDirect(insert.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    id = GetLastId(kind);
+    CSqlInsert insert(TableForSelector(kind));
+    AddItemFields(insert, texts, kind);
+    const int newId = InsertAndReadId(*this, insert);
+    if (newId == -1) return false;
+    id = newId;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/CatchRow.h"
 #include "catalog/EntryForms.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
@@ -317,8 +318,7 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
         AddCatchFields(insert, values,
                        [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
-        ExecuteDirect(insert.GetSql());
-        catchId = GetLastId(CatalogKind::Catches);
+        catchId = InsertAndReadId(*this, insert);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
         if (catchId <= 0 || !WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||

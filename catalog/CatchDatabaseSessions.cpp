@@ -1,15 +1,16 @@
 // Angling sessions (CALENDRIER): the month list, a month of sessions on the calendar, the
 // session dialog's load and store, and the catches taken during a session.
+#include <QDate>
 #include <QHash>
 #include <vector>
 
 #include "catalog/CalendarSession.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
-#include "catalog/InsertedRow.h"
 #include "catalog/DateStamp.h"
 #include "catalog/DisplayPanels.h"
 #include "catalog/EntryForms.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/SessionMonths.h"
@@ -60,26 +61,28 @@ void AddSessionFields(Builder& builder, const ISessionForm& form) {
     builder.AddNumber(QStringLiteral("HEURE_FIN"), form.EndTime());
 }
 
-// "2007-05-12" of the day key 20070512.
-QString StoredDayText(int dayKey) {
-    return QString::asprintf("%04d-%02d-%02d", dayKey / 10000, dayKey / 100 % 100, dayKey % 100);
+// The calendar day of a day key (20070512); invalid when the key names none or lies beyond
+// four-digit years, whose stored text would no longer sort like the moment.
+QDate DayOfKey(int dayKey) {
+    constexpr int kLastFourDigitDay = 99991230;  // its next day is still a four-digit year
+    if (dayKey <= 0 || dayKey > kLastFourDigitDay) return {};
+    return QDate(dayKey / 10000, dayKey / 100 % 100, dayKey % 100);
 }
 
-// Narrows the catches to the session's days by the stored text of DATE_PRISE, which is
-// written "yyyy-mm-dd hh:mm:00" and so sorts like the moment. The bounds take whole days and
-// only spare the reading of the other catches: the exact test on the parsed moment follows.
-// A start day of 0 or less would take catches without a date (read as day 0) too, so then
-// nothing is narrowed.
+QString StoredDayText(const QDate& day) { return day.toString(QStringLiteral("yyyy-MM-dd")); }
+
+// Narrows the catches to the session's days by DATE_PRISE, stored "yyyy-mm-dd hh:mm:00" (text
+// on SQLite, a timestamp on a server): both sort like the moment, so the end bound is the
+// start of the next day on both. The bounds take whole days and only spare the reading of the
+// other catches: the exact test on the parsed moment follows. A start day of 0 or less would
+// take catches without a date (read as day 0) too, so then nothing is narrowed.
 QString SessionDaysCondition(int startDay, int endDay) {
-    constexpr int kLastEightDigitDay = 99991231;
-    if (startDay <= 0 || startDay > kLastEightDigitDay) {
-        return {};
-    }
-    QString condition = QStringLiteral("p.DATE_PRISE >= '") + StoredDayText(startDay) + "'";
-    if (endDay >= 0 && endDay <= kLastEightDigitDay) {
-        // '~' sorts after every character of a stored moment: the whole end day is inside.
-        condition += QStringLiteral(" AND p.DATE_PRISE < '") + StoredDayText(endDay) + "~'";
-    }
+    const QDate first = DayOfKey(startDay);
+    if (!first.isValid()) return {};
+    QString condition = QStringLiteral("p.DATE_PRISE >= '") + StoredDayText(first) + "'";
+    const QDate last = DayOfKey(endDay);
+    if (endDay >= startDay && last.isValid())
+        condition += QStringLiteral(" AND p.DATE_PRISE < '") + StoredDayText(last.addDays(1)) + "'";
     return condition;
 }
 
@@ -212,7 +215,7 @@ bool CCatchDatabase::InsertSession(ISessionForm& form, int& sessionId) {
     }
     CSqlInsert insert(QStringLiteral("CALENDRIER"));
     AddSessionFields(insert, form);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::Calendar);
+    const int id = InsertAndReadId(*this, insert);
     if (id == -1) return false;
     sessionId = id;
     return true;

@@ -1,16 +1,35 @@
 #include "catalog/InsertedRow.h"
 
 #include "catalog/CatchDatabase.h"
+#include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
 
-int InsertAndReadId(CCatchDatabase& database, CSqlInsert& insert, int selector) {
+namespace {
+
+// First column of the first row of a query that returns one number.
+int ReadOneId(CCatchDatabase& database, const QString& sql) {
+    CDbRecordset rows(database);
+    rows.SetSql(sql);
+    return rows.Open() && rows.Fetch() ? rows.GetInt(1) : -1;
+}
+
+}  // namespace
+
+int InsertAndReadId(CCatchDatabase& database, CSqlInsert& insert) {
+    const DbEngine engine = database.Engine();
     try {
-        database.ExecuteDirect(insert.GetSql());
+        const QString returning = ReturningIdClause(engine);
+        int id = -1;
+        if (!returning.isEmpty()) {
+            id = ReadOneId(database, insert.GetSql() + returning);
+        } else {
+            database.ExecuteDirect(insert.GetSql());
+            id = ReadOneId(database, NewRowIdQuery(engine));
+        }
+        return id > 0 ? id : -1;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
         return -1;
     }
-    const int id = database.GetLastId(selector);
-    return id > 0 ? id : -1;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "db/DbEngine.h"
+
 // Owns the ODBC environment and connection; executes single statements that return no rows.
 // sql.h stays out of this header: handles travel as opaque pointers.
 class CDbConnection {
@@ -22,6 +24,8 @@ public:
     void SetCommitEachStatement(bool on);
 
     bool IsConnected() const;
+    // The engine the driver named when connecting (Other when not connected).
+    DbEngine Engine() const { return m_engine; }
     short LastReturnCode() const;
     // The SQLHDBC, for CDbRecordset; null when not connected.
     void* ConnectionHandle() const;
@@ -31,5 +35,6 @@ private:
     std::unique_ptr<Handles> m_handles;
     short m_lastReturnCode = 0;
     bool m_connected = false;
+    DbEngine m_engine = DbEngine::Other;
     bool m_commitEachStatement = true;
 };

@@ -2,11 +2,11 @@
 
 #include <QStringList>
 
-#include "store/SqlDialect.h"
 #include "db/DbConnection.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
+#include "store/SqlDialect.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ const StarterList kStarterLists[] = {
 };
 
 void ExecuteAll(CDbConnection& db, const QString& accessStatement) {
-    for (const QString& statement : ToSqliteStatements(accessStatement))
+    for (const QString& statement : ToEngineStatements(accessStatement, db.Engine()))
         db.ExecuteDirect(statement);
 }
 
@@ -72,6 +72,8 @@ bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
     // The base tables appear all together or not at all.
     try {
         CDbTransaction transaction(db);
+        for (const QString& statement : SchemaPreludeStatements(db.Engine()))
+            db.ExecuteDirect(statement);
         for (const char* table : kBaseTables) ExecuteAll(db, QString::fromLatin1(table));
         if (withStarterLists) InsertStarterRows(db);
         transaction.Commit();

@@ -2,16 +2,17 @@
 
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
-#include "store/BaseSchema.h"
-#include "store/DataSource.h"
-#include "store/OptionDefaults.h"
-#include "store/SearchIndexes.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/BaseSchema.h"
+#include "store/DataSource.h"
+#include "store/OptionDefaults.h"
+#include "store/SearchIndexes.h"
+#include "store/SqlDialect.h"
 
 namespace {
 
@@ -21,11 +22,10 @@ bool Fail(CCatchDatabase& db, const QString& message) {
     return false;
 }
 
-// The driver registers file-reading and file-writing SQL functions on every connection: a
-// catch log from elsewhere must not reach them from a trigger or a view.
-bool DistrustSchema(CCatchDatabase& db) {
+bool RunConnectionSetup(CCatchDatabase& db) {
     try {
-        db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+        for (const QString& statement : ConnectionSetupStatements(db.Engine()))
+            db.ExecuteDirect(statement);
         return true;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
@@ -33,13 +33,15 @@ bool DistrustSchema(CCatchDatabase& db) {
     }
 }
 
-// "" when SQLite finds the file sound, else the first problem it reports. Reads only.
-// A log that another program holds, or that cannot be opened, is not a damaged one: those
-// errors are thrown on, for the caller to show as they are.
+// "" when the engine finds the log sound (or has no check of its own), else the first problem
+// it reports. Reads only. A log that another program holds, or that cannot be opened, is not a
+// damaged one: those errors are thrown on, for the caller to show as they are.
 QString FirstIntegrityProblem(CCatchDatabase& db) {
+    const QString query = IntegrityCheckQuery(db.Engine());
+    if (query.isEmpty()) return {};
     try {
         CDbRecordset check(db);
-        check.SetSql(QStringLiteral("PRAGMA quick_check"));
+        check.SetSql(query);
         if (!check.Open()) return QStringLiteral("connexion perdue");
         if (!check.Fetch()) return QStringLiteral("aucune réponse du contrôle");
         const QString first = check.GetText(1);
@@ -57,7 +59,7 @@ QString FirstIntegrityProblem(CCatchDatabase& db) {
 bool HasNoTable(CCatchDatabase& db) {
     try {
         CDbRecordset tables(db);
-        tables.SetSql(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table'"));
+        tables.SetSql(TableCountQuery(db.Engine()));
         return tables.Open() && tables.Fetch() && tables.GetInt(1) == 0;
     } catch (CSQLException* e) {
         ShowDatabaseError(e);
@@ -73,9 +75,10 @@ bool IsEmptyFile(const QString& path) {
 }
 
 QString EmptyFileMessage(const QString& path) {
-    return QStringLiteral("La base de données %1 est vide : elle ne contient aucune prise.\n"
-                          "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
-                          "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
+    return QStringLiteral(
+               "La base de données %1 est vide : elle ne contient aucune prise.\n"
+               "Si vous avez une sauvegarde de votre carnet, remettez-la à sa place ; "
+               "sinon, supprimez ce fichier pour commencer un nouveau carnet.")
         .arg(path);
 }
 
@@ -90,18 +93,9 @@ constexpr UpgradeStep kUpgrades[] = {
     {&CCatchDatabase::UpgradeTo20, "2.0"},
 };
 
-}  // namespace
-
-bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsnName,
-                  bool withStarterLists) {
-    SetProgramDirectory(dataDir);
-    const QString databasePath = GetProgramDirectory() + QStringLiteral("brevane.db");
-    if (IsEmptyFile(databasePath)) return Fail(db, EmptyFileMessage(databasePath));
-    if (!RegisterDataSource(databasePath, dsnName))
-        return Fail(db, QStringLiteral("Impossible de configurer la base de données"));
-    if (!db.Connect(dsnName, QString(), QString()))
-        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
-    if (!DistrustSchema(db))
+// Everything after the connection, the same for a file and a server log.
+bool PrepareConnectedLog(CCatchDatabase& db, bool withStarterLists) {
+    if (!RunConnectionSetup(db))
         return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
 
     // Before the first write: a damaged file is left exactly as it was found.
@@ -128,4 +122,27 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     }
     EnsureSearchIndexes(db);
     return true;
+}
+
+}  // namespace
+
+bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsnName,
+                  bool withStarterLists) {
+    SetProgramDirectory(dataDir);
+    const QString databasePath = GetProgramDirectory() + QStringLiteral("brevane.db");
+    if (IsEmptyFile(databasePath)) return Fail(db, EmptyFileMessage(databasePath));
+    if (!RegisterDataSource(databasePath, dsnName))
+        return Fail(db, QStringLiteral("Impossible de configurer la base de données"));
+    if (!db.Connect(dsnName, QString(), QString()))
+        return Fail(db, QStringLiteral("Impossible de se connecter à la base de données"));
+    return PrepareConnectedLog(db, withStarterLists);
+}
+
+bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QString& dsnName,
+                        bool withStarterLists) {
+    SetProgramDirectory(pictureDir);
+    if (!db.Connect(dsnName, QString(), QString()))
+        return Fail(db,
+                    QStringLiteral("Impossible de se connecter au carnet partagé %1").arg(dsnName));
+    return PrepareConnectedLog(db, withStarterLists);
 }

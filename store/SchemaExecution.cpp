@@ -2,16 +2,16 @@
 
 #include <QDir>
 
-#include "store/AppHelpers.h"
-#include "store/SqlDialect.h"
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/SqlDialect.h"
 
 SchemaOutcome RunSchemaStatement(CDbConnection& db, const QString& accessStatement,
                                  std::optional<short> accepted) {
     SchemaOutcome outcome = SchemaOutcome::Done;
-    for (const QString& statement : ToSqliteStatements(accessStatement)) {
+    for (const QString& statement : ToEngineStatements(accessStatement, db.Engine())) {
         try {
             db.ExecuteDirect(statement);
         } catch (CSQLException* e) {
