@@ -28,7 +28,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos de Brevane"));
     setAccessibleName(QStringLiteral("A propos de Brevane"));
 
-    auto* version = new QLabel(QStringLiteral("Brevane version 2.1"), this);
+    auto* version = new QLabel(QStringLiteral("Brevane version " BREVANE_VERSION), this);
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);

@@ -1,26 +1,41 @@
 #include "app/BrevaneApp.h"
 
+#include <QFileInfo>
 #include <QIcon>
+#include <QListWidget>
 #include <QLocale>
-#include <QTimer>
 
-#include "store/CatchLogOpener.h"
-#include "store/DataFolder.h"
-#include "store/InstanceLock.h"
+#include "app/FirstPaintQuit.h"
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/QtUserMessages.h"
 #include "catalog/CatchDatabase.h"
+#include "store/AppHelpers.h"
+#include "store/AutomaticBackup.h"
+#include "store/CatchLogOpener.h"
+#include "store/CleanClose.h"
+#include "store/CommandLine.h"
+#include "store/DataFolder.h"
+#include "store/InstanceLock.h"
+#include "ui/view/BrevaneView.h"
 #include "widgets/MainFrame.h"
 
 namespace {
-// For the start-up benchmark and scripted runs: leave the event loop once the first catch
-// sheet is on screen.
-const QString kQuitAfterFirstSheet = QStringLiteral("--quit-after-first-sheet");
+
+// A backup that fails must not stop the angler, at start or at exit: the reason goes to
+// standard error and the older copies stay.
+void BackUp(CCatchDatabase& db, const QString& dataDir) {
+    const QString problem = WriteAutomaticBackup(db, dataDir);
+    if (!problem.isEmpty())
+        qWarning("%s",
+                 qUtf8Printable(QStringLiteral("Sauvegarde automatique impossible : ") + problem));
+}
+
 }  // namespace
 
-CBrevaneApp::CBrevaneApp(int& argc, char** argv)
+CBrevaneApp::CBrevaneApp(int& argc, char** argv, const CCommandLine& commandLine)
     : QApplication(argc, argv),
+      m_commandLine(commandLine),
       m_messages(std::make_unique<CQtUserMessages>()),
       m_instanceLock(std::make_unique<CInstanceLock>()) {
     setApplicationName(QStringLiteral("Brevane"));
@@ -46,18 +61,25 @@ bool CBrevaneApp::InitInstance() {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     LoadTranslations();
     const QStringList arguments = QCoreApplication::arguments();
-    m_quitAfterFirstSheet = arguments.contains(kQuitAfterFirstSheet);
+    // For the start-up benchmark and scripted runs: leave the event loop once the first catch
+    // sheet is on screen.
+    m_quitAfterFirstSheet = m_commandLine.IsSet(CommandLineOption::kQuitAfterFirstSheet);
     // A benchmark or scripted run has nobody to close a message box: its messages go to
     // standard error (the default sink), so a failed start ends instead of waiting.
     if (m_quitAfterFirstSheet) SetUserMessages(nullptr);
 
     const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return false;
+    // The lock file is removed at each clean exit: found here, it was left by a run that
+    // ended without closing the log.
+    const bool previousRunUnclean = QFileInfo::exists(InstanceLockPath(dataDir));
     // A second window on the same folder ends here, before it touches the catch log.
     if (!TakeInstanceLock(*m_instanceLock, dataDir)) return false;
     // Created before connecting, so that the exit sequence finds it whatever happens.
     m_pDatabase = std::make_unique<CCatchDatabase>();
     if (!OpenCatchLog(*m_pDatabase, dataDir)) return false;
+    m_dataDir = dataDir;
+    if (previousRunUnclean && m_instanceLock->IsHeld()) BackUp(*m_pDatabase, dataDir);
 
     CreateMainWindow();
     return true;
@@ -70,8 +92,8 @@ void CBrevaneApp::CreateMainWindow() {
     m_view = &ViewOf(*m_frame);
     PlaceMainWindow(*m_frame);
     // The view fills its list and shows the first catch while it is first shown.
+    if (m_quitAfterFirstSheet) new CFirstPaintQuit(m_view->NavigationList().viewport());
     m_frame->show();
-    if (m_quitAfterFirstSheet) QTimer::singleShot(0, this, &QCoreApplication::quit);
 }
 
 void CBrevaneApp::ExitInstance() {
@@ -79,7 +101,14 @@ void CBrevaneApp::ExitInstance() {
     m_view = nullptr;
     m_frame.reset();
     if (m_pDatabase) {
-        if (m_pDatabase->IsConnected()) m_pDatabase->Disconnect();
+        // A measuring run only shows the first sheet: it has nothing new to keep.
+        if (m_pDatabase->IsConnected() && m_instanceLock->IsHeld() && !m_quitAfterFirstSheet)
+            BackUp(*m_pDatabase, m_dataDir);
+        // Recorded once the file is released, so that the next start may skip the whole-file
+        // check of an untouched log.
+        if (m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&
+            m_pDatabase->LastReturnCode() == 0)
+            RecordCleanClose(GetProgramDirectory() + QStringLiteral("brevane.db"));
         m_pDatabase.reset();
     }
     // Only once the log is closed may another Brevane open it.

@@ -4,6 +4,7 @@
 #include <memory>
 
 class CCatchDatabase;
+class CCommandLine;
 class CInstanceLock;
 class CMainFrame;
 class CBrevaneView;
@@ -14,7 +15,8 @@ class CQtUserMessages;
 class CBrevaneApp : public QApplication {
     Q_OBJECT
 public:
-    CBrevaneApp(int& argc, char** argv);
+    // The command line has already been read and accepted; it outlives the application.
+    CBrevaneApp(int& argc, char** argv, const CCommandLine& commandLine);
     ~CBrevaneApp() override;
 
     // The whole run: start-up, event loop, exit. The process exit code (1 when the catch log
@@ -27,6 +29,7 @@ private:
     void LoadTranslations();
     void CreateMainWindow();
 
+    const CCommandLine& m_commandLine;
     std::unique_ptr<CQtUserMessages> m_messages;
     // The data folder's lock, held from before the catch log is opened until it is closed.
     std::unique_ptr<CInstanceLock> m_instanceLock;
@@ -34,4 +37,5 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     CBrevaneView* m_view = nullptr;
     bool m_quitAfterFirstSheet = false;
+    QString m_dataDir;  // of the open log, ending with "/"
 };

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "db/UserMessages.h"
+
 namespace {
 const QString kHelpIndex = QStringLiteral("share/brevane/aide/index.html");
 
@@ -27,7 +29,19 @@ QString HelpIndexPath(const QString& exeDir) {
     return beside;
 }
 
+QString HelpNotOpenedMessage(const QString& indexPath) {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(indexPath).absolutePath());
+    return QString::fromUtf8(
+               "Aucun programme permettant d'ouvrir les pages d'aide n'a été trouvé.\n\n"
+               "Les pages d'aide se trouvent dans le dossier :\n%1\n\n"
+               "Ouvrez le fichier index.html avec un navigateur internet.")
+        .arg(folder);
+}
+
 void ShowHelp() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(HelpIndexPath(QCoreApplication::applicationDirPath())));
+    const QString index = HelpIndexPath(QCoreApplication::applicationDirPath());
+    // Without a browser or a desktop to ask, the request fails without a trace: the angler
+    // is told where the pages are instead.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
+        ShowMessage(HelpNotOpenedMessage(index), MessageIcon::Exclamation);
 }

@@ -7,6 +7,7 @@
 #include "app/HelpPage.h"
 #include "ui/view/BrevaneView.h"
 #include "ui/view/CategoryTable.h"
+#include "ui/view/LogTransferCommands.h"
 #include "widgets/CommandIds.h"
 #include "widgets/MainFrame.h"
 
@@ -16,6 +17,7 @@ void RunCommand(int commandId, CMainFrame& frame, CBrevaneView& view) {
         view.SetCategory(category->kind);
         return;
     }
+    if (RunLogTransferCommand(commandId, &frame, view.Database(), view)) return;
     switch (commandId) {
         case CommandId::Preferences:
             view.OnPreferences();

@@ -1,6 +1,3 @@
-#include "app/BrevaneApp.h"
+#include "app/ProgramEntry.h"
 
-int main(int argc, char* argv[]) {
-    CBrevaneApp app(argc, argv);
-    return app.Run();
-}
+int main(int argc, char* argv[]) { return RunBrevane(argc, argv); }

@@ -1,20 +1,25 @@
 #include "bench/BenchLogs.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
 #include "store/AppHelpers.h"
 #include "store/CatchLogOpener.h"
 #include "store/DataSource.h"
-#include "catalog/CatchDatabase.h"
-#include "db/DbRecordset.h"
-#include "db/SQLException.h"
 
 #ifndef BREVANE_SAMPLELOG
 #define BREVANE_SAMPLELOG "brevane-samplelog"
@@ -89,9 +94,10 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
     }
     SetProgramDirectory(folder);
     auto db = std::make_unique<CCatchDatabase>();
-    if (!RegisterDataSource(copy + "brevane.db", dsnName) || !db->Connect(dsnName, {}, {}))
+    if (!RegisterDataSource(copy + "brevane.db", dsnName) ||
+        !db->ConnectWithString(CatchLogConnectionString(copy + "brevane.db")))
         return nullptr;
-    try {
+    const bool done = RunOrShowError(false, [&] {
         QStringList indexes;
         CDbRecordset rows(*db);
         rows.SetSql(
@@ -101,13 +107,33 @@ std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder
             while (rows.Fetch()) indexes << rows.GetText(1);
         for (const QString& index : indexes)
             db->ExecuteDirect(QStringLiteral("DROP INDEX \"%1\"").arg(index));
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return nullptr;
-    }
+        return true;
+    });
+    if (!done) return nullptr;
     QFile marker(copy + kCompleteMarker);
     if (marker.open(QIODevice::WriteOnly)) marker.write("sans index");
     return db;
+}
+
+namespace {
+
+void DropFileFromPageCache(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY);
+    if (fd < 0) return;
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
+}  // namespace
+
+void DropFromPageCache(const QString& path) {
+    if (!QFileInfo(path).isDir()) {
+        DropFileFromPageCache(path);
+        return;
+    }
+    QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) DropFileFromPageCache(files.next());
 }
 
 double PeakMemoryMegabytes() {

@@ -32,5 +32,9 @@ std::unique_ptr<CCatchDatabase> OpenBenchLog(const QString& folder, const QStrin
 std::unique_ptr<CCatchDatabase> OpenBenchLogWithoutIndexes(const QString& folder,
                                                            const QString& dsnName);
 
+// Asks the kernel to forget the cached pages of a file, or of every file under a folder, so
+// that the next read comes from the disk (posix_fadvise DONTNEED; pages being written stay).
+void DropFromPageCache(const QString& path);
+
 // Peak resident memory of this process so far, in megabytes.
 double PeakMemoryMegabytes();

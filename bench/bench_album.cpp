@@ -35,6 +35,7 @@ struct AlbumBench {
     std::unique_ptr<CCatchDatabase> db;
     std::unique_ptr<CAlbumPanel> panel;
     int albumId = -1;
+    QString photoFolder;
 };
 
 // Made at first use, released before the application object goes.
@@ -51,6 +52,7 @@ AlbumBench* GetBench() {
         {QStringLiteral("--catches"), QStringLiteral("10"), QStringLiteral("--albums"),
          QStringLiteral("1"), QStringLiteral("--photos-per-album"), QString::number(kPhotos),
          QStringLiteral("--photo-size"), QStringLiteral("4000x3000")});
+    bench.photoFolder = folder + QStringLiteral("images/photos");
     bench.db = OpenBenchLog(folder, QStringLiteral("BREVANE_BENCH_ALBUM"));
     if (!bench.db) return nullptr;
     CDbRecordset rows(*bench.db);
@@ -140,13 +142,17 @@ void Report(benchmark::State& state, const Showing& worst, double gridMs, int ru
 }
 
 // Shows the album again and again, each time after another album emptied the grid; with
-// `fromFiles` the thumbnail cache is emptied too, so every picture is decoded from its JPEG.
+// `fromFiles` the thumbnail cache is emptied too and the photos are dropped from the page
+// cache, so every picture is read from the disk and decoded from its JPEG.
 void MeasureShowings(benchmark::State& state, AlbumBench& bench, bool fromFiles) {
     Showing worst;
     double gridMs = 0;
     int runs = 0;
     for (auto _ : state) {
-        if (fromFiles) ClearThumbnailCache();
+        if (fromFiles) {
+            ClearThumbnailCache();
+            DropFromPageCache(bench.photoFolder);
+        }
         bench.db->ShowAlbum(*bench.panel, -1);  // another album: the grid forgets its pictures
         const Showing showing = ShowOnce(bench);
         if (!showing.complete) state.SkipWithError("des vignettes manquent encore");
@@ -158,7 +164,7 @@ void MeasureShowings(benchmark::State& state, AlbumBench& bench, bool fromFiles)
     Report(state, worst, gridMs, runs);
 }
 
-// Empty thumbnail cache: every picture is decoded from its JPEG file.
+// Empty thumbnail cache, photos not in memory: every picture is read and decoded.
 void BM_AlbumFirstShowing(benchmark::State& state) {
     AlbumBench* bench = nullptr;
     if (!PreparePanel(state, bench)) return;

@@ -1,5 +1,6 @@
-// The catch-log operations on logs of 1,000, 10,000 and 100,000 catches, each measured on the
-// same generated file, beside the raw floor: one SELECT fetched to the end.
+// The catch-log operations on logs of 1,000, 10,000 and 100,000 catches (the catch list also
+// on 1,000,000), each measured on the same generated file, beside the floor of the catch list:
+// the same rows and labels read straight through the sqlite3 C API.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -8,7 +9,9 @@
 
 #include "bench/BenchLogs.h"
 #include "bench/BenchTargets.h"
+#include "bench/SqliteFloor.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -18,6 +21,7 @@ constexpr int kSeveralIds = 999999;
 
 // What a run needs to know of one log: its connection and a few representative values.
 struct BenchLog {
+    QString folder;
     std::unique_ptr<CCatchDatabase> db;
     int commonSpecies = -1;  // the species with most single-species catches
     int commonPlace = -1;
@@ -53,13 +57,14 @@ BenchLog* GetLog(int catches) {
     if (found != logs.end()) return found->second.db ? &found->second : nullptr;
     BenchLog& log = logs[catches];
     const QString dsn = QStringLiteral("BREVANE_BENCH_%1").arg(catches);
+    log.folder = EnsureCatchLog(catches);
     // BREVANE_BENCH_WITHOUT_INDEXES=1 measures the same logs without the program's indexes.
     log.db = qEnvironmentVariableIsSet("BREVANE_BENCH_WITHOUT_INDEXES")
-                 ? OpenBenchLogWithoutIndexes(EnsureCatchLog(catches), dsn)
-                 : OpenBenchLog(EnsureCatchLog(catches), dsn);
+                 ? OpenBenchLogWithoutIndexes(log.folder, dsn)
+                 : OpenBenchLog(log.folder, dsn);
     if (!log.db) return nullptr;
     CCatchDatabase& db = *log.db;
-    try {
+    const bool read = RunOrShowError(false, [&] {
         log.commonSpecies = QueryInt(db, MostCommon(QStringLiteral("ID_POISSON")));
         log.commonPlace = QueryInt(db, MostCommon(QStringLiteral("ID_LIEU")));
         log.commonBait = QueryInt(db, MostCommon(QStringLiteral("ID_ESCHE")));
@@ -69,8 +74,9 @@ BenchLog* GetLog(int catches) {
         for (const int id : QueryInts(db, QStringLiteral("SELECT ID FROM PRISES WHERE ID_POISSON = "
                                                          "999999 AND ID_ESCHE = 999999 LIMIT 8")))
             log.sheetIds.push_back(id);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        return true;
+    });
+    if (!read) {
         log.db.reset();
         return nullptr;
     }
@@ -85,25 +91,6 @@ void SetFilter(CCatchDatabase& db, int fish, int bait, int place) {
     filter.place = place;
 }
 
-// Reads every row of a SELECT through the program's recordset, each column as the operations
-// read it.
-int FetchAll(CCatchDatabase& db, const QString& sql, int textColumn, int columns) {
-    CDbRecordset rows(db);
-    rows.SetSql(sql);
-    if (!rows.Open()) return -1;
-    int count = 0;
-    while (rows.Fetch()) {
-        for (int column = 1; column <= columns; ++column) {
-            if (column == textColumn)
-                benchmark::DoNotOptimize(rows.GetText(column));
-            else
-                benchmark::DoNotOptimize(rows.GetInt(column));
-        }
-        ++count;
-    }
-    return count;
-}
-
 #define BENCH_LOG_OR_SKIP(state, log)                                      \
     BenchLog* log = GetLog(static_cast<int>(state.range(0)));              \
     if (!log) {                                                            \
@@ -111,26 +98,20 @@ int FetchAll(CCatchDatabase& db, const QString& sql, int textColumn, int columns
         return;                                                            \
     }
 
-// The catch list's own statement, every column fetched.
-void BM_RawFloor(benchmark::State& state) {
+// The floor: the same rows and labels through the sqlite3 C API. Its list must be the one
+// FillCatchList makes, or the comparison means nothing.
+void BM_SqliteFloor(benchmark::State& state) {
     BENCH_LOG_OR_SKIP(state, log);
-    const QString sql = QStringLiteral(
-        "SELECT p.ID, p.DATE_PRISE, p.ID_POISSON, p.ID_ESCHE, p.ID_AMORCE, p.ID_MONTAGE, "
-        "p.ID_TECHNIQUE, p.ID_LIEU, p.ID_TEMPS, p.ID_VENT, p.ID_DIRECTION_VENT, "
-        "p.ID_COULEUR_EAU, p.ID_LUNE, p.ID_MAREE FROM PRISES p ORDER BY p.ID");
-    int rows = 0;
-    for (auto _ : state) rows = FetchAll(*log->db, sql, 2, 14);
-    state.counters["rows"] = rows;
-}
-
-// Only the three columns an unfiltered list shows.
-void BM_RawFloorShown(benchmark::State& state) {
-    BENCH_LOG_OR_SKIP(state, log);
-    const QString sql =
-        QStringLiteral("SELECT p.ID, p.ID_POISSON, p.DATE_PRISE FROM PRISES p ORDER BY p.ID");
-    int rows = 0;
-    for (auto _ : state) rows = FetchAll(*log->db, sql, 3, 3);
-    state.counters["rows"] = rows;
+    const QString path = log->folder + QStringLiteral("brevane.db");
+    CBenchList floor;
+    for (auto _ : state) {
+        if (FillCatchListFloor(path, floor) < 0) state.SkipWithError("lecture sqlite3 impossible");
+    }
+    CBenchList program;
+    SetFilter(*log->db, -1, -1, -1);
+    if (!log->db->FillCatchList(program) || program.rows != floor.rows)
+        state.SkipWithError("le plancher ne lit pas les mêmes lignes que FillCatchList");
+    state.counters["rows"] = floor.Count();
 }
 
 void RunCatchList(benchmark::State& state, BenchLog& log) {
@@ -224,11 +205,16 @@ void LogSizes(benchmark::internal::Benchmark* bench) {
     bench->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
+// The catch list and its floor also on a club's log of a million catches.
+void ListSizes(benchmark::internal::Benchmark* bench) {
+    LogSizes(bench);
+    bench->Arg(1000000);
+}
+
 }  // namespace
 
-BENCHMARK(BM_RawFloor)->Apply(LogSizes);
-BENCHMARK(BM_RawFloorShown)->Apply(LogSizes);
-BENCHMARK(BM_FillCatchList)->Apply(LogSizes);
+BENCHMARK(BM_SqliteFloor)->Apply(ListSizes);
+BENCHMARK(BM_FillCatchList)->Apply(ListSizes);
 BENCHMARK(BM_FillCatchListFishFilter)->Apply(LogSizes);
 BENCHMARK(BM_FillCatchListBaitPlaceFilter)->Apply(LogSizes);
 BENCHMARK(BM_FillSessionCatches)->Apply(LogSizes);

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Start-up to the first catch sheet, timed from outside: the whole program on the offscreen
-# platform with "--quit-after-first-sheet", on a sample log of 10,000 catches (made once into
-# the build folder and reused). Uses hyperfine when it is installed, else a loop of runs
-# timed with date +%s%N.
-#   bench/startup.sh [BUILD_DIR] [CATCHES]      (RUNS=10 by default)
+# Start-up until the window with the first catch sheet is painted, timed from outside: the
+# whole program on the offscreen platform with "--quit-after-first-sheet", which prints one
+# line (with its peak memory) once that first paint is done; the time is taken when the line
+# arrives, so the exit that follows is not counted. On a sample log made once into the build
+# folder and reused.
+#   bench/startup.sh [BUILD_DIR] [CATCHES]
+#     RUNS=N (5)   COLD=1: the log is dropped from the page cache before each run
+#     STARTUP_RESULTS=FILE: appends "catches warm|cold median-ms peak-MB" for bench/goals.py
 set -euo pipefail
 
 build="${1:-build}"
 catches="${2:-10000}"
-runs="${RUNS:-10}"
+runs="${RUNS:-5}"
 program="$build/brevane"
 tool="$build/brevane-samplelog"
 logs="${BREVANE_BENCH_LOGS:-$build/bench-logs}"
@@ -37,28 +40,38 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
 command=("$program" --data-dir "$log" --quit-after-first-sheet)
 
-# One run first: it must succeed, and it brings the files into the page cache.
+# One run first: it must succeed, and it brings the program into the page cache.
 if ! "${command[@]}" >"$scratch/first.log" 2>&1; then
     echo "Brevane n'a pas démarré sur $log :" >&2
     cat "$scratch/first.log" >&2
     exit 1
 fi
 
-echo "Démarrage jusqu'à la première fiche, $catches prises ($log), $runs lancements :"
-if command -v hyperfine >/dev/null 2>&1; then
-    hyperfine --warmup 1 --runs "$runs" --shell=none "${command[*]}"
-    exit 0
-fi
-
-times=()
-for ((i = 0; i < runs; ++i)); do
+# Prints "milliseconds peak-MB" of one start.
+first_sheet() {
+    [ "${COLD:-0}" = 1 ] && dd if="$log/brevane.db" iflag=nocache count=0 status=none
+    local start end line
     start=$(date +%s%N)
-    "${command[@]}" >/dev/null 2>&1
+    coproc BREVANE { "${command[@]}" 2>/dev/null; }
+    local pid=$BREVANE_PID
+    read -r line <&"${BREVANE[0]}" || true
     end=$(date +%s%N)
-    times+=($(((end - start) / 1000000)))
+    wait "$pid" || { echo "Brevane a échoué sur $log" >&2; exit 1; }
+    echo "$(((end - start) / 1000000)) $(sed -n 's/.* \([0-9]*\) Mo$/\1/p' <<<"$line")"
+}
+
+mode=chaud
+[ "${COLD:-0}" = 1 ] && mode=froid
+times=()
+peak=0
+for ((i = 0; i < runs; ++i)); do
+    read -r ms mb < <(first_sheet)
+    times+=("$ms")
+    ((mb > peak)) && peak=$mb
 done
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-sum=0
-for t in "${times[@]}"; do sum=$((sum + t)); done
-echo "  min ${sorted[0]} ms, médiane ${sorted[$((runs / 2))]} ms, moyenne $((sum / runs)) ms, max ${sorted[$((runs - 1))]} ms"
-echo "  (toutes les durées : ${times[*]} ms)"
+median=${sorted[$((runs / 2))]}
+echo "Première fiche peinte, $catches prises, fichier $( [ $mode = chaud ] && echo en mémoire || echo hors mémoire ), $runs lancements :"
+echo "  min ${sorted[0]} ms, médiane $median ms, max ${sorted[$((runs - 1))]} ms ; mémoire maximale $peak Mo"
+[ -n "${STARTUP_RESULTS:-}" ] && echo "$catches $mode $median $peak" >>"$STARTUP_RESULTS"
+exit 0

@@ -20,9 +20,10 @@ constexpr int WaterColours = 11;
 constexpr int Moons = 12;
 constexpr int Techniques = 13;
 constexpr int Records = 14;
-constexpr int AlbumsTable = 15;   // table selector only
-constexpr int Albums = 16;        // navigation category
-constexpr int PhotosTable = 16;   // table selector only
+constexpr int AlbumsTable = 15;  // table selector only
+constexpr int Albums = 16;       // navigation category
+constexpr int PhotosTable = 16;  // table selector only
+constexpr int Charts = 17;       // navigation category "GRAPHIQUES"
 
 inline bool HasPicture(int kind) { return kind >= Fish && kind <= Rigs; }
 inline bool IsTextCatalog(int kind) { return kind >= Weather && kind <= Techniques; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "catalog/CatchFilter.h"
@@ -21,9 +22,9 @@ class ISessionForm;
 struct CAlbum;
 struct CAlbumPhoto;
 
-// Every query and change of the catch log. Each operation catches the layer's CSQLException,
-// shows the driver's message once (ShowDatabaseError) and returns its failure value, so
-// callers only ever see true/false.
+// Every query and change of the catch log. Each operation runs its database work through
+// RunOrShowError (db/DbErrorGuard.h): the driver's message is shown once and the operation
+// returns its failure value, so callers only ever see true/false.
 class CCatchDatabase : public CDbConnection {
 public:
     CCatchDatabase() = default;
@@ -33,7 +34,7 @@ public:
     bool SetOption(const QString& key, const QString& value);
     bool SetOptionInt(const QString& key, int value);
 
-    // ---- Schema steps, run at every start (defined in app/) ----
+    // ---- Schema steps, run at every start, each one transaction (defined in store/) ----
     bool UpgradeTo11();
     bool UpgradeTo12();
     bool UpgradeTo13();
@@ -42,13 +43,15 @@ public:
 
     // ---- Reference catalogues ----
     bool FillNavigationList(IListTarget& list, int kind);
-    bool FillCatalogList(IListTarget& list, int kind);   // 2..13 and 16 (albums)
-    bool FillCatalogCombo(IListTarget& combo, int kind); // 2..13, "-- PAS DE SELECTION --" first
+    bool FillCatalogList(IListTarget& list, int kind);    // 2..13 and 16 (albums)
+    bool FillCatalogCombo(IListTarget& combo, int kind);  // 2..13, "-- PAS DE SELECTION --" first
     bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
-    bool InsertCatalogRow(int kind, const QString& label, const QString& description);
+    bool InsertCatalogRow(int kind, const QString& label, const QString& description,
+                          int* newId = nullptr);
     bool DeleteCatalogItem(int kind, int id);
+    // Both fail closed: true, after the cause was shown, when the log cannot answer.
     bool IsCatalogItemUsed(int kind, int id);
     bool NameExists(const QString& name, int selector, int exceptId);
     QString GetLabel(int id, int kind);  // ten blanks for -1, "" for a missing row
@@ -57,6 +60,9 @@ public:
 
     // ---- Catches ----
     bool FillCatchList(IListTarget& list);
+    // The row one catch has in FillCatchList's list under the current filter; none when the
+    // catch is gone or the filter leaves it out. False on a database error (shown).
+    bool CatchListText(int catchId, std::optional<QString>& text);
     bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
     bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
     bool DeleteCatchLinks(int catchId, int kind);
@@ -100,5 +106,12 @@ public:
     bool DeletePhoto(const CAlbumPhoto& photo);
 
 private:
+    // The bodies of the schema steps, each run inside the step's transaction.
+    bool RunUpgradeTo11();
+    bool RunUpgradeTo12();
+    bool RunUpgradeTo13();
+    bool RunUpgradeTo15();
+    bool RunUpgradeTo20();
+
     CatchFilter m_filter;
 };

@@ -6,8 +6,10 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/DisplayPanels.h"
+#include "catalog/GuardedWrite.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -34,23 +36,18 @@ bool AcceptPhotoFileName(const QString& fileName) {
 
 // Whether another album (not exceptId) already has this name, compared as the database
 // compares LIBELLE (letter case ignored). The name is written as a quoted literal even when
-// it reads "NULL" or "null", so an album named so is found like any other. After a database
-// error the answer is "not taken" and the INSERT or UPDATE that follows reports its own.
+// it reads "NULL" or "null", so an album named so is found like any other. Throws
+// CSQLException* when the log cannot answer: the write it guards is then refused.
 bool AlbumNameTaken(const CDbConnection& connection, const QString& name, int exceptId) {
-    try {
-        QString sql = QStringLiteral("SELECT ID FROM ALBUMS WHERE ");
-        sql += name.isEmpty() ? QStringLiteral("LIBELLE IS NULL")
-                              : QStringLiteral("LIBELLE=") + QuoteSqlText(name);
-        if (exceptId != -1) {
-            sql += QString::asprintf(" AND ID<>%d", exceptId);
-        }
-        CDbRecordset names(connection);
-        names.SetSql(sql);
-        return names.Open() && names.Fetch();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
+    QString sql = QStringLiteral("SELECT ID FROM ALBUMS WHERE ");
+    sql += name.isEmpty() ? QStringLiteral("LIBELLE IS NULL")
+                          : QStringLiteral("LIBELLE=") + QuoteSqlText(name);
+    if (exceptId != -1) {
+        sql += QString::asprintf(" AND ID<>%d", exceptId);
     }
+    CDbRecordset names(connection);
+    names.SetSql(sql);
+    return names.Open() && names.Fetch();
 }
 
 }  // namespace
@@ -59,64 +56,58 @@ bool CCatchDatabase::AddAlbum(CAlbum& album) {
     if (!AcceptAlbumName(album.name)) {
         return false;
     }
-    if (AlbumNameTaken(*this, album.name, album.id)) {
-        ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
-        return false;
-    }
-    CSqlInsert insert(QStringLiteral("ALBUMS"));
-    insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-    const int id = InsertAndReadId(*this, insert);
-    if (id == -1) return false;
-    album.id = id;
-    return true;
+    int newId = -1;
+    const bool added = RunGuardedWrite(
+        *this, [&] { return AlbumNameTaken(*this, album.name, album.id); }, kAlbumNameTakenMessage,
+        [&] {
+            CSqlInsert insert(QStringLiteral("ALBUMS"));
+            insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
+            newId = InsertAndReadId(*this, insert);
+            return newId != -1;
+        });
+    if (added) album.id = newId;
+    return added;
 }
 
 bool CCatchDatabase::RenameAlbum(CAlbum& album) {
     if (!AcceptAlbumName(album.name)) {
         return false;
     }
-    if (AlbumNameTaken(*this, album.name, album.id)) {
-        ShowMessage(kAlbumNameTakenMessage, MessageIcon::None);
-        return false;
-    }
-    try {
-        CSqlUpdate update(QStringLiteral("ALBUMS"));
-        update.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-        update.AddNumberCondition(QStringLiteral("ID"), album.id);
-        ExecuteDirect(update.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+    return RunGuardedWrite(
+        *this, [&] { return AlbumNameTaken(*this, album.name, album.id); }, kAlbumNameTakenMessage,
+        [&] {
+            CSqlUpdate update(QStringLiteral("ALBUMS"));
+            update.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
+            update.AddNumberCondition(QStringLiteral("ID"), album.id);
+            if (ExecuteDirect(update.GetSql())) return true;
+            ShowMessage(QStringLiteral("Cet album n'existe plus : il a été supprimé entre-temps."),
+                        MessageIcon::Stop);
+            return false;
+        });
 }
 
 bool CCatchDatabase::DeleteAlbum(CAlbum& album) {
     // The album row goes first: when that fails, its photos stay with it. A DELETE that
     // touches no row (an album without photos) is not a failure.
-    try {
+    const bool done = RunOrShowError(false, [&] {
         CSqlDelete deleteAlbum(QStringLiteral("ALBUMS"));
         deleteAlbum.AddNumberCondition(QStringLiteral("ID"), album.id);
         ExecuteDirect(deleteAlbum.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    try {
+        return true;
+    });
+    if (!done) return false;
+    return RunOrShowError(false, [&] {
         CSqlDelete deletePhotos(QStringLiteral("PHOTOS"));
         deletePhotos.AddNumberCondition(QStringLiteral("ID_ALBUM"), album.id);
         ExecuteDirect(deletePhotos.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::LoadAlbum(CAlbum& album) {
     // Loading fills the album afresh: photos of an earlier load would otherwise appear twice.
     album.photos.clear();
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset name(*this);
         name.SetSql(QStringLiteral("SELECT LIBELLE FROM ALBUMS"));
         name.AddNumberCondition(QStringLiteral("ID"), album.id);
@@ -139,11 +130,8 @@ bool CCatchDatabase::LoadAlbum(CAlbum& album) {
             photo.comment = photos.GetText(4, SqlValueKind::UserText);
             album.photos.push_back(std::move(photo));
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::ShowAlbum(IAlbumPanel& panel, int albumId) {
@@ -176,26 +164,23 @@ bool CCatchDatabase::UpdatePhotoComment(const CAlbumPhoto& photo) {
     if (!CheckNoNul(photo.comment)) {
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(QStringLiteral("PHOTOS"));
         update.AddField(QStringLiteral("COMMENTAIRE"), photo.comment, SqlValueKind::UserText);
         update.AddNumberCondition(QStringLiteral("ID"), photo.id);
-        ExecuteDirect(update.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        // Deleted meanwhile: the comment went nowhere, which is not a success.
+        if (ExecuteDirect(update.GetSql())) return true;
+        ShowMessage(QStringLiteral("Cette photo n'existe plus : elle a été supprimée entre-temps."),
+                    MessageIcon::Stop);
         return false;
-    }
-    return true;
+    });
 }
 
 bool CCatchDatabase::DeletePhoto(const CAlbumPhoto& photo) {
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(QStringLiteral("PHOTOS"));
         remove.AddNumberCondition(QStringLiteral("ID"), photo.id);
         ExecuteDirect(remove.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }

@@ -1,13 +1,19 @@
 // The reference catalogues: lists, combo boxes, item dialogs, in-use and name checks, labels.
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/EntryForms.h"
+#include "catalog/FrenchOrder.h"
+#include "catalog/GuardedWrite.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
@@ -25,6 +31,40 @@ bool HasRow(const CDbConnection& db, const QString& select, const QString& colum
     rows.SetSql(select);
     rows.AddNumberCondition(column, id);
     return rows.Open() && rows.Fetch();
+}
+
+// Whether a catch (its columns or its fish and bait link rows) or a session still names the
+// item. Throws CSQLException* when the log cannot answer.
+bool ItemIsUsed(const CDbConnection& db, int kind, int id) {
+    if (HasRow(db, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind), id))
+        return true;
+    // A fish or bait that is one of several of a catch is named only by its link row.
+    if (kind == CatalogKind::Fish)
+        return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_POISSONS"),
+                      QStringLiteral("ID_POISSON"), id);
+    if (kind == CatalogKind::Baits)
+        return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
+                      QStringLiteral("ID_ESCHE"), id);
+    // A place planned for an angling session only would leave that session without one.
+    if (kind == CatalogKind::Places)
+        return HasRow(db, QStringLiteral("SELECT ID FROM CALENDRIER"), QStringLiteral("ID_LIEU"),
+                      id);
+    return false;
+}
+
+// Whether another row (not exceptId) of the table already has this name, compared as the
+// database compares LIBELLE. Throws CSQLException* when the log cannot answer.
+bool NameIsTaken(const CDbConnection& db, const QString& name, int selector, int exceptId) {
+    CDbRecordset rows(db);
+    rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
+    rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
+    if (exceptId != -1)
+        rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
+    return rows.Open() && rows.Fetch();
+}
+
+QString VanishedItemText() {
+    return QStringLiteral("Cet objet n'existe plus : il a été supprimé entre-temps.");
 }
 
 // The texts of a catalogue item dialog, read once.
@@ -64,25 +104,28 @@ bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
                           : CatalogKind::IsCatalog(kind) ? TableForSelector(kind)
                                                          : QString();
     if (table.isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + table +
                     QStringLiteral(" ORDER BY LIBELLE"));
+        // SQLite sorts accented names after "Z"; the list follows the French order of the
+        // drop-down lists, names equal in it keeping the order of the query.
+        std::vector<std::pair<QString, int>> items;
         if (rows.Open()) {
-            while (rows.Fetch()) list.Append(rows.GetText(2), rows.GetInt(1));
+            while (rows.Fetch()) items.emplace_back(rows.GetText(2), rows.GetInt(1));
         }
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto& a, const auto& b) { return FrenchLess(a.first, b.first); });
+        for (const auto& [label, id] : items) list.Append(label, id);
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         combo.Clear();
         combo.Append(QString::fromUtf8(kNoSelection), -1);
         CDbRecordset rows(*this);
@@ -92,16 +135,13 @@ bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
         }
         if (combo.Count() > 0) combo.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const bool withPicture = CatalogKind::HasPicture(kind);
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ")
                                  : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ")) +
@@ -113,164 +153,109 @@ bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
             form.SetDescription(rows.GetText(withPicture ? 4 : 3));
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
-    if (NameExists(texts.label, kind, id)) {
-        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
-                    MessageIcon::None);
-        return false;
-    }
-    CSqlInsert insert(TableForSelector(kind));
-    AddItemFields(insert, texts, kind);
-    const int newId = InsertAndReadId(*this, insert);
-    if (newId == -1) return false;
-    id = newId;
-    return true;
+    int newId = -1;
+    const bool added = RunGuardedWrite(
+        *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
+        QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
+        [&] {
+            CSqlInsert insert(TableForSelector(kind));
+            AddItemFields(insert, texts, kind);
+            newId = InsertAndReadId(*this, insert);
+            return newId != -1;
+        });
+    if (added) id = newId;
+    return added;
 }
 
 bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
-    if (NameExists(texts.label, kind, id)) {
-        ShowMessage(QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !"),
-                    MessageIcon::None);
-        return false;
-    }
-    try {
-        CSqlUpdate update(TableForSelector(kind));
-        AddItemFields(update, texts, kind);
-        update.AddNumberCondition(QStringLiteral("ID"), id);
-        ExecuteDirect(update.GetSql());
-        return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    return RunGuardedWrite(
+        *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
+        QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !"),
+        [&] {
+            CSqlUpdate update(TableForSelector(kind));
+            AddItemFields(update, texts, kind);
+            update.AddNumberCondition(QStringLiteral("ID"), id);
+            if (ExecuteDirect(update.GetSql())) return true;
+            ShowMessage(VanishedItemText(), MessageIcon::Stop);
+            return false;
+        });
 }
 
-bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description) {
+bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description,
+                                      int* newId) {
     // Seed rows of the schema steps and starter lists: any catalogue, without picture.
     if (!CatalogKind::IsCatalog(kind)) return false;
     if (!CheckLabelText(label) || !CheckNoNul(description)) return false;
-    try {
-        CSqlInsert insert(TableForSelector(kind));
-        insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
-        insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
-        ExecuteDirect(insert.GetSql());
-        return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    CSqlInsert insert(TableForSelector(kind));
+    insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
+    insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
+    const int id = InsertAndReadId(*this, insert);
+    if (newId) *newId = id;
+    return id != -1;
 }
 
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    if (IsCatalogItemUsed(kind, id)) {
-        ShowMessage(
-            QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
-            MessageIcon::None);
-        return false;
-    }
-    try {
-        CSqlDelete remove(TableForSelector(kind));
-        remove.AddNumberCondition(QStringLiteral("ID"), id);
-        ExecuteDirect(remove.GetSql());
-        return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    return RunGuardedWrite(
+        *this, [&] { return ItemIsUsed(*this, kind, id); },
+        QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
+        [&] {
+            CSqlDelete remove(TableForSelector(kind));
+            remove.AddNumberCondition(QStringLiteral("ID"), id);
+            ExecuteDirect(remove.GetSql());
+            return true;
+        });
 }
 
+// Both checks fail closed: when the log cannot answer, the item counts as used and the name
+// as taken, so that no write they guard goes ahead on a guess.
 bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
     if (!CatalogKind::IsCatalog(kind)) return false;
-    try {
-        if (HasRow(*this, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind),
-                   id)) {
-            return true;
-        }
-        // A fish or bait that is one of several of a catch is named only by its link row.
-        if (kind == CatalogKind::Fish) {
-            return HasRow(*this, QStringLiteral("SELECT ID_PRISE FROM PRISE_POISSONS"),
-                          QStringLiteral("ID_POISSON"), id);
-        }
-        if (kind == CatalogKind::Baits) {
-            return HasRow(*this, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
-                          QStringLiteral("ID_ESCHE"), id);
-        }
-        // A place planned for an angling session only would leave that session without one.
-        if (kind == CatalogKind::Places) {
-            return HasRow(*this, QStringLiteral("SELECT ID FROM CALENDRIER"),
-                          QStringLiteral("ID_LIEU"), id);
-        }
-        return false;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    return RunOrShowError(true, [&] { return ItemIsUsed(*this, kind, id); });
 }
 
 bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId) {
     if (!CatalogKind::IsCatalog(selector) && selector != CatalogKind::AlbumsTable) return false;
-    try {
-        CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
-        rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
-        if (exceptId != -1)
-            rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
-        return rows.Open() && rows.Fetch();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    return RunOrShowError(true, [&] { return NameIsTaken(*this, name, selector, exceptId); });
 }
 
 QString CCatchDatabase::GetLabel(int id, int kind) {
     if (id == -1) return NoReferenceLabel();
     if (!CatalogKind::IsCatalog(kind)) return QString();
-    try {
+    return RunOrShowError(NoReferenceLabel(), [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT LIBELLE FROM ") + TableForSelector(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) return rows.GetText(1);
         return QString();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return NoReferenceLabel();
-    }
+    });
 }
 
 QString CCatchDatabase::GetLabels(const std::vector<int>& ids, int kind) {
     if (ids.size() == 1) return GetLabel(ids.front(), kind);
-    try {
+    return RunOrShowError(QString(), [&] {
         CLabelCache labels(*this);
         return labels.Labels(ids, kind);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return QString();
-    }
+    });
 }
 
 int CCatchDatabase::GetLastId(int selector) {
     const QString table = TableForSelector(selector);
     if (table.isEmpty()) return 0;
-    try {
+    return RunOrShowError(0, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT MAX(ID) FROM ") + table);
         if (rows.Open() && rows.Fetch()) return rows.GetInt(1);
         return -1;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return 0;
-    }
+    });
 }

@@ -1,6 +1,7 @@
 // Catches: the filtered catch list, the link rows of fish and baits, and the catch dialog's
 // load, insert, update and delete.
 #include <algorithm>
+#include <optional>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
@@ -10,12 +11,14 @@
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "db/UserMessages.h"
 
 namespace {
 
@@ -70,15 +73,20 @@ struct SetView {
     }
 };
 
-// Link sets of the catches with several fish or baits, read on first need for the whole list.
+// Link sets of the catches with several fish or baits, read on first need: for the whole list
+// in one query, or for the one catch the list shows again.
 class LinkSets {
 public:
-    LinkSets(const CDbConnection& db, int kind) : m_db(db), m_kind(kind) {}
+    LinkSets(const CDbConnection& db, int kind, int onlyCatch)
+        : m_db(db), m_kind(kind), m_onlyCatch(onlyCatch) {}
 
     SetView SetOf(int catchId, int columnValue) {
         if (columnValue != SEVERAL_IDS) return {columnValue, nullptr};
         if (!m_loaded) {
-            m_links = QuerySeveralLinks(m_db, m_kind);
+            if (m_onlyCatch == -1)
+                m_links = QuerySeveralLinks(m_db, m_kind);
+            else
+                m_links.insert(m_onlyCatch, QueryCatchLinks(m_db, m_onlyCatch, m_kind));
             m_loaded = true;
         }
         // The table is not changed after loading, so the pointer stays valid.
@@ -89,9 +97,62 @@ public:
 private:
     const CDbConnection& m_db;
     int m_kind;
+    int m_onlyCatch;
     bool m_loaded = false;
     QHash<int, std::vector<int>> m_links;
     const std::vector<int> m_none;
+};
+
+// The rows of the catch list under the filter: its SELECT, then per row the filter's test and
+// the text "dd/mm/yyyy - FISH, FISH". Of every catch, or of one (onlyCatch) to show it again.
+class CatchListReader {
+public:
+    CatchListReader(CCatchDatabase& db, const CatchFilter& filter, int onlyCatch)
+        : m_filter(filter),
+          m_checks(ActiveReferenceChecks(filter)),
+          m_onlyCatch(onlyCatch),
+          m_labels(db),
+          m_fishLinks(db, CatalogKind::Fish, onlyCatch),
+          m_baitLinks(db, CatalogKind::Baits, onlyCatch) {}
+
+    // Only the columns the list shows or the filter tests are read: with 100,000 catches
+    // every column costs a driver call per row. The moment comes last, so that it is read
+    // and parsed only for the rows that pass.
+    QString Select() const {
+        QString select = QStringLiteral("SELECT p.ID, p.ID_POISSON");
+        if (m_filter.bait != -1) select += QStringLiteral(", p.ID_ESCHE");
+        for (const ReferenceCheck& check : m_checks)
+            select += QStringLiteral(", p.") + check.column;
+        select += QStringLiteral(", p.DATE_PRISE FROM PRISES p");
+        if (m_onlyCatch != -1) return select + QStringLiteral(" WHERE p.ID = %1").arg(m_onlyCatch);
+        return select + QStringLiteral(" ORDER BY p.ID");
+    }
+
+    // The text of the current row, whose first column held catchId; nothing when the filter
+    // leaves the catch out.
+    std::optional<QString> RowText(CDbRecordset& rows, int catchId) {
+        const SetView fish = m_fishLinks.SetOf(catchId, rows.GetInt(2));
+        if (m_filter.fish != -1 && !fish.Contains(m_filter.fish)) return std::nullopt;
+        int column = 3;
+        if (m_filter.bait != -1 &&
+            !m_baitLinks.SetOf(catchId, rows.GetInt(column++)).Contains(m_filter.bait)) {
+            return std::nullopt;
+        }
+        if (!PassesChecks(rows, column, m_checks)) return std::nullopt;
+        column += static_cast<int>(m_checks.size());
+        CDateStamp moment;
+        moment.Parse(rows.GetText(column), 0);
+        return moment.FormatDate(2) + QStringLiteral(" - ") +
+               fish.Labels(m_labels, CatalogKind::Fish);
+    }
+
+private:
+    const CatchFilter& m_filter;
+    const std::vector<ReferenceCheck> m_checks;
+    const int m_onlyCatch;
+    CLabelCache m_labels;
+    LinkSets m_fishLinks;
+    LinkSets m_baitLinks;
 };
 
 // The PRISES value of a fish or bait set: the one identifier, SEVERAL_IDS for more, -1 for none.
@@ -149,15 +210,14 @@ bool CheckCatchTexts(const CCatchRow& row) {
     return CheckNoNul(row.comment) && CheckPictureName(row.photo) && CheckGpsText(row.gps);
 }
 
-// The columns of PRISES in the order both the INSERT and the UPDATE write them; the weight is
-// written by the caller's builder operation, always with three decimals.
-template <typename Builder, typename WeightWriter>
-void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter writeWeight) {
+// The columns of PRISES in the order both the INSERT and the UPDATE write them.
+template <typename Builder>
+void AddCatchFields(Builder& builder, const CatchValues& values) {
     const CCatchRow& row = values.row;
     builder.AddField(QStringLiteral("DATE_PRISE"), values.moment, SqlValueKind::Text);
     builder.AddInt(QStringLiteral("ID_LIEU"), row.placeId);
     builder.AddInt(QStringLiteral("ID_POISSON"), row.fishId);
-    writeWeight(builder, row.weight);
+    builder.AddWeight(QStringLiteral("POIDS_POISSON"), row.weight);
     builder.AddInt(QStringLiteral("TAILLE_POISSON"), row.size);
     builder.AddInt(QStringLiteral("NOMBRE"), row.number);
     builder.AddInt(QStringLiteral("ID_ESCHE"), row.baitId);
@@ -178,83 +238,64 @@ void AddCatchFields(Builder& builder, const CatchValues& values, WeightWriter wr
     builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
 }
 
-const QString kWeightColumn = QStringLiteral("POIDS_POISSON");
+QString VanishedCatchText() {
+    return QStringLiteral("Cette prise n'existe plus : elle a été supprimée entre-temps.");
+}
 
 }  // namespace
 
 bool CCatchDatabase::FillCatchList(IListTarget& list) {
-    try {
+    return RunOrShowError(false, [&] {
         list.Clear();
-        CLabelCache labels(*this);
-        LinkSets fishLinks(*this, CatalogKind::Fish);
-        LinkSets baitLinks(*this, CatalogKind::Baits);
-        const CatchFilter& filter = m_filter;
-        const std::vector<ReferenceCheck> checks = ActiveReferenceChecks(filter);
-
-        // Only the columns the list shows or the filter tests are read: with 100,000 catches
-        // every column costs a driver call per row. The moment comes last, so that it is read
-        // and parsed only for the rows that pass.
-        QString select = QStringLiteral("SELECT p.ID, p.ID_POISSON");
-        if (filter.bait != -1) select += QStringLiteral(", p.ID_ESCHE");
-        for (const ReferenceCheck& check : checks) select += QStringLiteral(", p.") + check.column;
+        CatchListReader reader(*this, m_filter, -1);
         CDbRecordset rows(*this);
-        rows.SetSql(select + QStringLiteral(", p.DATE_PRISE FROM PRISES p ORDER BY p.ID"));
+        rows.SetSql(reader.Select());
         if (rows.Open()) {
             while (rows.Fetch()) {
                 const int catchId = rows.GetInt(1);
-                const SetView fish = fishLinks.SetOf(catchId, rows.GetInt(2));
-                if (filter.fish != -1 && !fish.Contains(filter.fish)) continue;
-                int column = 3;
-                if (filter.bait != -1 &&
-                    !baitLinks.SetOf(catchId, rows.GetInt(column++)).Contains(filter.bait)) {
-                    continue;
-                }
-                if (!PassesChecks(rows, column, checks)) continue;
-                column += static_cast<int>(checks.size());
-                CDateStamp moment;
-                moment.Parse(rows.GetText(column), 0);
-                list.Append(moment.FormatDate(2) + QStringLiteral(" - ") +
-                                fish.Labels(labels, CatalogKind::Fish),
-                            catchId);
+                if (std::optional<QString> text = reader.RowText(rows, catchId))
+                    list.Append(*text, catchId);
             }
         }
         if (list.Count() > 0) list.SelectRow(0);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
+}
+
+bool CCatchDatabase::CatchListText(int catchId, std::optional<QString>& text) {
+    text.reset();
+    return RunOrShowError(false, [&] {
+        CatchListReader reader(*this, m_filter, catchId);
+        CDbRecordset rows(*this);
+        rows.SetSql(reader.Select());
+        if (rows.Open() && rows.Fetch()) text = reader.RowText(rows, rows.GetInt(1));
+        return true;
+    });
 }
 
 bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
     ids.clear();
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         ids = QueryCatchLinks(*this, catchId, kind);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
     if (LinkTableForKind(kind).isEmpty()) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(LinkTableForKind(kind));
         remove.AddNumberCondition(QStringLiteral("ID_PRISE"), catchId);
         // A catch without link rows of this kind gives "no data": nothing to delete.
         ExecuteDirect(remove.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
     if (!DeleteCatchLinks(catchId, kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         for (const int id : ids) {
             CSqlInsert insert(LinkTableForKind(kind));
             insert.AddInt(LinkColumnForKind(kind), id);
@@ -262,14 +303,11 @@ bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<in
             ExecuteDirect(insert.GetSql());
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(CatchRowSelect());
         rows.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -302,60 +340,57 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         form.SetTideCoefficient(row.tideCoefficient);
         form.SetGps(row.gps);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 // A catch and its species and bait rows are stored in one transaction: a crash or a refusal in
 // between never leaves a catch without its fish.
 bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
+    // The identifier is handed out only with a catch that is in the log.
+    int newId = -1;
+    catchId = -1;
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(insert, values,
-                       [](CSqlInsert& b, double kg) { b.AddDouble(kWeightColumn, kg); });
-        catchId = InsertAndReadId(*this, insert);
+        AddCatchFields(insert, values);
+        newId = InsertAndReadId(*this, insert);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
-        if (catchId <= 0 || !WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+        if (newId <= 0 || !WriteCatchLinks(newId, CatalogKind::Fish, values.fish) ||
+            !WriteCatchLinks(newId, CatalogKind::Baits, values.baits))
             return false;
         transaction.Commit();
+        catchId = newId;
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     const CatchValues values = ReadCatchForm(form);
     if (!CheckCatchTexts(values.row)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlUpdate update(TableForSelector(CatalogKind::Catches));
-        AddCatchFields(update, values,
-                       [](CSqlUpdate& b, double kg) { b.AddDouble3(kWeightColumn, kg); });
+        AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
-        // A catch deleted meanwhile is not brought back as orphan link rows.
-        if (!ExecuteDirect(update.GetSql())) return true;
+        // A catch deleted meanwhile is not brought back, nor its link rows left orphan; the
+        // angler is told, and keeps what was typed.
+        if (!ExecuteDirect(update.GetSql())) {
+            ShowMessage(VanishedCatchText(), MessageIcon::Stop);
+            return false;
+        }
         if (!WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
             !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::DeleteCatch(int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
         CSqlDelete remove(TableForSelector(CatalogKind::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
@@ -365,8 +400,5 @@ bool CCatchDatabase::DeleteCatch(int catchId) {
             return false;
         transaction.Commit();
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }

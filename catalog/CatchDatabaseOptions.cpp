@@ -1,26 +1,25 @@
 // The options store: one OPTIONS row per key, values as decimal text.
 #include "catalog/CatchDatabase.h"
 
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 
 QString CCatchDatabase::GetOption(const QString& key) {
-    try {
+    return RunOrShowError(QString(), [&] {
         CDbRecordset recordset(*this);
         recordset.SetSql(QStringLiteral("SELECT VALEUR FROM OPTIONS"));
         recordset.AddTextCondition(QStringLiteral("CLE"), key, SqlValueKind::Text);
         // Only the first row counts when a key was ever stored twice.
         if (recordset.Open() && recordset.Fetch()) return recordset.GetText(1);
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-    }
-    return {};
+        return QString();
+    });
 }
 
 bool CCatchDatabase::SetOption(const QString& key, const QString& value) {
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(QStringLiteral("OPTIONS"));
         remove.AddTextCondition(QStringLiteral("CLE"), key, SqlValueKind::Text);
         ExecuteDirect(remove.GetSql());  // false only when the key had no row yet
@@ -32,10 +31,7 @@ bool CCatchDatabase::SetOption(const QString& key, const QString& value) {
         insert.AddField(QStringLiteral("VALEUR"), value, SqlValueKind::Text);
         ExecuteDirect(insert.GetSql());
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::SetOptionInt(const QString& key, int value) {

@@ -5,6 +5,7 @@
 #include "catalog/DisplayPanels.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -138,7 +139,7 @@ QString SeveralFishRecords(const CDbConnection& db, CLabelCache& labels) {
 
 bool CCatchDatabase::FillSpeciesList(IListTarget& list) {
     list.Clear();
-    try {
+    const bool done = RunOrShowError(false, [&] {
         CLabelCache labels(*this);
         CDbRecordset species(*this);
         species.SetSql(QStringLiteral("SELECT DISTINCT p.ID_POISSON FROM PRISES p"));
@@ -148,10 +149,9 @@ bool CCatchDatabase::FillSpeciesList(IListTarget& list) {
             list.Append(id == SEVERAL_IDS ? kSeveralFishName : labels.Label(id, CatalogKind::Fish),
                         id);
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+        return true;
+    });
+    if (!done) return false;
     if (list.Count() > 0) {
         list.SelectRow(0);
     }
@@ -160,15 +160,14 @@ bool CCatchDatabase::FillSpeciesList(IListTarget& list) {
 
 bool CCatchDatabase::ShowRecords(IStatisticsPanel& panel, int speciesId) {
     QString text;
-    try {
+    // Half a records text would mislead: on an error the panel keeps what it showed.
+    const bool done = RunOrShowError(false, [&] {
         CLabelCache labels(*this);
         text = speciesId == SEVERAL_IDS ? SeveralFishRecords(*this, labels)
                                         : SingleSpeciesRecords(*this, speciesId, labels);
-    } catch (CSQLException* e) {
-        // Half a records text would mislead: the panel keeps what it showed.
-        ShowDatabaseError(e);
-        return false;
-    }
+        return true;
+    });
+    if (!done) return false;
     if (!text.isEmpty()) {
         panel.SetRecordsText(text);
     }

@@ -15,11 +15,13 @@
 #include "catalog/ListTarget.h"
 #include "catalog/SessionMonths.h"
 #include "catalog/UserTextChecks.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "db/UserMessages.h"
 
 namespace {
 
@@ -141,15 +143,12 @@ bool CCatchDatabase::FillMonthList(IListTarget& list) {
 
 bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
     list.Clear();
-    bool ok = true;
     std::vector<SessionSpan> sessions;
-    try {
+    // The calendar months are still offered; only the sessions' own months are missing.
+    const bool ok = RunOrShowError(false, [&] {
         sessions = ReadSessionSpans(*this);
-    } catch (CSQLException* e) {
-        // The calendar months are still offered; only the sessions' own months are missing.
-        ShowDatabaseError(e);
-        ok = false;
-    }
+        return true;
+    });
     const int current = today.MonthKey();
     int currentRow = -1;
     for (int key : OfferedMonthKeys(today, sessions)) {
@@ -167,8 +166,7 @@ bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
 bool CCatchDatabase::ShowMonthSessions(ICalendarView& calendar, int monthKey) {
     calendar.ClearMonth();
     calendar.BuildMonth(monthKey);
-    bool ok = true;
-    try {
+    const bool ok = RunOrShowError(false, [&] {
         // Every session that overlaps the month, also one that begins before it or ends
         // after it: the calendar draws it on the days of the month that it covers.
         CLabelCache labels(*this);
@@ -182,16 +180,14 @@ bool CCatchDatabase::ShowMonthSessions(ICalendarView& calendar, int monthKey) {
         while (sessions.Fetch()) {
             calendar.PutSession(ReadSessionRow(sessions, labels));
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        ok = false;
-    }
+        return true;
+    });
     calendar.RepaintNow();
     return ok;
 }
 
 bool CCatchDatabase::LoadSession(ISessionForm& form, int sessionId) {
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset session(*this);
         session.SetSql(kSessionColumns);
         session.AddNumberCondition(QStringLiteral("ID"), sessionId);
@@ -202,11 +198,8 @@ bool CCatchDatabase::LoadSession(ISessionForm& form, int sessionId) {
             form.SetPlace(session.GetInt(4));
             form.SetComment(session.GetText(5, SqlValueKind::UserText));
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::InsertSession(ISessionForm& form, int& sessionId) {
@@ -225,34 +218,31 @@ bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
     if (!CheckNoNul(form.Comment())) {
         return false;
     }
-    try {
+    return RunOrShowError(false, [&] {
         CSqlUpdate update(QStringLiteral("CALENDRIER"));
         AddSessionFields(update, form);
         update.AddNumberCondition(QStringLiteral("ID"), sessionId);
-        ExecuteDirect(update.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
+        // Deleted meanwhile: the change went nowhere, which is not a success.
+        if (ExecuteDirect(update.GetSql())) return true;
+        ShowMessage(QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
+                    MessageIcon::Stop);
         return false;
-    }
-    return true;
+    });
 }
 
 bool CCatchDatabase::DeleteSession(int sessionId) {
-    try {
+    return RunOrShowError(false, [&] {
         CSqlDelete remove(QStringLiteral("CALENDRIER"));
         remove.AddNumberCondition(QStringLiteral("ID"), sessionId);
         ExecuteDirect(remove.GetSql());
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int endDay, int startTime,
                                         int endTime) {
     list.Clear();
-    try {
+    const bool done = RunOrShowError(false, [&] {
         const QString days = SessionDaysCondition(startDay, endDay);
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT p.ID, p.DATE_PRISE, p.ID_POISSON FROM PRISES p") +
@@ -285,10 +275,9 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
                             labels.Labels(fish, CatalogKind::Fish),
                         row.id);
         }
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+        return true;
+    });
+    if (!done) return false;
     if (list.Count() > 0) {
         list.SelectRow(0);
     }

@@ -6,9 +6,11 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/CatchRow.h"
 #include "catalog/CatchSheet.h"
+#include "catalog/ChartKind.h"
 #include "catalog/DisplayPanels.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 
@@ -33,6 +35,9 @@ bool CCatchDatabase::FillNavigationList(IListTarget& list, int kind) {
             return FillCatchList(list);
         case CatalogKind::Records:
             return FillSpeciesList(list);
+        case CatalogKind::Charts:
+            FillChartList(list);
+            return true;
         default:
             return FillCatalogList(list, kind);
     }
@@ -68,7 +73,7 @@ bool CCatchDatabase::FillPanel(IDisplayPanel& panel, int kind, int id) {
 }
 
 bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
-    try {
+    return RunOrShowError(false, [&] {
         const std::optional<CCatchRow> row = QueryCatchRow(*this, catchId);
         if (!row) return true;
         const std::vector<int> fish = QueryCatchSet(*this, catchId, row->fishId, CatalogKind::Fish);
@@ -82,15 +87,12 @@ bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
         panel.SetPictureName(row->photo);
         panel.SetComment(row->comment);
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind) {
     if (!CatalogKind::HasPicture(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ") +
                     TableForSelector(kind));
@@ -104,15 +106,12 @@ bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind
             panel.SetDescription(description);
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }
 
 bool CCatchDatabase::ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind) {
     if (!CatalogKind::IsTextCatalog(kind)) return false;
-    try {
+    return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ") +
                     TableForSelector(kind));
@@ -124,8 +123,5 @@ bool CCatchDatabase::ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind)
             panel.SetDescription(description);
         }
         return true;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
+    });
 }

@@ -5,6 +5,7 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchRow.h"
 #include "catalog/LabelCache.h"
+#include "catalog/OptionKeys.h"
 #include "db/DbConnection.h"
 #include "db/DbRecordset.h"
 
@@ -63,43 +64,43 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
     const auto number = [](int value) { return [value] { return QString::number(value); }; };
     SheetWriter sheet(options);
 
-    sheet.Item("AFF_DATE_HEURE_PRISE", "Date et heure de la prise : ", true,
+    sheet.Item(OptionKey::ShowMoment, "Date et heure de la prise : ", true,
                [&row] { return row.moment.FormatDateTime(1); });
     sheet.EndGroup();
-    sheet.Item("AFF_LIEU", "Lieu : ", true, label(row.placeId, Places));
-    sheet.Item("AFF_COORD_GPS", "Coordonnées GPS : ", !row.gps.isEmpty(),
+    sheet.Item(OptionKey::ShowPlace, "Lieu : ", true, label(row.placeId, Places));
+    sheet.Item(OptionKey::ShowGps, "Coordonnées GPS : ", !row.gps.isEmpty(),
                [&row] { return row.gps; });
     sheet.EndGroup();
-    sheet.Item("AFF_POISSON", "Poisson : ", true, [&] { return labels.Labels(fish, Fish); });
+    sheet.Item(OptionKey::ShowFish, "Poisson : ", true, [&] { return labels.Labels(fish, Fish); });
     sheet.EndGroup();
-    sheet.Item("AFF_POIDS", "Poids : ", row.weight > 0,
+    sheet.Item(OptionKey::ShowWeight, "Poids : ", row.weight > 0,
                [&row] { return QString::asprintf("%.3f Kgs", row.weight); });
-    sheet.Item("AFF_TAILLE", "Taille : ", row.size > 0,
+    sheet.Item(OptionKey::ShowSize, "Taille : ", row.size > 0,
                [&row] { return QString::asprintf("%d cm", row.size); });
-    sheet.Item("AFF_NOMBRE", "Nombre : ", row.number > 0, number(row.number));
+    sheet.Item(OptionKey::ShowNumber, "Nombre : ", row.number > 0, number(row.number));
     sheet.EndGroup();
-    sheet.Item("AFF_ESCHE", "Esche : ", true, [&] { return labels.Labels(baits, Baits); });
-    sheet.Item("AFF_AMORCE", "Amorce : ", true, label(row.groundbaitId, Groundbaits));
+    sheet.Item(OptionKey::ShowBait, "Esche : ", true, [&] { return labels.Labels(baits, Baits); });
+    sheet.Item(OptionKey::ShowGroundbait, "Amorce : ", true, label(row.groundbaitId, Groundbaits));
     sheet.EndGroup();
-    sheet.Item("AFF_TECHNIQUE", "Technique : ", true, label(row.techniqueId, Techniques));
-    sheet.Item("AFF_MONTAGE", "Montage : ", true, label(row.rigId, Rigs));
+    sheet.Item(OptionKey::ShowTechnique, "Technique : ", true, label(row.techniqueId, Techniques));
+    sheet.Item(OptionKey::ShowRig, "Montage : ", true, label(row.rigId, Rigs));
     sheet.EndGroup();
-    sheet.Item("AFF_TEMPS", "Temps : ", true, label(row.weatherId, Weather));
-    sheet.Item("AFF_LUNE", "Lune : ", true, label(row.moonId, Moons));
+    sheet.Item(OptionKey::ShowWeather, "Temps : ", true, label(row.weatherId, Weather));
+    sheet.Item(OptionKey::ShowMoon, "Lune : ", true, label(row.moonId, Moons));
     sheet.EndGroup();
-    sheet.Item("AFF_VENT", "Vent : ", true, label(row.windId, Winds));
-    sheet.Item("AFF_DIRECTION_VENT", "Direction du vent : ", true,
+    sheet.Item(OptionKey::ShowWind, "Vent : ", true, label(row.windId, Winds));
+    sheet.Item(OptionKey::ShowWindDirection, "Direction du vent : ", true,
                label(row.windDirectionId, WindDirections));
     sheet.EndGroup();
-    sheet.Item("AFF_TEMPERATURE_AIR", "Température de l'air : ", true,
+    sheet.Item(OptionKey::ShowAirTemperature, "Température de l'air : ", true,
                [&row] { return Degrees(row.airTemperature); });
-    sheet.Item("AFF_TEMPERATURE_EAU", "Température de l'eau : ", true,
+    sheet.Item(OptionKey::ShowWaterTemperature, "Température de l'eau : ", true,
                [&row] { return Degrees(row.waterTemperature); });
-    sheet.Item("AFF_COULEUR_EAU", "Couleur de l'eau : ", true,
+    sheet.Item(OptionKey::ShowWaterColour, "Couleur de l'eau : ", true,
                label(row.waterColourId, WaterColours));
     sheet.EndGroup();
-    sheet.Item("AFF_MAREE", "Marée : ", true, label(row.tideId, Tides));
-    sheet.Item("AFF_COEFF_MAREE", "Coefficient : ", true, number(row.tideCoefficient));
+    sheet.Item(OptionKey::ShowTide, "Marée : ", true, label(row.tideId, Tides));
+    sheet.Item(OptionKey::ShowTideCoefficient, "Coefficient : ", true, number(row.tideCoefficient));
     sheet.EndGroup();
     return sheet.Text();
 }

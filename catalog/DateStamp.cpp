@@ -2,26 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
+
+#include "db/DecimalReading.h"
 
 namespace {
-
-// Decimal reading of a field: leading blanks, an optional sign, the digits that follow; no
-// digit gives 0. Works on a view so that the catch list parses 100,000 moments without
-// allocating.
-int ReadField(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace()) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
-        if (value > INT_MAX) break;
-    }
-    if (negative) value = -value;
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 // Consumes a text field by field: each field is the decimal reading of its first characters,
 // after which a fixed count of characters (the field and its separator) is dropped.
@@ -30,11 +14,11 @@ public:
     explicit FieldReader(QStringView text) : m_rest(text) {}
 
     int Take(qsizetype width, qsizetype drop) {
-        const int value = ReadField(m_rest.first(std::min(width, m_rest.size())));
+        const int value = ReadDecimalInt(m_rest.first(std::min(width, m_rest.size())));
         m_rest = m_rest.size() > drop ? m_rest.mid(drop) : QStringView();
         return value;
     }
-    int Rest() const { return ReadField(m_rest); }
+    int Rest() const { return ReadDecimalInt(m_rest); }
 
 private:
     QStringView m_rest;

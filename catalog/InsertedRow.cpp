@@ -1,6 +1,7 @@
 #include "catalog/InsertedRow.h"
 
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
@@ -18,18 +19,11 @@ int ReadOneId(CCatchDatabase& database, const QString& sql) {
 
 int InsertAndReadId(CCatchDatabase& database, CSqlInsert& insert) {
     const DbEngine engine = database.Engine();
-    try {
+    const int id = RunOrShowError(-1, [&] {
         const QString returning = ReturningIdClause(engine);
-        int id = -1;
-        if (!returning.isEmpty()) {
-            id = ReadOneId(database, insert.GetSql() + returning);
-        } else {
-            database.ExecuteDirect(insert.GetSql());
-            id = ReadOneId(database, NewRowIdQuery(engine));
-        }
-        return id > 0 ? id : -1;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return -1;
-    }
+        if (!returning.isEmpty()) return ReadOneId(database, insert.GetSql() + returning);
+        database.ExecuteDirect(insert.GetSql());
+        return ReadOneId(database, NewRowIdQuery(engine));
+    });
+    return id > 0 ? id : -1;
 }

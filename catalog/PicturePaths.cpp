@@ -11,6 +11,10 @@ bool IsSafePictureName(const QString& name) {
     return true;
 }
 
+QString AlbumPhotoFolderPath(const QString& dataDir) {
+    return dataDir + QStringLiteral("images/") + kAlbumPhotoFolder + QLatin1Char('/');
+}
+
 QString PicturePath(const QString& dataDir, const QString& folder, const QString& name) {
     const QString images = dataDir + QStringLiteral("images/");
     if (name.isEmpty()) return images + QStringLiteral("nophoto.jpg");

@@ -28,8 +28,7 @@ CDbConnection::CDbConnection() : m_handles(std::make_unique<Handles>()) {}
 
 CDbConnection::~CDbConnection() { Disconnect(); }
 
-bool CDbConnection::Connect(const QString& dataSourceName, const QString& userName,
-                            const QString& password) {
+bool CDbConnection::ConnectWith(ConnectCall connectCall) {
     if (m_connected) Disconnect();
     m_connected = false;
     m_lastReturnCode = 0;
@@ -54,18 +53,37 @@ bool CDbConnection::Connect(const QString& dataSourceName, const QString& userNa
     if (failed(SQLSetConnectAttr(h.connection.Get(), SQL_ATTR_LOGIN_TIMEOUT,
                                  reinterpret_cast<SQLPOINTER>(kLoginTimeoutSeconds), 0)))
         return false;
-
-    QByteArray dsn = ToDriverText(dataSourceName);
-    QByteArray user = ToDriverText(userName);
-    QByteArray secret = ToDriverText(password);
-    if (failed(SQLConnect(h.connection.Get(), reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
-                          reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
-                          reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS)))
-        return false;
+    if (failed(connectCall(h.connection.Get()))) return false;
 
     m_engine = EngineFromDbmsName(ReadDbmsName(h.connection.Get()));
     m_connected = true;
+    m_connectCall = std::move(connectCall);
     return true;
+}
+
+bool CDbConnection::Connect(const QString& dataSourceName, const QString& userName,
+                            const QString& password) {
+    // Captured by value: ConnectLike replays the call later.
+    return ConnectWith([dsn = ToDriverText(dataSourceName), user = ToDriverText(userName),
+                        secret = ToDriverText(password)](void* connection) mutable {
+        return SQLConnect(static_cast<SQLHDBC>(connection),
+                          reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
+                          reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
+                          reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS);
+    });
+}
+
+bool CDbConnection::ConnectWithString(const QString& connectionString) {
+    return ConnectWith([text = ToDriverText(connectionString)](void* connection) mutable {
+        return SQLDriverConnect(static_cast<SQLHDBC>(connection), nullptr,
+                                reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS, nullptr, 0,
+                                nullptr, SQL_DRIVER_NOPROMPT);
+    });
+}
+
+bool CDbConnection::ConnectLike(const CDbConnection& other) {
+    if (!other.m_connected) return false;
+    return ConnectWith(other.m_connectCall);
 }
 
 bool CDbConnection::Disconnect() {

@@ -8,8 +8,7 @@
 
 namespace {
 
-// One read of SQLGetData. Longer texts are read in several reads and joined, so the size
-// only trades calls against stack.
+// The reads after the first of a long text. Longer texts take several, joined.
 constexpr SQLLEN kReadBufferSize = 16384;
 
 }  // namespace
@@ -61,34 +60,60 @@ bool CDbRecordset::Fetch() {
     return true;
 }
 
-QString CDbRecordset::GetText(int column, SqlValueKind) {
-    m_columnText.clear();
-    if (m_statementHandle == nullptr) return m_columnText;
+namespace {
 
-    // The bytes are gathered first and decoded once: a read may end inside a UTF-8 sequence.
-    QByteArray bytes;
-    char buffer[kReadBufferSize];
+// Bytes a read of this size delivered; the driver ends each part with a NUL.
+qsizetype ReceivedBytes(const char* buffer, SQLLEN size, SQLLEN indicator) {
+    SQLLEN received = size - 1;
+    if (indicator != SQL_NO_TOTAL && indicator < received) received = indicator;
+    if (received < 0) received = 0;
+    return static_cast<qsizetype>(qstrnlen(buffer, static_cast<size_t>(received)));
+}
+
+}  // namespace
+
+QByteArrayView CDbRecordset::ReadColumn(int column) {
+    if (m_statementHandle == nullptr) return {};
+    SQLLEN indicator = 0;
+    m_firstRead[0] = '\0';
+    m_lastReturnCode = SQLGetData(m_statementHandle, static_cast<SQLUSMALLINT>(column), SQL_C_CHAR,
+                                  m_firstRead, kFirstReadSize, &indicator);
+    if (m_lastReturnCode == SQL_NO_DATA) return {};
+    if (!OdbcSucceeded(m_lastReturnCode))
+        throw ReadDiagnostics(SQL_HANDLE_STMT, m_statementHandle, m_statement);
+    if (indicator == SQL_NULL_DATA) return {};
+    const qsizetype received = ReceivedBytes(m_firstRead, kFirstReadSize, indicator);
+    if (m_lastReturnCode == SQL_SUCCESS) return QByteArrayView(m_firstRead, received);
+    // Longer than the first read: the bytes are gathered and decoded once, since a read may
+    // end inside a UTF-8 sequence.
+    m_longValue = QByteArray(m_firstRead, received);
+    ReadRestOfColumn(column);
+    return m_longValue;
+}
+
+void CDbRecordset::ReadRestOfColumn(int column) {
+    QByteArray buffer(kReadBufferSize, Qt::Uninitialized);
     for (;;) {
         SQLLEN indicator = 0;
         buffer[0] = '\0';
         m_lastReturnCode = SQLGetData(m_statementHandle, static_cast<SQLUSMALLINT>(column),
-                                      SQL_C_CHAR, buffer, kReadBufferSize, &indicator);
-        if (m_lastReturnCode == SQL_NO_DATA) break;  // everything was read by earlier calls
+                                      SQL_C_CHAR, buffer.data(), kReadBufferSize, &indicator);
+        if (m_lastReturnCode == SQL_NO_DATA) return;  // everything was read by earlier calls
         if (!OdbcSucceeded(m_lastReturnCode))
             throw ReadDiagnostics(SQL_HANDLE_STMT, m_statementHandle, m_statement);
-        if (indicator == SQL_NULL_DATA) break;
-        SQLLEN received = kReadBufferSize - 1;
-        if (indicator != SQL_NO_TOTAL && indicator < received) received = indicator;
-        if (received < 0) received = 0;
-        bytes.append(buffer, static_cast<qsizetype>(qstrnlen(buffer, received)));
-        if (m_lastReturnCode == SQL_SUCCESS) break;  // the last part has arrived
+        if (indicator == SQL_NULL_DATA) return;
+        m_longValue.append(buffer.constData(),
+                           ReceivedBytes(buffer.constData(), kReadBufferSize, indicator));
+        if (m_lastReturnCode == SQL_SUCCESS) return;  // the last part has arrived
     }
-    m_columnText = QString::fromUtf8(bytes);
+}
+
+QString CDbRecordset::GetText(int column, SqlValueKind) {
+    m_columnText = QString::fromUtf8(ReadColumn(column));
     return m_columnText;
 }
 
-int CDbRecordset::GetInt(int column, SqlValueKind kind) {
-    return ReadDecimalInt(GetText(column, kind));
+int CDbRecordset::GetInt(int column, SqlValueKind) {
+    return ReadDecimalIntUtf8(ReadColumn(column));
 }
-
 double CDbRecordset::GetDouble(int column) { return ReadDecimalDouble(GetText(column)); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include "db/SqlWhere.h"
@@ -32,14 +34,22 @@ public:
 
 private:
     void FreeStatement();
+    // The column's bytes as the driver gives them (empty for NULL); valid until the next read.
+    QByteArrayView ReadColumn(int column);
+    void ReadRestOfColumn(int column);
+
     void* m_connectionHandle = nullptr;
     void* m_statementHandle = nullptr;
     short m_lastReturnCode = 0;
     QString m_columnText;
+    // Most values are short: one small read takes them, and the driver fills no more than
+    // this. Longer texts continue in m_longValue.
+    static constexpr int kFirstReadSize = 128;
+    char m_firstRead[kFirstReadSize] = {};
+    QByteArray m_longValue;
     // The WHERE clause is appended once, even if Open is called again.
     bool m_whereAppended = false;
 };
 
 // The decimal readings shared by the recordset, the dates and the dialogs.
-int ReadDecimalInt(const QString& text);
-double ReadDecimalDouble(const QString& text);
+#include "db/DecimalReading.h"  // IWYU pragma: export

@@ -5,9 +5,18 @@ class CDbConnection;
 // Several statements that must reach the file all together or not at all (a catch and its
 // species and bait rows, the base tables). Opened by the constructor, which throws
 // CSQLException* like ExecuteDirect; rolled back by the destructor unless Commit() ran.
+// Inside another transaction it is a savepoint: its rollback undoes only its own statements,
+// and its commit counts only when the outer transaction commits (an import of many catches
+// stores each through the program's own operations, all in one transaction).
 class CDbTransaction {
 public:
-    explicit CDbTransaction(CDbConnection& db);
+    enum class Kind {
+        Deferred,   // the write lock is taken by the first write
+        Immediate,  // the write lock is taken at once: a check and the write it guards see
+                    // the same log, nothing of another program slips in between
+    };
+
+    explicit CDbTransaction(CDbConnection& db, Kind kind = Kind::Deferred);
     ~CDbTransaction();
     CDbTransaction(const CDbTransaction&) = delete;
     CDbTransaction& operator=(const CDbTransaction&) = delete;
@@ -19,4 +28,5 @@ public:
 private:
     CDbConnection& m_db;
     bool m_open = false;
+    bool m_nested = false;
 };

@@ -1,17 +1,17 @@
-// The decimal readings of DbRecordset.h: independent of the user's locale, "." as the point.
+#include "db/DecimalReading.h"
+
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <string>
 
-#include "db/DbRecordset.h"
-
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool IsBlank(QChar c) { return c.isSpace(); }
 
 }  // namespace
 
-int ReadDecimalInt(const QString& text) {
+int ReadDecimalInt(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text.at(i))) ++i;
     bool negative = false;
@@ -28,6 +28,17 @@ int ReadDecimalInt(const QString& text) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+int ReadDecimalIntUtf8(QByteArrayView bytes) {
+    // Most values are a few ASCII digits: widened on the stack, without a QString each.
+    constexpr qsizetype kShort = 64;
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii || bytes.size() > kShort) return ReadDecimalInt(QString::fromUtf8(bytes));
+    char16_t wide[kShort];
+    for (qsizetype i = 0; i < bytes.size(); ++i) wide[i] = static_cast<unsigned char>(bytes[i]);
+    return ReadDecimalInt(QStringView(wide, bytes.size()));
 }
 
 double ReadDecimalDouble(const QString& text) {

@@ -24,5 +24,7 @@ constexpr short ERR_DUPLICATE_KEY = -1605;
 
 // Shows the exception's message (stop icon, caption "Brevane") and deletes it. A locked log, a
 // read-only folder, a full disk or a failing disk is first said in French, the driver's own
-// message following it (see db/ShowDatabaseError.h).
+// message following it (see db/ShowDatabaseError.h). Callers catch through db/DbErrorGuard.h,
+// which owns the exception and uses the second form.
 void ShowDatabaseError(CSQLException* exception);
+void ShowDatabaseError(const CSQLException& exception);

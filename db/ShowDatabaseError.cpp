@@ -1,5 +1,7 @@
 #include "db/ShowDatabaseError.h"
 
+#include <memory>
+
 #include "db/SQLException.h"
 #include "db/UserMessages.h"
 
@@ -65,6 +67,12 @@ DatabaseFault FaultOfWording(const QString& message) {
 
 DatabaseFault ClassifyDatabaseError(short nativeError, const QString& sqlState,
                                     const QString& message) {
+    // A server log names its faults by SQLSTATE: another member holds the write lock past the
+    // wait, or two members' transactions crossed and one must try again.
+    if (sqlState == QLatin1String("55P03") || sqlState == QLatin1String("40001") ||
+        sqlState == QLatin1String("40P01"))
+        return DatabaseFault::Locked;
+    if (sqlState == QLatin1String("53100")) return DatabaseFault::DiskFull;
     if (nativeError > 0 && IsSqliteFailure(sqlState)) {
         const DatabaseFault byCode = FaultOfCode(nativeError);
         if (byCode != DatabaseFault::Other) return byCode;
@@ -103,15 +111,24 @@ QString DatabaseFaultText(DatabaseFault fault) {
     return QString();
 }
 
+QString RefusedOperationText() {
+    return QStringLiteral("La base de données a refusé l'opération : elle n'a pas été effectuée.");
+}
+
 QString DatabaseErrorText(const CSQLException& exception) {
-    const QString sentence = DatabaseFaultText(ClassifyDatabaseError(exception));
-    if (sentence.isEmpty()) return exception.message;
+    QString sentence = DatabaseFaultText(ClassifyDatabaseError(exception));
+    // The driver speaks English (a refused statement, a constraint, an unsafe function): the
+    // angler first reads, in French, that nothing was done.
+    if (sentence.isEmpty()) sentence = RefusedOperationText();
     if (exception.message.isEmpty()) return sentence;
     return sentence + QStringLiteral("\n\nDétail : ") + exception.message;
 }
 
+void ShowDatabaseError(const CSQLException& exception) {
+    ShowMessage(DatabaseErrorText(exception), MessageIcon::Stop);
+}
+
 void ShowDatabaseError(CSQLException* exception) {
-    if (exception == nullptr) return;
-    ShowMessage(DatabaseErrorText(*exception), MessageIcon::Stop);
-    delete exception;
+    const std::unique_ptr<CSQLException> owned(exception);
+    if (owned) ShowDatabaseError(*owned);
 }

@@ -24,6 +24,9 @@ DatabaseFault ClassifyDatabaseError(const CSQLException& exception);
 // The French sentence for a fault; "" for DatabaseFault::Other.
 QString DatabaseFaultText(DatabaseFault fault);
 
-// The text ShowDatabaseError shows: the French sentence followed by the driver's own message
-// (kept for whoever helps the angler), or the driver's message alone for any other error.
+// The sentence that comes first for any other error: the operation was not done.
+QString RefusedOperationText();
+
+// The text ShowDatabaseError shows: the French sentence (RefusedOperationText for any other
+// error) followed by the driver's own message, kept for whoever helps the angler.
 QString DatabaseErrorText(const CSQLException& exception);

@@ -22,7 +22,11 @@ void CSqlInsert::AddNumber(const QString& column, int value, SqlValueKind) {
 }
 
 void CSqlInsert::AddDouble(const QString& column, double value) {
-    Append(column, SqlFixed(value, 3, true));
+    Append(column, SqlFixed(value, kWeightPrecision));
+}
+
+void CSqlInsert::AddWeight(const QString& column, double kilograms) {
+    Append(column, SqlFixed(kilograms, kWeightPrecision));
 }
 
 QString CSqlInsert::GetSql() {

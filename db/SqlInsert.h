@@ -10,8 +10,10 @@ public:
     void AddField(const QString& column, const QString& value, SqlValueKind kind);
     void AddInt(const QString& column, int value);
     void AddNumber(const QString& column, int value, SqlValueKind kind = SqlValueKind::Number);
-    // "%.3f"; beyond +-1e13 or NaN writes 0.000.
+    // "%.3f"; beyond +-1e13 or NaN writes 0.000 (kWeightPrecision).
     void AddDouble(const QString& column, double value);
+    // A weight in kilograms, to the gram (kWeightPrecision), as CSqlUpdate::AddWeight.
+    void AddWeight(const QString& column, double kilograms);
     QString GetSql();
 
 private:

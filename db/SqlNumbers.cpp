@@ -8,9 +8,10 @@ constexpr double kLargestStoredValue = 1e13;
 
 }  // namespace
 
-QString SqlFixed(double value, int decimals, bool guardLarge) {
+QString SqlFixed(double value, SqlPrecision precision) {
     if (!std::isfinite(value)) value = 0.0;
-    if (guardLarge && (value > kLargestStoredValue || value < -kLargestStoredValue)) value = 0.0;
+    if (precision.guardLarge && (value > kLargestStoredValue || value < -kLargestStoredValue))
+        value = 0.0;
     // QString::number always uses the C locale, unlike printf under a French LC_NUMERIC.
-    return QString::number(value, 'f', decimals);
+    return QString::number(value, 'f', precision.decimals);
 }

@@ -7,6 +7,17 @@
 // "%d".
 inline QString SqlInt(int value) { return QString::number(value); }
 
-// Fixed notation with the given decimals; a NaN or an infinity (never valid SQL) is 0, and
-// with guardLarge a value beyond +-1e13 is 0 too.
-QString SqlFixed(double value, int decimals, bool guardLarge);
+// How a builder writes a double: fixed notation with these decimals; a NaN or an infinity
+// (never valid SQL) is 0, and with guardLarge a value beyond +-1e13 is 0 too.
+struct SqlPrecision {
+    int decimals;
+    bool guardLarge;
+};
+
+// Weights in kilograms keep their grams; a value no weight could be is written 0. The INSERT
+// builder writes every double so.
+constexpr SqlPrecision kWeightPrecision{3, true};
+// The UPDATE builder's other doubles: two decimals, as it always wrote them.
+constexpr SqlPrecision kUpdateDoublePrecision{2, false};
+
+QString SqlFixed(double value, SqlPrecision precision);

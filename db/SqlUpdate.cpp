@@ -23,11 +23,11 @@ void CSqlUpdate::AddNumber(const QString& column, int value, SqlValueKind) {
 }
 
 void CSqlUpdate::AddDouble(const QString& column, double value) {
-    Append(column, SqlFixed(value, 2, false));
+    Append(column, SqlFixed(value, kUpdateDoublePrecision));
 }
 
-void CSqlUpdate::AddDouble3(const QString& column, double value) {
-    Append(column, SqlFixed(value, 3, true));
+void CSqlUpdate::AddWeight(const QString& column, double kilograms) {
+    Append(column, SqlFixed(kilograms, kWeightPrecision));
 }
 
 QString CSqlUpdate::GetSql() {

@@ -10,10 +10,10 @@ public:
     void AddField(const QString& column, const QString& value, SqlValueKind kind);
     void AddInt(const QString& column, int value);
     void AddNumber(const QString& column, int value, SqlValueKind kind = SqlValueKind::Number);
-    // Two decimals ("%.2f"), as the UPDATE builder always wrote them.
+    // Two decimals ("%.2f"), as the UPDATE builder always wrote them (kUpdateDoublePrecision).
     void AddDouble(const QString& column, double value);
-    // Three decimals with the +-1e13 guard of the INSERT: weights keep their grams.
-    void AddDouble3(const QString& column, double value);
+    // A weight in kilograms, to the gram, as the INSERT writes it (kWeightPrecision).
+    void AddWeight(const QString& column, double kilograms);
     QString GetSql();
 
 private:

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
@@ -70,16 +71,13 @@ void InsertStarterRows(CDbConnection& db) {
 
 bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
     // The base tables appear all together or not at all.
-    try {
+    return RunOrShowError(false, [&] {
         CDbTransaction transaction(db);
         for (const QString& statement : SchemaPreludeStatements(db.Engine()))
             db.ExecuteDirect(statement);
         for (const char* table : kBaseTables) ExecuteAll(db, QString::fromLatin1(table));
         if (withStarterLists) InsertStarterRows(db);
         transaction.Commit();
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }

@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
+#include "store/DataFolderName.h"
+#include "store/CommandLine.h"
 
 #ifndef BREVANE_INSTALL_DATADIR
 #define BREVANE_INSTALL_DATADIR "/usr/local/share/brevane"
@@ -14,18 +16,20 @@
 
 namespace {
 
-const QString kDataDirOption = QStringLiteral("--data-dir");
-
 QString WithSlash(const QString& folder) {
     QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     return absolute.endsWith(u'/') ? absolute : absolute + u'/';
 }
 
+// "" when there is neither XDG_DATA_HOME nor HOME: the log is not put under "/".
 QString UserDataFolder() {
     // A relative XDG_DATA_HOME is invalid and is ignored, as the XDG rules ask.
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/share");
+    if (base.isEmpty() || QDir::isRelativePath(base)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty() || QDir::isRelativePath(home)) return {};
+        base = home + QStringLiteral("/.local/share");
+    }
     return base + QStringLiteral("/Brevane");
 }
 
@@ -37,13 +41,9 @@ bool CopyMissingFile(const QString& source, const QString& target) {
 }  // namespace
 
 QString DataDirArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == kDataDirOption && i + 1 < arguments.size()) return arguments.at(i + 1);
-        if (argument.startsWith(kDataDirOption + u'='))
-            return argument.mid(kDataDirOption.size() + 1);
-    }
-    return {};
+    CCommandLine commandLine;
+    if (!commandLine.Parse(arguments)) return {};
+    return commandLine.Value(CommandLineOption::kDataDir);
 }
 
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {
@@ -52,7 +52,8 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& executable
     if (!executableFolder.isEmpty() &&
         QFileInfo(QDir(executableFolder).filePath(QStringLiteral("brevane.db"))).isFile())
         return WithSlash(executableFolder);
-    return WithSlash(UserDataFolder());
+    const QString user = UserDataFolder();
+    return user.isEmpty() ? QString() : WithSlash(user);
 }
 
 QString FindDeliveredImages(const QString& executableFolder) {
@@ -96,6 +97,15 @@ bool SeedImages(const QString& deliveredImages, const QString& dataFolder) {
 
 QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder) {
     const QString folder = ChooseDataFolder(arguments, executableFolder);
+    if (folder.isEmpty()) {
+        ShowMessage(NoHomeMessage(), MessageIcon::Stop);
+        return {};
+    }
+    // Refused before anything is made: a changed name would be a new, empty log elsewhere.
+    if (const QString problem = DataFolderNameProblem(folder); !problem.isEmpty()) {
+        ShowMessage(problem, MessageIcon::Stop);
+        return {};
+    }
     if (!QDir().mkpath(folder)) {
         ShowMessage(QStringLiteral("Impossible de créer le dossier de données ") + folder,
                     MessageIcon::Stop);

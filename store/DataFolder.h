@@ -7,10 +7,12 @@
 // the folder of "--data-dir DIR"; else the executable's folder when it holds a brevane.db (a
 // portable folder); else $XDG_DATA_HOME/Brevane (by default ~/.local/share/Brevane).
 
-// The folder given by "--data-dir DIR" or "--data-dir=DIR"; "" when the option is absent.
+// The folder given by "--data-dir DIR" or "--data-dir=DIR"; "" when the option is absent or
+// the command line is refused.
 QString DataDirArgument(const QStringList& arguments);
 
-// The data folder for these arguments, absolute and ending with "/". Creates nothing.
+// The data folder for these arguments, absolute and ending with "/"; "" when neither HOME nor
+// XDG_DATA_HOME says where the user's folder is. Creates nothing.
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder);
 
 // The delivered images/ tree: <executable folder>/share/brevane/images (the build tree), else
@@ -23,5 +25,6 @@ QString FindDeliveredImages(const QString& executableFolder);
 bool SeedImages(const QString& deliveredImages, const QString& dataFolder);
 
 // Chooses and creates the data folder, seeds its images/ tree and makes it the program
-// directory. Returns the folder (ending with "/"), or "" after showing why it can't be used.
+// directory. Returns the folder (ending with "/"), or "" after showing why it can't be used
+// (no HOME, a name that cannot be kept, a folder that cannot be made).
 QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder);

@@ -1,12 +1,16 @@
 // The five schema steps, named after the versions that introduced them. Each runs at every
-// start and moves the catch log forward one statement at a time; a change an earlier start
-// already made ends in the accepted "already exists" code and counts as done.
+// start as one transaction; a change an earlier start already made ends in the accepted
+// "already exists" code and counts as done.
 #include <QStringList>
 
-#include "store/SchemaExecution.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
+#include "db/DbErrorGuard.h"
+#include "db/DbTransaction.h"
 #include "db/SQLException.h"
+#include "db/ShowDatabaseError.h"
+#include "store/SchemaExecution.h"
 
 namespace {
 
@@ -43,9 +47,42 @@ bool StoreSeedRows(CCatchDatabase& db, int kind, const QStringList& names) {
     return true;
 }
 
+// A step's tables, columns and seed rows reach the file together: a step killed part-way is
+// not there at all, and the next start runs it again whole (a table with half its seed rows
+// would never be seeded again).
+template <typename Body>
+bool InOneTransaction(CCatchDatabase& db, Body body) {
+    return RunOrShowError(false, [&] {
+        CDbTransaction transaction(db);
+        if (!body()) return false;
+        transaction.Commit();
+        return true;
+    });
+}
+
 }  // namespace
 
 bool CCatchDatabase::UpgradeTo11() {
+    return InOneTransaction(*this, [this] { return RunUpgradeTo11(); });
+}
+
+bool CCatchDatabase::UpgradeTo12() {
+    return InOneTransaction(*this, [this] { return RunUpgradeTo12(); });
+}
+
+bool CCatchDatabase::UpgradeTo13() {
+    return InOneTransaction(*this, [this] { return RunUpgradeTo13(); });
+}
+
+bool CCatchDatabase::UpgradeTo15() {
+    return InOneTransaction(*this, [this] { return RunUpgradeTo15(); });
+}
+
+bool CCatchDatabase::UpgradeTo20() {
+    return InOneTransaction(*this, [this] { return RunUpgradeTo20(); });
+}
+
+bool CCatchDatabase::RunUpgradeTo11() {
     if (Failed(CreateTable(*this,
                            "CREATE TABLE AMORCES (ID COUNTER, LIBELLE VARCHAR(50), "
                            "PHOTO VARCHAR(255), DESCRIPTION LONGTEXT)")))
@@ -54,20 +91,20 @@ bool CCatchDatabase::UpgradeTo11() {
     return EnsurePictureFolder(QStringLiteral("Amorces"));
 }
 
-bool CCatchDatabase::UpgradeTo12() {
+bool CCatchDatabase::RunUpgradeTo12() {
     // The base table already declares the weight REAL, so the dialect runs nothing here.
     return !Failed(RunSchemaStatement(
         *this, QStringLiteral("ALTER TABLE PRISES ALTER COLUMN POIDS_POISSON FLOAT"),
         std::nullopt));
 }
 
-bool CCatchDatabase::UpgradeTo13() {
+bool CCatchDatabase::RunUpgradeTo13() {
     return !Failed(CreateTable(*this,
                                "CREATE TABLE CALENDRIER (ID COUNTER, DEBUT LONG, "
                                "FIN LONG, ID_LIEU LONG, COMMENTAIRE LONGTEXT)"));
 }
 
-bool CCatchDatabase::UpgradeTo15() {
+bool CCatchDatabase::RunUpgradeTo15() {
     const SchemaOutcome directions = CreateTable(
         *this,
         "CREATE TABLE DIRECTIONS_VENT (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
@@ -91,7 +128,7 @@ bool CCatchDatabase::UpgradeTo15() {
     return !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD COORD_GPS VARCHAR(20)"));
 }
 
-bool CCatchDatabase::UpgradeTo20() {
+bool CCatchDatabase::RunUpgradeTo20() {
     if (Failed(AddColumns(*this, "ALTER TABLE CALENDRIER ADD HEURE_DEBUT LONG, HEURE_FIN LONG")))
         return false;
     if (Failed(CreateTable(*this, "CREATE TABLE PRISE_POISSONS (ID_PRISE LONG, ID_POISSON LONG)")))
@@ -107,7 +144,6 @@ bool CCatchDatabase::UpgradeTo20() {
     // The number column and the albums' folder are independent: the folder is made even
     // when the column could not be added.
     const bool numberAdded = !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD NOMBRE LONG"));
-    // Lower case, as the photo grid reads it: folder names are case-sensitive here.
-    const bool folderMade = EnsurePictureFolder(QStringLiteral("photos"));
+    const bool folderMade = EnsurePictureFolder(kAlbumPhotoFolder);
     return numberAdded && folderMade;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 
 namespace {
@@ -20,12 +21,8 @@ const char* const kIndexes[] = {
 }  // namespace
 
 void EnsureSearchIndexes(CDbConnection& db) {
-    for (const char* statement : kIndexes) {
-        try {
-            db.ExecuteDirect(QString::fromLatin1(statement));
-        } catch (CSQLException* error) {
-            ShowDatabaseError(error);
-            return;
-        }
-    }
+    RunOrShowError(false, [&] {
+        for (const char* statement : kIndexes) db.ExecuteDirect(QString::fromLatin1(statement));
+        return true;
+    });
 }

@@ -128,3 +128,18 @@ QString TableCountQuery(DbEngine engine) {
         "SELECT count(*) FROM information_schema.tables "
         "WHERE table_schema = current_schema()");
 }
+
+QString SqliteDatePart(DatePart part, const QString& column) {
+    const char* format = part == DatePart::Year ? "%Y" : part == DatePart::Month ? "%m" : "%H";
+    return QStringLiteral("CAST(strftime('%1', %2) AS INTEGER)").arg(QLatin1String(format), column);
+}
+
+QString PostgreSqlDatePart(DatePart part, const QString& column) {
+    const char* field = part == DatePart::Year ? "YEAR" : part == DatePart::Month ? "MONTH" : "HOUR";
+    return QStringLiteral("CAST(EXTRACT(%1 FROM %2) AS INTEGER)").arg(QLatin1String(field), column);
+}
+
+DatePartSql DatePartSqlFor(DbEngine engine) {
+    if (engine == DbEngine::PostgreSql) return PostgreSqlDatePart;
+    return SqliteDatePart;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "catalog/DateParts.h"
 #include "db/DbEngine.h"
 
 // The schema statements are written in the Access dialect the catch log was designed with;
@@ -35,3 +36,10 @@ QStringList ConnectionSetupStatements(DbEngine engine);
 QString IntegrityCheckQuery(DbEngine engine);
 // Counts the tables of the log (one row, one number).
 QString TableCountQuery(DbEngine engine);
+
+// SQLite's integer year, month or hour of a moment stored as text (NULL for other text).
+QString SqliteDatePart(DatePart part, const QString& column);
+// The same on a server log, whose moments are timestamps.
+QString PostgreSqlDatePart(DatePart part, const QString& column);
+// The one the engine needs.
+DatePartSql DatePartSqlFor(DbEngine engine);

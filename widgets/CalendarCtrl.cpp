@@ -16,9 +16,14 @@ constexpr int kCellFontPixels = 12;
 constexpr int kTextMarginX = 3;
 constexpr int kTextMarginY = 2;
 
-// The text area of a cell, inside its frame.
-QRect CellTextRect(const QRect& cell) {
-    return cell.adjusted(kTextMarginX, kTextMarginY, -kTextMarginX, -kTextMarginY);
+// The keyboard's day, while the calendar has the focus: a dashed line inside the frame.
+void PaintFocus(QPainter& painter, const QRect& cell) {
+    const QRect line = cell.adjusted(2, 2, -3, -3);
+    if (line.width() < 2 || line.height() < 2) return;
+    painter.save();
+    painter.setPen(QPen(CCalendarCtrl::kSelectedFrame, 1, Qt::DashLine));
+    painter.drawRect(line);
+    painter.restore();
 }
 
 }  // namespace
@@ -68,6 +73,10 @@ std::vector<QRect> SessionBandRects(const QRect& cell, int count) {
     return bands;
 }
 
+QRect DayTextRect(const QRect& cell) {
+    return cell.adjusted(kTextMarginX, kTextMarginY, -kTextMarginX, -kTextMarginY);
+}
+
 QString DayCaption(int dayKey) {
     const QString digits = QString::number(dayKey);
     return QStringLiteral("%1/%2/%3").arg(digits.right(2), digits.mid(4, 2), digits.left(4));
@@ -89,6 +98,8 @@ QStringList DayBandTexts(const CCalendarDay& day) {
 
 CCalendarCtrl::CCalendarCtrl(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted: no erase, no flicker
+    setFocusPolicy(Qt::StrongFocus);
+    InstallCellsAccessibility();
     setAccessibleName(QStringLiteral("Calendrier"));
     m_cellFont = QApplication::font();
     m_cellFont.setFamily(QStringLiteral("Arial"));
@@ -148,12 +159,15 @@ CCalendarDay* CCalendarCtrl::DayAt(const QPoint& point) {
 }
 
 void CCalendarCtrl::SelectDayAt(const QPoint& point) {
-    CCalendarDay* day = DayAt(point);
-    if (!day) return;
+    if (CCalendarDay* day = DayAt(point)) SelectCell(day);
+}
+
+void CCalendarCtrl::SelectCell(CCalendarDay* day) {
     if (m_selected) m_selected->selected = false;
     day->selected = true;
     m_selected = day;
     repaint();
+    NotifyCurrentCell(*this, CurrentCell());
 }
 
 CCalendarDay* CCalendarCtrl::SelectedDay() { return m_selected; }
@@ -185,7 +199,7 @@ void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
 
     painter.setPen(Qt::black);
     constexpr int kLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    const QRect textArea = CellTextRect(cell);
+    const QRect textArea = DayTextRect(cell);
     painter.drawText(textArea, kLineFlags, DayCaption(day.dayKey));
 
     const std::vector<QRect> bands = SessionBandRects(cell, int(day.sessions.size()));
@@ -193,6 +207,7 @@ void CCalendarCtrl::PaintDay(QPainter& painter, const CCalendarDay& day) const {
         if (bands[i].isEmpty()) continue;
         painter.drawText(bands[i], kLineFlags, SessionBandText(day.dayKey, day.sessions[i]));
     }
+    if (day.selected && hasFocus()) PaintFocus(painter, cell);
 }
 
 void CCalendarCtrl::resizeEvent(QResizeEvent* event) {

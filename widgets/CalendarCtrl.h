@@ -9,6 +9,7 @@
 
 #include "catalog/CalendarSession.h"
 #include "catalog/DisplayPanels.h"
+#include "widgets/AccessibleCells.h"
 
 // One day cell of the month.
 struct CCalendarDay {
@@ -35,6 +36,9 @@ QRect CalendarCellRect(int index, const QSize& size);
 // date line, each a count-th of the remaining room, clipped to the cell's text margins.
 std::vector<QRect> SessionBandRects(const QRect& cell, int count);
 
+// The text area of a cell, inside its frame: the date line at its top, the session bands below.
+QRect DayTextRect(const QRect& cell);
+
 // The date line of a cell: "dd/mm/yyyy".
 QString DayCaption(int dayKey);
 
@@ -44,8 +48,24 @@ QString SessionBandText(int dayKey, const CCalendarSession& session);
 // The band texts of a day, in the order its sessions were put.
 QStringList DayBandTexts(const CCalendarDay& day);
 
+// What a screen reader says for a day: "15/10/2026 : 09:45 - GARONNE", the sessions joined by
+// ", ", a session begun earlier named by its place and "(suite)".
+QString DaySpokenText(const CCalendarDay& day);
+
+// The whole text of a day ("15/10/2026" and one line per session) when the cell of this rectangle
+// cannot show it in the font of these metrics; empty when everything fits.
+QString DayToolTip(const CCalendarDay& day, const QRect& cell, const QFontMetrics& metrics);
+
+// The day key `days` days after (before, when negative) a day key, across months and years.
+int DayKeyAfter(int dayKey, int days);
+
 // One month of sessions as day cells, seven to a row, day 1 at the top left.
-class CCalendarCtrl : public QWidget, public ICalendarView {
+//
+// Keyboard: the arrows move the selected day (a step out of the month asks for the next or the
+// previous month with monthChangeRequested), Home and End go to the first and last day, Page Up
+// and Page Down to the same day of the previous and next month, Enter asks to open the day's
+// sessions and Insert to add one.
+class CCalendarCtrl : public QWidget, public ICalendarView, public IAccessibleCells {
     Q_OBJECT
 public:
     static inline const QColor kFrame{0, 0, 0};
@@ -63,22 +83,44 @@ public:
     CCalendarDay* DayAt(const QPoint& point);
     void SelectDayAt(const QPoint& point);
     CCalendarDay* SelectedDay();
+    // Selects the day of this key when the month holds it; false otherwise.
+    bool SelectDay(int dayKey);
     int MonthKey() const;
     const std::vector<std::unique_ptr<CCalendarDay>>& Days() const;
+
+    // IAccessibleCells: one cell per day.
+    int CellCount() const override;
+    QString CellName(int index) const override;
+    QRect CellRect(int index) const override;
+    int CurrentCell() const override;
 
 signals:
     // A left click landed on a day (which is now the selected day).
     void dayClicked();
     // A left double click landed on a day; SelectedDay() is that day.
     void dayDoubleClicked();
+    // Enter on the selected day.
+    void dayActivated();
+    // Insert: a new session on the selected day.
+    void addSessionRequested();
+    // The keyboard left the month: the month of dayKey should be shown, with that day selected.
+    void monthChangeRequested(int dayKey);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void SelectCell(CCalendarDay* day);
+    void MoveSelection(int days);
+    void StepMonth(int months);
+    void ShowToolTip(const QPoint& point, const QPoint& globalPoint);
     void LayoutCells();
     void PaintDay(QPainter& painter, const CCalendarDay& day) const;
 

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <cstdlib>
 
+#include "catalog/PictureFiles.h"
+
 namespace {
 
 // A picture file larger than this is not read at all (no camera writes such files).
@@ -155,10 +157,8 @@ QSize CImageFile::DecodeSize(const QSize& natural, const QSize& maxSize) {
 bool CImageFile::Load(const QString& path, const QSize& maxSize) {
     Release();
     // Only regular files: a pipe or a device could block or never end.
-    QFile file(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
+    QFile file;
+    if (!OpenRegularFile(file, path)) return false;
     // Sized from the file itself: a read of "at most kMaxFileBytes" would allocate that much
     // for every small picture.
     if (file.size() > kMaxFileBytes) return true;

@@ -39,8 +39,14 @@ const CommandInfo kCommands[] = {
     {CommandId::ShowTides, "La m&arée", nullptr},
     {CommandId::Preferences, "&Préférences", "preferences"},
     {CommandId::ShowRecords, "&Vos records", "records"},
+    {CommandId::ShowCharts, "&Graphiques...", "charts"},
     {CommandId::Help, "&Aide...", "help"},
     {CommandId::About, "A &propos de Brevane...", nullptr},
+    {CommandId::Backup, "&Sauvegarder...", nullptr},
+    {CommandId::Restore, "&Restaurer...", nullptr},
+    {CommandId::ExportCatches, "E&xporter les prises...", nullptr},
+    {CommandId::ImportCatches, "&Importer des prises...", nullptr},
+    {CommandId::ExportPlaces, "Exporter les lieux en &GPX...", nullptr},
 };
 
 constexpr int kSeparator = 0;
@@ -54,7 +60,7 @@ const int kToolBarLayout[] = {
     CommandId::ShowTechniques, CommandId::ShowPlaces, kSeparator,
     CommandId::ShowWeather, CommandId::ShowWinds, CommandId::ShowMoons, kSeparator,
     CommandId::Preferences, kSeparator,
-    CommandId::ShowRecords, kSeparator,
+    CommandId::ShowRecords, CommandId::ShowCharts, kSeparator,
     CommandId::Help, kSeparator,
     CommandId::Quit,
 };
@@ -134,6 +140,10 @@ void CMainFrame::BuildMenus() {
     catches->addAction(Action(CommandId::ShowCalendar));
     catches->addAction(Action(CommandId::ShowAlbums));
     catches->addSeparator();
+    for (int id : {CommandId::Backup, CommandId::Restore, CommandId::ExportCatches,
+                   CommandId::ImportCatches, CommandId::ExportPlaces})
+        catches->addAction(Action(id));
+    catches->addSeparator();
     catches->addAction(Action(CommandId::Quit));
 
     QMenu* setup = AddPopup(bar, QStringLiteral("&Configuration"));
@@ -153,6 +163,7 @@ void CMainFrame::BuildMenus() {
 
     QMenu* statistics = AddPopup(bar, QStringLiteral("&Statistiques"));
     statistics->addAction(Action(CommandId::ShowRecords));
+    statistics->addAction(Action(CommandId::ShowCharts));
 
     QMenu* help = AddPopup(bar, QStringLiteral("&?"));
     help->addAction(Action(CommandId::Help));

@@ -9,7 +9,7 @@ class QToolBar;
 class CMenuIconStyle;
 class CMenuMnemonicFilter;
 
-// The top-level window: menu bar with 32-pixel pictures, toolbar of 15 buttons, 800 x 600
+// The top-level window: menu bar with 32-pixel pictures, toolbar of 16 buttons, 800 x 600
 // minimum. Every command is emitted as commandTriggered(id) (ids in CommandId); the
 // application routes them to the view, the about box and the help page.
 class CMainFrame : public QMainWindow {

@@ -1,7 +1,10 @@
 #include "widgets/PhotoDecoder.h"
 
+#include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
+
+#include "catalog/PictureFiles.h"
 
 namespace PhotoDecoder {
 
@@ -21,7 +24,10 @@ QSize FitWithin(const QSize& source, const QSize& box) {
 
 QImage Decode(const QString& path, const QSize& box, Fit fit) {
     if (path.isEmpty() || box.isEmpty()) return {};
-    QImageReader reader(path);
+    // A FIFO or a device would block this decode, and the album that waits for it, forever.
+    QFile file;
+    if (!OpenRegularFile(file, path)) return {};
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

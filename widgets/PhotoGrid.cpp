@@ -15,6 +15,16 @@ const QColor kSelectedFrameColour(0, 0, 255);
 const QColor kInsideColour(255, 255, 255);
 
 QSize InsideOf(const QRect& cell) { return cell.adjusted(1, 1, -1, -1).size(); }
+
+// The keyboard's photo, while the grid has the focus: a dashed line inside the frame.
+void PaintFocus(QPainter& painter, const QRect& cell) {
+    const QRect line = cell.adjusted(2, 2, -3, -3);
+    if (line.width() < 2 || line.height() < 2) return;
+    painter.save();
+    painter.setPen(QPen(kSelectedFrameColour, 1, Qt::DashLine));
+    painter.drawRect(line);
+    painter.restore();
+}
 }  // namespace
 
 CPhotoGrid::PhotoState CPhotoGrid::FreshState(const QString& fileName) {
@@ -37,6 +47,8 @@ CPhotoGrid::CPhotoGrid(QWidget* parent)
     // Every paint covers the whole area: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Photos"));
+    setFocusPolicy(Qt::StrongFocus);
+    InstallCellsAccessibility();
     connect(m_loader.get(), &CThumbnailLoader::pictureReady, this, &CPhotoGrid::OnPictureReady);
     connect(m_loader.get(), &CThumbnailLoader::allDone, this, &CPhotoGrid::thumbnailsReady);
 }
@@ -78,7 +90,9 @@ CAlbumPhoto* CPhotoGrid::PhotoAt(const QPoint& point) {
 }
 
 void CPhotoGrid::SelectPhotoAt(const QPoint& point) {
-    if (SelectIndex(IndexAt(point))) RepaintNow();
+    if (!SelectIndex(IndexAt(point))) return;
+    RepaintNow();
+    NotifyCurrentCell(*this, m_selected);
 }
 
 void CPhotoGrid::RemovePhoto(int photoId) {
@@ -234,7 +248,10 @@ void CPhotoGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(event->rect(), palette().color(QPalette::Button));
-    if (!m_album) return;
+    if (!m_album) {
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
+        return;
+    }
 
     const int selected = SelectedIndex();
     if (m_zoom && selected >= 0) {
@@ -242,6 +259,7 @@ void CPhotoGrid::paintEvent(QPaintEvent* event) {
         // Until the zoomed picture arrives its thumbnail stands in, enlarged.
         const QImage& picture = m_zoomImage.isNull() ? m_states[selected].thumbnail : m_zoomImage;
         DrawPhoto(painter, selected, rect(), picture);
+        if (hasFocus()) PaintFocus(painter, rect());
         return;
     }
     for (int i = 0; i < int(m_states.size()); ++i) {
@@ -249,6 +267,7 @@ void CPhotoGrid::paintEvent(QPaintEvent* event) {
         if (!cell.intersects(event->rect())) continue;
         RequestThumbnail(i, InsideOf(cell));
         DrawPhoto(painter, i, cell, m_states[i].thumbnail);
+        if (i == selected && hasFocus()) PaintFocus(painter, cell);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "catalog/Album.h"
 #include "catalog/DisplayPanels.h"
+#include "widgets/AccessibleCells.h"
 
 class CThumbnailLoader;
 
@@ -21,9 +22,13 @@ QRect PhotoCellRect(int index, const QSize& size);
 // The photos of one album as thumbnails, 10 x 10; a double click zooms the selected photo
 // over the whole control. Owns the album and the decoded pictures.
 //
+// Keyboard: the arrows move the current photo (Up and Down by a row of ten), Home and End go to
+// the first and last photo, Enter zooms the current photo and unzooms it. A screen reader reads
+// each photo by its comment.
+//
 // Pictures are decoded off the user-interface thread: a cell shows white in its frame until
 // its thumbnail arrives. Thumbnails come from the desktop thumbnail cache when it has them.
-class CPhotoGrid : public QWidget, public IAlbumView {
+class CPhotoGrid : public QWidget, public IAlbumView, public IAccessibleCells {
     Q_OBJECT
 public:
     explicit CPhotoGrid(QWidget* parent = nullptr);
@@ -43,6 +48,15 @@ public:
     // Appends a photo to the current album (the album commands' add).
     void AppendPhoto(const CAlbumPhoto& photo);
     bool IsZoomed() const;
+    // Written in the middle of the grid while it shows no album.
+    void SetEmptyText(const QString& text);
+    QString EmptyText() const { return m_emptyText; }
+
+    // IAccessibleCells: one cell per photo, named by its comment.
+    int CellCount() const override;
+    QString CellName(int index) const override;
+    QRect CellRect(int index) const override;
+    int CurrentCell() const override;
 
     // True while pictures asked for by a paint are still being decoded.
     bool HasPendingDecodes() const;
@@ -57,6 +71,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // What the grid knows of one photo of the album, at the same index.
@@ -74,6 +91,7 @@ private:
     int SelectedIndex() const;
     int IndexAt(const QPoint& point) const;
     bool SelectIndex(int index);
+    void MoveCurrent(int index);
     void SetZoom(bool on);
     void DropZoomPicture();
     QString PhotoPath(int index) const;
@@ -87,6 +105,7 @@ private:
     int m_selected = -1;
     bool m_zoom = false;
     QString m_folder;
+    QString m_emptyText;
     std::unique_ptr<CThumbnailLoader> m_loader;
 
     // The zoomed photo, decoded at the size it is shown.

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include "catalog/PictureFiles.h"
 #include "widgets/PhotoDecoder.h"
 
 namespace ThumbnailCache {
@@ -63,7 +64,10 @@ QImage ReadCached(const QString& root, const QString& sourcePath, Flavour flavou
     const QFileInfo source(sourcePath);
     if (!source.isFile()) return {};
     const QString uri = FileUri(sourcePath);
-    QImageReader reader(ThumbnailPath(root, uri, flavour), "png");
+    // Any program of the session may have put a FIFO there: never block on it.
+    QFile file;
+    if (!OpenRegularFile(file, ThumbnailPath(root, uri, flavour))) return {};
+    QImageReader reader(&file, "png");
     // A cache file is written by any program of the session: read only what a thumbnail
     // of this flavour can be.
     const QSize size = reader.size();

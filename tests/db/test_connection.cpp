@@ -4,6 +4,7 @@
 #include "db/DbRecordset.h"
 #include "db/OdbcDiagnostics.h"
 #include "db/SQLException.h"
+#include "db/ShowDatabaseError.h"
 #include "db/SqlUpdate.h"
 #include "tests/support/ScratchDatabase.h"
 
@@ -162,13 +163,14 @@ TEST(ConnectionLifecycle, ExecutingWithoutConnectionThrows) {
     }
 }
 
-TEST_F(DirectExecution, ShowDatabaseErrorShowsTheMessageAloneWithTheStopIcon) {
+TEST_F(DirectExecution, ShowDatabaseErrorShowsAFrenchSentenceThenTheDriverMessage) {
     auto error = ErrorOf(Connection(), "SELECT * FROM NOWHERE");
     ASSERT_NE(error, nullptr);
     const QString message = error->message;
     ShowDatabaseError(error.release());  // takes ownership and deletes
     ASSERT_EQ(Messages().shown.size(), 1u);
-    EXPECT_EQ(Messages().shown[0].text, message);
+    EXPECT_TRUE(Messages().shown[0].text.startsWith(RefusedOperationText()));
+    EXPECT_TRUE(Messages().shown[0].text.endsWith(message));
     EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Stop);
     ShowDatabaseError(nullptr);
     EXPECT_EQ(Messages().shown.size(), 1u);

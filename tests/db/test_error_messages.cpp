@@ -12,7 +12,6 @@
 
 namespace {
 
-
 DatabaseFault Fault(short native, const char* state, const char* message) {
     return ClassifyDatabaseError(native, QString::fromLatin1(state), QString::fromLatin1(message));
 }
@@ -72,7 +71,9 @@ TEST(DatabaseFaults, TheTextPutsTheFrenchSentenceFirstAndKeepsTheDriverDetail) {
 
     const CSQLException other(1, QStringLiteral("near \"SELEC\": syntax error (1)"),
                               QStringLiteral("HY000"));
-    EXPECT_EQ(DatabaseErrorText(other), other.message);  // shown as the driver gave it
+    // The driver's English comes after a French sentence saying nothing was done.
+    EXPECT_EQ(DatabaseErrorText(other),
+              RefusedOperationText() + QStringLiteral("\n\nDétail : ") + other.message);
 
     for (DatabaseFault fault :
          {DatabaseFault::Locked, DatabaseFault::ReadOnly, DatabaseFault::DiskFull,

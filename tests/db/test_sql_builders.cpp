@@ -58,7 +58,7 @@ TEST(SqlBuilders, WeightIsWrittenWithThreeDecimalsInInsertAndTwoInUpdate) {
     EXPECT_EQ(update.GetSql(), "update PRISES set POIDS_POISSON=1.25, TAILLE=2.50");
 
     CSqlUpdate grams(QStringLiteral("PRISES"));
-    grams.AddDouble3("POIDS_POISSON", 1.234);
+    grams.AddWeight("POIDS_POISSON", 1.234);
     EXPECT_EQ(grams.GetSql(), "update PRISES set POIDS_POISSON=1.234");
 }
 
@@ -76,9 +76,9 @@ TEST(SqlBuilders, LargeOrInvalidDoublesAreGuarded) {
               "-0.500 )");
 
     CSqlUpdate guarded(QStringLiteral("T"));
-    guarded.AddDouble3("A", 2e13);
-    guarded.AddDouble3("B", nan);
-    guarded.AddDouble3("C", -1e13);
+    guarded.AddWeight("A", 2e13);
+    guarded.AddWeight("B", nan);
+    guarded.AddWeight("C", -1e13);
     EXPECT_EQ(guarded.GetSql(), "update T set A=0.000, B=0.000, C=-10000000000000.000");
 
     // The two-decimal form keeps large values but never writes "nan" or "inf" into SQL.

@@ -210,7 +210,7 @@ void UpdateRow(ScratchLog& log, int id, const QString& text, const Numbers& n) {
                     SqlValueKind::UserText);
     update.AddField(QStringLiteral("PHOTO"), text, SqlValueKind::UserText);
     update.AddDouble(QStringLiteral("POIDS_POISSON"), n.real);
-    update.AddDouble3(QStringLiteral("TEMPERATURE_EAU"), n.real);
+    update.AddWeight(QStringLiteral("TEMPERATURE_EAU"), n.real);
     update.AddNumberCondition(QStringLiteral("ID"), id);
     update.AddTextCondition(QStringLiteral("PHOTO"), text, SqlValueKind::UserText);
     FUZZ_CHECK(Execute(log.db, update.GetSql()), update.GetSql());

@@ -4,13 +4,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "catalog/CatchDatabase.h"
+#include "db/DbRecordset.h"
+#include "db/SQLException.h"
 #include "store/AppHelpers.h"
 #include "store/CatchLogOpener.h"
 #include "store/DataFolder.h"
 #include "store/OptionDefaults.h"
-#include "catalog/CatchDatabase.h"
-#include "db/DbRecordset.h"
-#include "db/SQLException.h"
 #include "tests/support/TestCatchLog.h"
 
 #include <gtest/gtest.h>
@@ -279,7 +279,12 @@ TEST_F(CatchLogOpening, AFolderThatCannotHoldTheFileEndsWithAMessage) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_FALSE(OpenCatchLog(m_db, Folder() + "blocker/sub/", "BREVANE", false));
-    EXPECT_EQ(m_messages.Texts(), QStringList{"Impossible de se connecter à la base de données"});
+    // The message names the file and what to check.
+    ASSERT_EQ(m_messages.shown.size(), 1u);
+    EXPECT_TRUE(m_messages.shown[0].text.startsWith(
+        "Impossible de se connecter à la base de données\nLe fichier " + Folder() +
+        "blocker/sub/brevane.db"))
+        << m_messages.shown[0].text.toStdString();
     EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Stop);
     EXPECT_FALSE(m_db.IsConnected());
 }
@@ -355,14 +360,17 @@ TEST_F(CatchLogOpening, StoredSchemaFunctionsCannotReachFiles) {
 TEST_F(CatchLogOpening, SearchIndexesAreMadeOnceAndUsedByTheRecordsQueries) {
     ASSERT_TRUE(Open());
     const QStringList indexes =
-        Rows(m_db, "SELECT name FROM sqlite_master WHERE type='index' AND name NOT LIKE "
-                   "'sqlite_%' ORDER BY name", 1);
+        Rows(m_db,
+             "SELECT name FROM sqlite_master WHERE type='index' AND name NOT LIKE "
+             "'sqlite_%' ORDER BY name",
+             1);
     EXPECT_TRUE(indexes.contains("PRISES_POISSON_POIDS"));
     EXPECT_TRUE(indexes.contains("PRISE_POISSONS_PRISE"));
     EXPECT_TRUE(indexes.contains("PHOTOS_ALBUM"));
     const QStringList plan = Rows(m_db,
                                   "EXPLAIN QUERY PLAN SELECT MAX(POIDS_POISSON) FROM PRISES "
-                                  "WHERE ID_POISSON=3", 4);
+                                  "WHERE ID_POISSON=3",
+                                  4);
     EXPECT_TRUE(plan.join(" ").contains("PRISES_POISSON_POIDS")) << plan.join(" | ").toStdString();
     ASSERT_TRUE(Open());
     EXPECT_TRUE(m_messages.shown.empty());

@@ -89,6 +89,50 @@ TEST_F(DataFolderChoice, UserDataFolderFollowsXdgThenHome) {
     EXPECT_EQ(ChooseDataFolder({"brevane"}, Path("bin")), Path("data/Brevane/"));
 }
 
+// Names that cannot be kept are refused before anything is made, with one message naming why.
+struct RefusedName {
+    const char* name;
+    QByteArray folder;  // raw bytes below the test folder
+    const char* why;
+};
+
+const RefusedName kRefusedNames[] = {
+    {"NotUtf8", "carnet-\xE9t\xE9", "n'est pas un texte UTF-8 valide"},
+    {"LineBreak", "carnet\nbis", "retour à la ligne"},
+    {"TooLongForTheDriver", QByteArray(520, 'p'), "trop long"},
+    {"SemicolonCutsTheDriversPath", "carnet;bis", "point-virgule"},
+};
+
+class RefusedDataFolderName : public DataFolderChoice,
+                              public ::testing::WithParamInterface<RefusedName> {};
+
+TEST_P(RefusedDataFolderName, IsRefusedWithAMessageAndNothingIsMade) {
+    RecordingMessages messages;
+    SetUserMessages(&messages);
+    // As the command line hands it over: bytes decoded as the program's arguments are.
+    const QString given = QFile::decodeName(m_dir.path().toUtf8() + '/' + GetParam().folder);
+    EXPECT_EQ(PrepareDataFolder({"brevane", "--data-dir", given}, Path("bin")), QString());
+    SetUserMessages(nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(GetParam().why))
+        << messages.shown[0].text.toStdString();
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, RefusedDataFolderName, ::testing::ValuesIn(kRefusedNames),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFolderChoice, WithoutHomeNorXdgTheStartSaysSoInsteadOfWritingUnderRoot) {
+    const ScopedEnv home("HOME", QByteArray());
+    const ScopedEnv xdg("XDG_DATA_HOME", QByteArray());
+    RecordingMessages messages;
+    SetUserMessages(&messages);
+    EXPECT_EQ(PrepareDataFolder({"brevane"}, Path("bin")), QString());
+    SetUserMessages(nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("HOME"));
+}
+
 TEST_F(DataFolderChoice, PrepareCreatesSeedsAndSetsTheProgramDirectory) {
     RecordingMessages messages;
     SetUserMessages(&messages);

@@ -3,12 +3,14 @@
 #include <sqlext.h>
 
 #include <odbcinst.h>
+#include <sys/stat.h>
 
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "store/DataSource.h"
 #include "db/DbConnection.h"
+#include "store/DataSource.h"
+#include "store/OdbcIniText.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +63,59 @@ TEST(DataSource, ConfigurationModeIsRestored) {
     UWORD mode = 0;
     ASSERT_TRUE(SQLGetConfigMode(&mode));
     EXPECT_EQ(mode, ODBC_BOTH_DSN);
+}
+
+// The section is merged into the user's file text: other lines stay byte for byte.
+struct IniCase {
+    const char* name;
+    QByteArray before;
+    QByteArray after;  // empty: the file must be left exactly as it was
+};
+
+const std::vector<IniEntry> kEntries = {{"Driver", "SQLite3"}, {"Database", "/d/brevane.db"}};
+
+const IniCase kIniCases[] = {
+    {"EmptyFile", "", "[BREVANE]\nDriver=SQLite3\nDatabase=/d/brevane.db\n"},
+    {"AppendedAfterOtherSections", "; moi\n[Autre]\nDriver = X",
+     "; moi\n[Autre]\nDriver = X\n\n[BREVANE]\nDriver=SQLite3\nDatabase=/d/brevane.db\n"},
+    {"SameValuesOtherSpellingNotRewritten",
+     "[brevane]\r\n  driver = SQLite3 \r\nDATABASE\t=\t/d/brevane.db\r\n[Z]\r\nA=1\r\n", ""},
+    {"OnlyTheChangedValueAndTheMissingKey",
+     "[A]\nDatabase=/a\n[BREVANE]\n; à moi\nDriver=SQLite3\nStepAPI=1\n\n[C]\nDatabase=/c\n",
+     "[A]\nDatabase=/a\n[BREVANE]\n; à moi\nDriver=SQLite3\nStepAPI=1\nDatabase=/d/brevane.db\n"
+     "\n[C]\nDatabase=/c\n"},
+    {"StaleValueReplacedRepeatDropped",
+     "[BREVANE]\nDatabase=/old\nDriver=SQLite3\nDatabase=/older\n",
+     "[BREVANE]\nDatabase=/d/brevane.db\nDriver=SQLite3\n"},
+};
+
+class IniMerge : public ::testing::TestWithParam<IniCase> {};
+
+TEST_P(IniMerge, ChangesOnlyTheSectionsOwnKeys) {
+    const IniCase& c = GetParam();
+    const QByteArray expected = c.after.isEmpty() ? c.before : c.after;
+    EXPECT_EQ(WithIniSection(c.before, "BREVANE", kEntries), expected);
+    // Merging again finds nothing to change.
+    EXPECT_EQ(WithIniSection(expected, "BREVANE", kEntries), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniMerge, ::testing::ValuesIn(kIniCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DataSource, AnUnchangedSectionLeavesTheFileUntouched) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/brevane.db";
+    ASSERT_TRUE(RegisterDataSource(path, "BREVANE_DS4"));
+    const auto inode = [] {
+        struct stat st {};
+        ::stat(TestOdbcIniPath().toLocal8Bit().constData(), &st);
+        return st.st_ino;
+    };
+    const auto first = inode();
+    ASSERT_TRUE(RegisterDataSource(path, "BREVANE_DS4"));
+    EXPECT_EQ(inode(), first);  // a rewrite would rename a new file over it
+    ASSERT_TRUE(RegisterDataSource(path + "x", "BREVANE_DS4"));
+    EXPECT_NE(inode(), first);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "tests/support/ScratchDatabase.h"
 
-#include "store/DataSource.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
+#include "store/DataSource.h"
 
 void ScratchDatabase::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
@@ -17,32 +18,23 @@ void ScratchDatabase::TearDown() {
 }
 
 bool ScratchDatabase::Exec(const QString& sql) {
-    try {
-        return m_connection.ExecuteDirect(sql);
-    } catch (CSQLException* e) {
-        ADD_FAILURE() << sql.toStdString() << ": " << e->message.toStdString();
-        delete e;
-        return false;
-    }
+    bool result = false;
+    if (const auto error = CatchDbError([&] { result = m_connection.ExecuteDirect(sql); }))
+        ADD_FAILURE() << sql.toStdString() << ": " << error->message.toStdString();
+    return result;
 }
 
 QString ScratchDatabase::Scalar(const QString& sql) {
-    try {
+    QString value;
+    const auto error = CatchDbError([&] {
         CDbRecordset recordset(m_connection);
         recordset.SetSql(sql);
-        if (recordset.Open() && recordset.Fetch()) return recordset.GetText(1);
-    } catch (CSQLException* e) {
-        ADD_FAILURE() << sql.toStdString() << ": " << e->message.toStdString();
-        delete e;
-    }
-    return {};
+        if (recordset.Open() && recordset.Fetch()) value = recordset.GetText(1);
+    });
+    if (error) ADD_FAILURE() << sql.toStdString() << ": " << error->message.toStdString();
+    return value;
 }
 
 std::unique_ptr<CSQLException> ErrorOf(CDbConnection& db, const QString& sql) {
-    try {
-        db.ExecuteDirect(sql);
-    } catch (CSQLException* e) {
-        return std::unique_ptr<CSQLException>(e);
-    }
-    return nullptr;
+    return CatchDbError([&] { db.ExecuteDirect(sql); });
 }

@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 
 namespace {
@@ -30,14 +31,9 @@ const char* const kProcessDsn = "BREVANE_PG_PROCESS";
 bool Run(const char* dsn, const QString& sql) {
     CDbConnection admin;
     if (!admin.Connect(QLatin1String(dsn), QString(), QString())) return false;
-    try {
-        admin.ExecuteDirect(sql);
-        return true;
-    } catch (CSQLException* e) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(sql), qPrintable(e->message));
-        delete e;
-        return false;
-    }
+    const auto error = CatchDbError([&] { admin.ExecuteDirect(sql); });
+    if (error) std::fprintf(stderr, "%s: %s\n", qPrintable(sql), qPrintable(error->message));
+    return !error;
 }
 
 // The database of this test process, made at its first use; "" when it can't be.

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <functional>
 #include <memory>
 
@@ -16,8 +18,11 @@
 #include <QTimer>
 
 #include "catalog/Album.h"
-#include "tests/support/TestCatchLog.h"
+#include "db/ShowDatabaseError.h"
+#include "store/AppHelpers.h"
+#include "tests/faults/TmpfsMount.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestCatchLog.h"
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
@@ -29,7 +34,6 @@ const QString kLimitReached =
     QString::fromUtf8("Le nombre maximum (100) de photos pour un album est atteind !");
 const QString kSelectAlbum =
     QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
-
 
 // Types the name into the album title dialog as the angler would, then presses "OK".
 std::function<void(QDialog&)> TypeName(const QString& typed) {
@@ -219,6 +223,67 @@ TEST(PhotoImporterTest, RetriesWithANewNameRatherThanOverwrite) {
 
     ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
     EXPECT_EQ(taken.readAll(), QByteArray("already here"));
+}
+
+// ---- Files that are not ordinary photos ----
+
+TEST_F(AlbumCommandsTest, ImportKeepsTheRealExtensionAndTheUsersPermissions) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    const QString jpeg = Source(QStringLiteral("a.jpeg"));
+    const QString bare = m_sources.filePath(QStringLiteral("sans-extension"));
+    ASSERT_TRUE(QFile::copy(jpeg, bare));
+    for (const QString& source : {jpeg, bare})
+        ASSERT_TRUE(
+            QFile::setPermissions(source, QFileDevice::Permissions(0x7777)));  // rwx for all
+    ASSERT_EQ(m_commands->AddPhotoFiles({jpeg, bare}), 2);
+    const auto& photos = m_grid.CurrentAlbum()->photos;
+    EXPECT_TRUE(photos[0].fileName.endsWith(QStringLiteral(".jpeg")));
+    EXPECT_FALSE(photos[1].fileName.contains(u'.'));
+    for (const CAlbumPhoto& photo : photos) {
+        const QFileDevice::Permissions mode = QFile::permissions(PhotoFolder() + photo.fileName);
+        EXPECT_FALSE(mode &
+                     (QFileDevice::WriteOther | QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        EXPECT_TRUE(mode & QFileDevice::ReadOwner);
+    }
+}
+
+TEST_F(AlbumCommandsTest, AFifoChosenAsAPhotoIsRefusedWithoutWaiting) {
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    const QString fifo = m_sources.filePath(QStringLiteral("tube.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(m_commands->AddPhotoFiles({fifo, Source(QStringLiteral("a.jpg"))}), 1);
+    EXPECT_EQ(Messages().Texts(),
+              QStringList{QStringLiteral("Impossible de copier le fichier ") + fifo});
+    EXPECT_EQ(PhotoFiles().size(), 1);
+}
+
+TEST_F(AlbumCommandsTest, AFullDiskIsToldOnceAndTheImportStops) {
+    TmpfsMount disk(256);
+    if (!disk.IsMounted()) GTEST_SKIP() << "skipped: " << disk.Error().toStdString();
+    ASSERT_TRUE(QDir().mkpath(disk.Path() + "images/photos"));
+    QFile filler(disk.Path() + "remplissage");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) {
+    }
+    filler.close();
+    const int album = AddAlbum(QStringLiteral("BRETAGNE"));
+    ShowAlbum(album);
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        QFile big(m_sources.filePath(QStringLiteral("grosse%1.jpg").arg(i)));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(64 * 1024, 'p'));
+        files << big.fileName();
+    }
+    SetProgramDirectory(disk.Path());
+    const int added = m_commands->AddPhotoFiles(files);
+    SetProgramDirectory(DataDir());
+    EXPECT_EQ(added, 0);
+    EXPECT_EQ(Messages().Texts(), QStringList{DatabaseFaultText(DatabaseFault::DiskFull)});
+    EXPECT_TRUE(QDir(disk.Path() + "images/photos").isEmpty());  // no half-written copy left
+    EXPECT_EQ(PhotoRows(album), 0);
 }
 
 // ---- Albums ----

@@ -15,18 +15,16 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestCatchLog.h"
 #include "ui/dialogs/CatchDialog.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/NumberFields.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 
 const QString kSelectionRequired =
     QString::fromUtf8("La sélection dans cette liste est obligatoire !");
-
-
 
 // Types a name into the catalogue dialog that just opened and validates it.
 std::function<void(QDialog&)> EnterCatalogName(const QString& name) {
@@ -100,15 +98,44 @@ TEST_F(CatchDialogTest, NewCatchStartsWithNothingChosenAndSortedLists) {
 
 TEST_F(CatchDialogTest, TabGoesThroughTheFieldsInTheirOrder) {
     CCatchDialog dialog(Db(), -1);
-    const QStringList expected = {
-        "dateEdit", "timeEdit", "placeCombo", "placeAddButton", "gpsEdit", "fishList",
-        "fishAddButton", "weightEdit", "sizeEdit", "numberEdit", "baitList", "baitAddButton",
-        "groundbaitCombo", "groundbaitAddButton", "techniqueCombo", "techniqueAddButton",
-        "rigCombo", "rigAddButton", "weatherCombo", "weatherAddButton", "windCombo",
-        "windAddButton", "windDirectionCombo", "windDirectionAddButton", "moonCombo",
-        "moonAddButton", "airTemperatureEdit", "waterTemperatureEdit", "waterColourCombo",
-        "waterColourAddButton", "tideCombo", "tideAddButton", "coefficientEdit", "photoEdit",
-        "photoButton", "commentEdit", "validateButton", "cancelButton"};
+    const QStringList expected = {"dateEdit",
+                                  "timeEdit",
+                                  "placeCombo",
+                                  "placeAddButton",
+                                  "gpsEdit",
+                                  "fishList",
+                                  "fishAddButton",
+                                  "weightEdit",
+                                  "sizeEdit",
+                                  "numberEdit",
+                                  "baitList",
+                                  "baitAddButton",
+                                  "groundbaitCombo",
+                                  "groundbaitAddButton",
+                                  "techniqueCombo",
+                                  "techniqueAddButton",
+                                  "rigCombo",
+                                  "rigAddButton",
+                                  "weatherCombo",
+                                  "weatherAddButton",
+                                  "windCombo",
+                                  "windAddButton",
+                                  "windDirectionCombo",
+                                  "windDirectionAddButton",
+                                  "moonCombo",
+                                  "moonAddButton",
+                                  "airTemperatureEdit",
+                                  "waterTemperatureEdit",
+                                  "waterColourCombo",
+                                  "waterColourAddButton",
+                                  "tideCombo",
+                                  "tideAddButton",
+                                  "coefficientEdit",
+                                  "photoEdit",
+                                  "photoButton",
+                                  "commentEdit",
+                                  "validateButton",
+                                  "cancelButton"};
     QStringList seen;
     QWidget* start = &Child<QDateEdit>(dialog, "dateEdit");
     QWidget* w = start;
@@ -284,6 +311,68 @@ TEST_F(CatchDialogTest, CancelledAdditionChangesNothing) {
     Child<QPushButton>(dialog, "baitAddButton").click();
     EXPECT_EQ(dialog.BaitSet(), std::vector<int>{m_mais});
     EXPECT_EQ(CountRows(QStringLiteral("ESCHES")), 2);
+}
+
+// The first "Valider" of a new catch fails part-way (the driver refuses its fish rows, the
+// whole store is rolled back); the second one must store it, not update a row that is gone.
+TEST_F(CatchDialogTest, ValiderAgainAfterARefusedStoreAddsTheCatchOnce) {
+    Exec("CREATE TABLE REFUS (X INTEGER)");
+    Exec("INSERT INTO REFUS VALUES (1)");
+    Exec(
+        "CREATE TRIGGER REFUS_LIENS BEFORE INSERT ON PRISE_POISSONS "
+        "WHEN EXISTS (SELECT 1 FROM REFUS) BEGIN SELECT RAISE(ABORT, 'lien refuse'); END");
+    CCatchDialog dialog(Db(), -1);
+    SelectComboId(Child<QComboBox>(dialog, "placeCombo"), m_etang);
+    SelectListIds(Child<QListWidget>(dialog, "fishList"), {m_carpe, m_bar});
+    dialog.show();
+    Child<QPushButton>(dialog, "validateButton").click();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(dialog.CatchId(), -1);
+    EXPECT_EQ(CountRows("PRISES"), 0);
+
+    Exec("DELETE FROM REFUS");  // the driver accepts the rows from now on
+    Child<QPushButton>(dialog, "validateButton").click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(CountRows("PRISES"), 1);
+    EXPECT_EQ(ScalarInt("SELECT COUNT(*) FROM PRISE_POISSONS WHERE ID_PRISE=" +
+                        QString::number(dialog.CatchId())),
+              2);
+}
+
+TEST_F(CatchDialogTest, ACatchDeletedMeanwhileIsToldAndTheDialogKeepsWhatWasTyped) {
+    const int id = AddCatch(QStringLiteral("2024-05-01 07:30:00"), m_etang, m_carpe);
+    CCatchDialog dialog(Db(), id);
+    dialog.show();
+    Exec("DELETE FROM PRISES WHERE ID=" + QString::number(id));
+    QTest::keyClicks(&Child<QLineEdit>(dialog, "weightEdit"), "3");
+    Child<QPushButton>(dialog, "validateButton").click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Messages().Texts(),
+              QStringList{"Cette prise n'existe plus : elle a été supprimée entre-temps."});
+    EXPECT_EQ(CountRows("PRISES"), 0);
+    EXPECT_EQ(CountRows("PRISE_POISSONS"), 0);
+    EXPECT_TRUE(Child<QLineEdit>(dialog, "weightEdit").text().contains(u'3'));
+}
+
+// Typing a name moves the current row only; Space and a click choose, for the fish and the baits.
+TEST_F(CatchDialogTest, TypingInAChoiceListMovesWithoutChoosing) {
+    CCatchDialog dialog(Db(), -1);
+    for (const char* name : {"fishList", "baitList"}) {
+        auto& list = Child<QListWidget>(dialog, name);
+        list.setFocus();
+        QTest::keyClicks(&list, QStringLiteral("BRO"));
+        QTest::keyClicks(&list, QStringLiteral("V"));
+        QTest::keyClick(&list, Qt::Key_Down);
+        EXPECT_TRUE(list.selectedItems().isEmpty()) << name;
+        const int typedTo = list.currentRow();
+        QTest::keyClick(&list, Qt::Key_Space);
+        ASSERT_EQ(list.selectedItems().size(), 1) << name;
+        EXPECT_EQ(list.row(list.selectedItems().front()), typedTo);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(0)).center());
+        EXPECT_EQ(list.selectedItems().size(), typedTo == 0 ? 0 : 2) << name;
+    }
 }
 
 }  // namespace

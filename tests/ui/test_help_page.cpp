@@ -93,6 +93,18 @@ TEST_F(HelpCommandTest, AideOfTheQuestionMenuOpensTheIndexPageBesideTheProgram) 
     EXPECT_TRUE(text.contains("<title>"));
 }
 
+// Without a browser (the test platform has none to ask) the angler is told where the pages are.
+TEST_F(HelpCommandTest, WithoutABrowserSaysWhereTheHelpPagesAre) {
+    std::unique_ptr<CMainFrame> frame = CreateMainWindow(Db());
+    MenuItem(*frame, QStringLiteral("&?"), QStringLiteral("&Aide..."))->trigger();
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    const QString folder = QFileInfo(HelpIndexPath(QCoreApplication::applicationDirPath())).path();
+    EXPECT_TRUE(Messages().shown[0].text.contains(folder))
+        << Messages().shown[0].text.toStdString();
+    EXPECT_TRUE(Messages().shown[0].text.startsWith(QStringLiteral("Aucun programme")));
+    EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Exclamation);
+}
+
 TEST(HelpIndexPath, FindsTheInstalledPagesFromTheBinFolder) {
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "tests/support/TestCatchLog.h"
 #include "ui/dialogs/ImagePickerDialog.h"
@@ -91,6 +93,26 @@ TEST_F(ImagePickerTest, ScrollsByLinesAndPagesWithinTheRange) {
     scroll.setSliderPosition(4);
     EXPECT_EQ(ShownName(picker), QStringLiteral("e.bmp"));
     scroll.setSliderDown(false);
+}
+
+TEST_F(ImagePickerTest, ArrowAndPageKeysGoTheWayTheyPoint) {
+    for (char c = 'a'; c <= 'h'; ++c) WritePicture(Folder("Esches") + QChar(c) + ".bmp", "BMP");
+    CImagePickerDialog picker(QStringLiteral("Esches"));
+    const struct {
+        Qt::Key key;
+        const char* shown;
+    } presses[] = {{Qt::Key_Right, "b.bmp"},    {Qt::Key_Right, "c.bmp"}, {Qt::Key_Left, "b.bmp"},
+                   {Qt::Key_PageDown, "g.bmp"}, {Qt::Key_Down, "h.bmp"},  {Qt::Key_Right, "h.bmp"},
+                   {Qt::Key_Up, "g.bmp"},       {Qt::Key_PageUp, "b.bmp"}};
+    for (const auto& press : presses) {
+        QTest::keyClick(&Scroll(picker), press.key);
+        EXPECT_EQ(ShownName(picker), QString::fromLatin1(press.shown)) << press.key;
+    }
+    // The label of the name is read out as the name itself.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(
+                  picker.findChild<QLabel*>(QStringLiteral("nameLabel")))
+                  ->text(QAccessible::Name),
+              QStringLiteral("b.bmp"));
 }
 
 TEST_F(ImagePickerTest, RefusesToOverwriteAPictureOfTheSameName) {

@@ -1,11 +1,15 @@
 // The main view's commands: deleting with the question, the selection warning, adding and
 // modifying through the real dialogs, the preferences.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -15,12 +19,14 @@
 #include "tests/support/TestCatchLog.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/view/BrevaneView.h"
+#include "ui/view/ListTargets.h"
 #include "ui/panels/CalendarPanel.h"
 #include "ui/panels/CatalogTextPanel.h"
 #include "ui/panels/CatchPanel.h"
 #include "widgets/CalendarCtrl.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
+#include "widgets/PhotoGrid.h"
 #include "widgets/StyledEdit.h"
 
 namespace {
@@ -271,4 +277,92 @@ TEST_F(ViewCommandTest, AlbumPopupCommandsKeepListAndPanelTogether) {
     v.SetCategory(1);
     v.OnAlbumCommand(CommandId::AlbumDelete);
     EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 1);
+}
+
+TEST_F(ViewCommandTest, CalendarKeysCrossMonthsAndOpenOrAddSessions) {
+    const QDate first = QDate::currentDate().addDays(1 - QDate::currentDate().day());
+    const auto key = [](const QDate& d) { return d.year() * 10000 + d.month() * 100 + d.day(); };
+    Exec(QStringLiteral("INSERT INTO CALENDRIER (DEBUT, FIN, ID_LIEU, COMMENTAIRE, HEURE_DEBUT, "
+                        "HEURE_FIN) VALUES (%1, %1, %2, '', 945, 1200)")
+             .arg(key(first.addDays(-1)))
+             .arg(m_place));
+    CBrevaneView& v = ShownView();
+    v.SetCategory(0);
+    CCalendarCtrl& calendar = v.CalendarPanel().CalendarCtrl();
+    ASSERT_EQ(calendar.SelectedDay()->dayKey, key(first));
+    calendar.setFocus();
+
+    // Left from the first day shows the month before, on its last day, as its list row would.
+    QTest::keyClick(&calendar, Qt::Key_Left);
+    const QDate last = first.addDays(-1);
+    EXPECT_EQ(calendar.MonthKey(), last.year() * 100 + last.month());
+    EXPECT_EQ(calendar.SelectedDay()->dayKey, key(last));
+    EXPECT_EQ(v.NavigationList().currentItem()->data(Qt::UserRole).toInt(), calendar.MonthKey());
+    EXPECT_EQ(calendar.SelectedDay()->sessions.size(), 1u);
+    {
+        NextDialog dialog([](QDialog& d) { d.reject(); });
+        QTest::keyClick(&calendar, Qt::Key_Return);
+        EXPECT_EQ(dialog.title, QStringLiteral("Saisie d'une nouvelle session"));
+    }
+    {
+        NextDialog dialog([this](QDialog& d) {
+            SelectComboId(*d.findChild<QComboBox*>(QStringLiteral("place")), m_place);
+            Click(d, "ok");
+        });
+        QTest::keyClick(&calendar, Qt::Key_Insert);
+        EXPECT_EQ(dialog.title, QStringLiteral("Saisie d'une nouvelle session"));
+    }
+    EXPECT_EQ(
+        ScalarInt(
+            QStringLiteral("SELECT COUNT(*) FROM CALENDRIER WHERE DEBUT = %1").arg(key(last))),
+        2);
+    EXPECT_EQ(calendar.SelectedDay()->sessions.size(), 2u);
+}
+
+TEST_F(ViewCommandTest, AlbumMenuFromTheKeyboardAndHintWithoutAlbums) {
+    CBrevaneView& v = ShownView();
+    v.SetCategory(16);
+    ASSERT_EQ(v.NavigationList().count(), 0);
+    EXPECT_TRUE(v.AlbumPanel().isVisible());
+    EXPECT_EQ(v.AlbumPanel().PhotoGrid().EmptyText(),
+              QString::fromUtf8("Clic droit dans la liste pour créer un album"));
+
+    // Shift+F10 and the keyboard's context menu event (what the Menu key sends) open the menu.
+    int menus = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&menus] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            ++menus;
+            popup->close();
+        }
+    });
+    closer.start(20);
+    QTest::keyClick(&v.NavigationList(), Qt::Key_F10, Qt::ShiftModifier);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(-50, -50), QPoint(-50, -50));
+    QApplication::sendEvent(&v.NavigationList(), &menuKey);
+    EXPECT_EQ(menus, 2);
+}
+
+TEST_F(ViewCommandTest, ModifyActsOnThePhotoChosenWithTheKeyboard) {
+    Exec(QStringLiteral("INSERT INTO ALBUMS (LIBELLE) VALUES ('ETE')"));
+    for (const char* file : {"a.jpg", "b.jpg", "c.jpg"})
+        Exec(QStringLiteral("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE, COMMENTAIRE) VALUES "
+                            "((SELECT MAX(ID) FROM ALBUMS), '%1', '')")
+                 .arg(QString::fromLatin1(file)));
+    CBrevaneView& v = ShownView();
+    v.SetCategory(16);
+    CPhotoGrid& grid = v.AlbumPanel().PhotoGrid();
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_End);
+    {
+        NextDialog dialog([](QDialog& d) {
+            d.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("Carpe miroir"));
+            d.accept();
+        });
+        v.OnModify();
+    }
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT COMMENTAIRE FROM PHOTOS WHERE LIBELLE = 'c.jpg'")),
+              QStringLiteral("Carpe miroir"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&grid)->child(2)->text(QAccessible::Name),
+              QStringLiteral("Carpe miroir"));
 }

@@ -1,5 +1,6 @@
 // The month calendar: day cells, their geometry, selection by mouse and the sessions shown
 // in them, on a real widget painted offscreen.
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -199,4 +200,72 @@ TEST_F(CalendarTest, TwoSessionsOnOneDayKeepTheirOrder) {
     ASSERT_EQ(bands.size(), 2u);
     EXPECT_EQ(bands[0].height(), bands[1].height());
     EXPECT_EQ(bands[1].top(), bands[0].bottom() + 1);
+}
+
+TEST_F(CalendarTest, KeysMoveTheDayAndAskForTheNextMonthAtItsEdges) {
+    m_calendar.BuildMonth(202610);
+    QSignalSpy monthAsked(&m_calendar, &CCalendarCtrl::monthChangeRequested);
+    // Each key, the day selected after it, and the day whose month it asks for (0: none).
+    const struct {
+        Qt::Key key;
+        int selected;
+        int asked;
+    } presses[] = {{Qt::Key_Right, 20261002, 0},       {Qt::Key_Down, 20261009, 0},
+                   {Qt::Key_Up, 20261002, 0},          {Qt::Key_Left, 20261001, 0},
+                   {Qt::Key_Left, 20261001, 20260930}, {Qt::Key_Up, 20261001, 20260924},
+                   {Qt::Key_End, 20261031, 0},         {Qt::Key_Right, 20261031, 20261101},
+                   {Qt::Key_Down, 20261031, 20261107}, {Qt::Key_PageUp, 20261031, 20260930},
+                   {Qt::Key_Home, 20261001, 0},        {Qt::Key_PageDown, 20261001, 20261101}};
+    for (const auto& press : presses) {
+        monthAsked.clear();
+        QTest::keyClick(&m_calendar, press.key);
+        EXPECT_EQ(m_calendar.SelectedDay()->dayKey, press.selected) << press.key;
+        EXPECT_EQ(monthAsked.isEmpty() ? 0 : monthAsked.front().front().toInt(), press.asked)
+            << press.key;
+    }
+    QSignalSpy opened(&m_calendar, &CCalendarCtrl::dayActivated);
+    QSignalSpy added(&m_calendar, &CCalendarCtrl::addSessionRequested);
+    QTest::keyClick(&m_calendar, Qt::Key_Return);
+    QTest::keyClick(&m_calendar, Qt::Key_Insert);
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(added.count(), 1);
+    EXPECT_EQ(m_calendar.focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(CalendarTest, ScreenReadersReadEachDayWithItsSessions) {
+    m_calendar.BuildMonth(202610);
+    m_calendar.PutSession(Session(1, 20261015, 20261016, 945, QStringLiteral("GARONNE")));
+    m_calendar.PutSession(Session(2, 20261016, 20261016, 1400, QStringLiteral("LOT")));
+    m_calendar.SelectDay(20261016);
+    QAccessibleInterface* calendar = QAccessible::queryAccessibleInterface(&m_calendar);
+    ASSERT_EQ(calendar->childCount(), 31);
+    EXPECT_EQ(calendar->child(0)->text(QAccessible::Name), QStringLiteral("01/10/2026"));
+    EXPECT_EQ(calendar->child(14)->text(QAccessible::Name),
+              QStringLiteral("15/10/2026 : 09:45 - GARONNE"));
+    EXPECT_EQ(calendar->child(15)->text(QAccessible::Name),
+              QStringLiteral("16/10/2026 : 09:45 - GARONNE (suite), 14:00 - LOT"));
+    EXPECT_TRUE(calendar->child(15)->state().selected);
+    EXPECT_FALSE(calendar->child(14)->state().selected);
+    EXPECT_EQ(calendar->indexOfChild(calendar->child(15)), 15);
+    const QPoint centre = m_calendar.mapToGlobal(Inside(20));
+    EXPECT_EQ(calendar->childAt(centre.x(), centre.y()), calendar->child(19));
+}
+
+TEST(CalendarToolTip, GivesTheWholeTextOfADayThatCannotShowIt) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    const QFontMetrics metrics(font);
+    const QRect wide(0, 0, 300, 100);
+    CCalendarDay day;
+    day.dayKey = 20261015;
+    EXPECT_EQ(DayToolTip(day, wide, metrics), QString());
+    day.sessions.push_back(Session(1, 20261015, 20261015, 945, QStringLiteral("GARONNE")));
+    EXPECT_EQ(DayToolTip(day, wide, metrics), QString());
+    // Too narrow for the place, then too many sessions for the height.
+    EXPECT_EQ(DayToolTip(day, QRect(0, 0, 80, 100), metrics),
+              QStringLiteral("15/10/2026\n09:45 - GARONNE"));
+    for (int i = 2; i <= 6; ++i)
+        day.sessions.push_back(Session(i, 20261014, 20261015, 600, QStringLiteral("LOT")));
+    EXPECT_EQ(DayToolTip(day, wide, metrics).count(u'\n'), 6);
+    EXPECT_TRUE(DayToolTip(day, wide, metrics).endsWith(QStringLiteral("06:00 - LOT (suite)")));
 }

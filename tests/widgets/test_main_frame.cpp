@@ -46,8 +46,11 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     for (QAction* action : m_frame.menuBar()->actions()) titles << action->text();
     EXPECT_EQ(QStringList({"&Vos prises", "&Configuration", "&Statistiques", "&?"}), titles);
 
-    EXPECT_EQ(QStringList({"&Visualiser...", "-", "&Calendrier...", "&Photos...", "-", "&Quitter"}),
-              ItemTexts(TopMenu(m_frame, "&Vos prises")));
+    EXPECT_EQ(
+        QStringList({"&Visualiser...", "-", "&Calendrier...", "&Photos...", "-", "&Sauvegarder...",
+                     "&Restaurer...", "E&xporter les prises...", "&Importer des prises...",
+                     "Exporter les lieux en &GPX...", "-", "&Quitter"}),
+        ItemTexts(TopMenu(m_frame, "&Vos prises")));
     QMenu* setup = TopMenu(m_frame, "&Configuration");
     EXPECT_EQ(QStringList({"Les &poissons", "Les &esches", "Les &amorces", "Les m&ontages",
                            "Les &Techniques", "Les &lieux de pêche", "[&Météorologie]",
@@ -56,7 +59,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     QMenu* weather = setup->actions().at(6)->menu();
     EXPECT_EQ(QStringList({"Les t&ypes de temps", "Les ve&nts", "Les &directions du vent"}),
               ItemTexts(weather));
-    EXPECT_EQ(QStringList({"&Vos records"}), ItemTexts(TopMenu(m_frame, "&Statistiques")));
+    EXPECT_EQ(QStringList({"&Vos records", "&Graphiques..."}),
+              ItemTexts(TopMenu(m_frame, "&Statistiques")));
     EXPECT_EQ(QStringList({"&Aide...", "-", "A &propos de Brevane..."}),
               ItemTexts(TopMenu(m_frame, "&?")));
 }
@@ -92,7 +96,7 @@ TEST_F(MainFrameTest, EveryCommandIsEmittedWithItsId) {
     EXPECT_EQ(nullptr, m_frame.Action(12345));
 }
 
-TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
+TEST_F(MainFrameTest, ToolBarHasSixteenButtonsInGroups) {
     QToolBar* bar = m_frame.ToolBar();
     ASSERT_NE(nullptr, bar);
     EXPECT_FALSE(bar->isMovable());
@@ -113,7 +117,7 @@ TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
         ASSERT_NE(nullptr, button);
         EXPECT_EQ(action->toolTip(), button->accessibleName());
     }
-    EXPECT_EQ(15, buttons);
+    EXPECT_EQ(16, buttons);
     EXPECT_EQ(QStringList({"Calendrier...",
                            "|",
                            "Visualiser...",
@@ -132,6 +136,7 @@ TEST_F(MainFrameTest, ToolBarHasFifteenButtonsInGroups) {
                            "Préférences",
                            "|",
                            "Vos records",
+                           "Graphiques...",
                            "|",
                            "Aide...",
                            "|",

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QBuffer>
 #include <QColor>
 #include <QCoreApplication>
@@ -405,3 +406,45 @@ TEST(PhotoDecoderTest, DecodesAtTheShownSizeWithTheExifOrientation) {
 }
 
 }  // namespace
+
+TEST_F(PhotoGridTest, KeysMoveTheCurrentPhotoAndEnterZoomsIt) {
+    std::unique_ptr<CAlbum> album = AlbumOf(23);
+    album->photos[1].comment = QStringLiteral("Brochet de 90 cm");
+    m_grid.SetAlbum(std::move(album));
+    // Each key and the photo current after it; the first arrow lands on the first photo.
+    const std::pair<Qt::Key, int> presses[] = {
+        {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 11}, {Qt::Key_Left, 10},
+        {Qt::Key_End, 22},  {Qt::Key_Down, 22}, {Qt::Key_Up, 12},   {Qt::Key_Home, 0}};
+    for (const auto& [key, current] : presses) {
+        QTest::keyClick(&m_grid, key);
+        EXPECT_EQ(m_grid.CurrentCell(), current) << key;
+    }
+    QTest::keyClick(&m_grid, Qt::Key_Right);
+    QTest::keyClick(&m_grid, Qt::Key_Return);
+    EXPECT_TRUE(m_grid.IsZoomed());
+    EXPECT_EQ(m_grid.CurrentPhoto()->id, 101);
+    EXPECT_EQ(m_grid.PhotoRect(1), m_grid.rect());
+    QTest::keyClick(&m_grid, Qt::Key_Enter);
+    EXPECT_FALSE(m_grid.IsZoomed());
+
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&m_grid);
+    ASSERT_EQ(grid->childCount(), 23);
+    EXPECT_EQ(grid->child(1)->text(QAccessible::Name), QStringLiteral("Brochet de 90 cm"));
+    EXPECT_EQ(grid->child(2)->text(QAccessible::Name), QStringLiteral("Photo 3 sans commentaire"));
+    EXPECT_TRUE(grid->child(1)->state().selected);
+}
+
+TEST_F(PhotoGridTest, WithoutAnAlbumTheGridSaysWhatToDo) {
+    m_grid.SetEmptyText(QStringLiteral("Clic droit"));
+    QTest::keyClick(&m_grid, Qt::Key_Right);
+    QTest::keyClick(&m_grid, Qt::Key_Return);
+    EXPECT_FALSE(m_grid.IsZoomed());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&m_grid)->childCount(), 0);
+    EXPECT_EQ(m_grid.accessibleDescription(), QStringLiteral("Clic droit"));
+    // The text is drawn: the middle of the grid is no longer only the face colour.
+    const QImage shot = m_grid.grab().toImage();
+    const QRgb face = m_grid.palette().color(QPalette::Button).rgb();
+    bool written = false;
+    for (int x = 150; x < 350 && !written; ++x) written = shot.pixel(x, 200) != face;
+    EXPECT_TRUE(written);
+}

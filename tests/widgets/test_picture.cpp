@@ -1,5 +1,7 @@
 // Picture decoding (CImageFile), the fitting rule and the picture box (CPictureStatic),
 // with real image files written to a temporary folder.
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "widgets/ImageFile.h"
+#include "widgets/PhotoDecoder.h"
 #include "widgets/PictureStatic.h"
 
 namespace {
@@ -392,4 +395,20 @@ TEST_F(PictureFiles, SettingTheSamePathAgainReadsTheFileAgain) {
     box.SetPicture(path);
     EXPECT_FALSE(box.HasPicture());
     EXPECT_EQ(box.grab().toImage().pixel(50, 50), CPictureStatic::kBackground.rgb());
+}
+
+// A FIFO, or a link to one, named as a picture: never opened for reading, so neither the
+// picture box nor the album's decoding thread waits forever for a writer.
+TEST_F(PictureFiles, FifosAndLinksToThemAreNeverReadFrom) {
+    const QString fifo = m_dir.filePath("attente.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = m_dir.filePath("lien.jpg");
+    ASSERT_TRUE(QFile::link(fifo, link));
+    for (const QString& path : {fifo, link}) {
+        CImageFile image;
+        EXPECT_FALSE(image.Load(path, QSize(100, 100)));
+        EXPECT_TRUE(image.IsEmpty());
+        EXPECT_TRUE(
+            PhotoDecoder::Decode(path, QSize(100, 100), PhotoDecoder::Fit::Stretch).isNull());
+    }
 }

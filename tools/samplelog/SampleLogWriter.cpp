@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "store/AppHelpers.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
+#include "db/DbTransaction.h"
 #include "db/SQLException.h"
+#include "store/AppHelpers.h"
 #include "tools/samplelog/SampleCatalogWriter.h"
 #include "tools/samplelog/SampleCatalogs.h"
 #include "tools/samplelog/SampleCatchMaker.h"
@@ -152,30 +155,26 @@ void RemoveFiles(const QString& folder, const std::vector<SamplePhotoPlan>& file
 }  // namespace
 
 int CountCatches(CCatchDatabase& db) {
-    try {
+    return RunOrShowError(-1, [&] {
         CDbRecordset rows(db);
         rows.SetSql(QStringLiteral("SELECT COUNT(*) FROM PRISES"));
         return rows.Open() && rows.Fetch() ? rows.GetInt(1) : -1;
-    } catch (CSQLException* e) {
-        ShowDatabaseError(e);
-        return -1;
-    }
+    });
 }
 
 bool WriteSampleLog(CCatchDatabase& db, const SampleOptions& options, SampleLogCounts& counts) {
     // Two streams: the catches of a seed stay the same whatever the album options.
     CSampleRandom random(options.seed);
     CSampleRandom photoRandom(options.seed ^ 0x9e3779b9u);
-    const QString photoFolder = GetProgramDirectory() + QStringLiteral("images/photos/");
+    const QString photoFolder = AlbumPhotoFolderPath(GetProgramDirectory());
     QDir().mkpath(photoFolder);
     const std::vector<SamplePhotoPlan> files =
         WriteSamplePhotos(photoFolder, options.photoSize, PlanPhotos(options, photoRandom));
 
     const QDate today = QDate::currentDate();
     const QDate firstDay = today.addYears(-options.years).addDays(1);
-    db.SetCommitEachStatement(false);
-    try {
-        db.ExecuteDirect(QStringLiteral("BEGIN"));
+    const bool written = RunOrShowError(false, [&] {
+        CDbTransaction transaction(db);
         const SampleCatalogIds ids = FillSampleCatalogs(db);
         std::vector<SampleCatch> catches;
         std::vector<SampleSession> sessions;
@@ -184,18 +183,9 @@ bool WriteSampleLog(CCatchDatabase& db, const SampleOptions& options, SampleLogC
         WriteCatches(db, catches, counts);
         WriteSessions(db, sessions, counts);
         WriteAlbums(db, options, files, photoRandom, counts);
-        db.ExecuteDirect(QStringLiteral("COMMIT"));
-    } catch (CSQLException* e) {
-        try {
-            db.ExecuteDirect(QStringLiteral("ROLLBACK"));
-        } catch (CSQLException* ignored) {
-            delete ignored;  // nothing left open to undo
-        }
-        db.SetCommitEachStatement(true);
-        ShowDatabaseError(e);
-        RemoveFiles(photoFolder, files);
-        return false;
-    }
-    db.SetCommitEachStatement(true);
-    return true;
+        transaction.Commit();
+        return true;
+    });
+    if (!written) RemoveFiles(photoFolder, files);
+    return written;
 }

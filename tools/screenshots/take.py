@@ -3,8 +3,8 @@ driven through AT-SPI.
 
 Run through run-gui-script (private D-Bus session and Xvfb screen):
     run-gui-script build/brevane tools/screenshots/take.py LOG_FOLDER OUTPUT_FOLDER [HELP_FOLDER]
-Writes prises.png, calendrier.png, records.png, albums.png and poissons.png into OUTPUT_FOLDER,
-each cropped to the main window. The same run writes the pictures of the help pages into
+Writes prises.png, calendrier.png, records.png, graphiques.png, albums.png and poissons.png into
+OUTPUT_FOLDER, each cropped to the main window. The same run writes the pictures of the help pages into
 HELP_FOLDER (by default data/aide/images of this repository): the main-window views again under
 the names the pages use, and the catch, session and preferences dialogs cropped to the dialog.
 """
@@ -141,17 +141,17 @@ def session_with_most_catches(log_dir, month_label):
     return best[1]
 
 
-def click_calendar_day(app, day):
-    """Clicks the cell of this day: seven cells a row, each a seventh of the width and a fifth
-    of the height, with a one-pixel gap, day 1 at the top left."""
+def open_calendar_day(app, day):
+    """Opens the session of this day as a keyboard user would: the calendar takes the focus,
+    Home goes to day 1, the right arrow to the day, Enter opens its session."""
     calendar = drv.find(app.frame(), name="Calendrier des sessions")
     if calendar is None:
         raise drv.Fail("no calendar in the window")
-    c = calendar.queryComponent().getExtents(0)
-    w, h = int(c.width / 7), int(c.height * 0.2)
-    col, row = (day - 1) % 7, (day - 1) // 7
-    x, y = c.x + col * (w + 1) + w // 2, c.y + row * (h + 1) + h // 2
-    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+    calendar.queryComponent().grabFocus()
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", "--delay", "80", "Home"] + ["Right"] * (day - 1))
+    time.sleep(0.6)
+    subprocess.run(["xdotool", "key", "Return"])
     time.sleep(0.6)
 
 
@@ -177,12 +177,15 @@ def main(log_dir, out_dir, help_dir):
         month = busiest_month(log_dir, drv.list_items(drv.nav_list(app)))
         drv.select_item(drv.nav_list(app), month)
         shoot(app, out_dir, "calendrier.png", help_dir, "calendrier.png")
-        click_calendar_day(app, session_with_most_catches(log_dir, month))
-        press_view_button(app, "Modifier ...")
+        open_calendar_day(app, session_with_most_catches(log_dir, month))
         shoot_dialog(app, "Saisie d'une nouvelle session", os.path.join(help_dir, "session.png"))
 
         show(app, ("Statistiques", "Vos records"), lambda rows: rows[0])
         shoot(app, out_dir, "records.png", help_dir, "records.png")
+        show(app, ("Statistiques", "Graphiques..."), lambda rows: "Phase de lune")
+        # The chart is counted off the window's thread: give it time to come.
+        time.sleep(2)
+        shoot(app, out_dir, "graphiques.png", help_dir, "graphiques.png")
         show_album_with_tooltip(app)
         shoot(app, out_dir, "albums.png", help_dir, "album.png")
         subprocess.run(["xdotool", "mousemove", "0", "0"])

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/RequireHelpers.h"
 #include "ui/dialogs/UpperCaseLineEdit.h"
-#include "ui/dialogs/EntryDialogParts.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ CAlbumTitleDialog::CAlbumTitleDialog(const QString& name, QWidget* parent)
     auto* label = new QLabel(caption);
     m_edit = new CUpperCaseLineEdit;
     m_edit->setObjectName(QStringLiteral("name"));
-    m_edit->setAccessibleName(caption);
+    m_edit->setAccessibleName(AccessibleLabel(caption));
     m_edit->setMaxLength(kMaxNameLength);
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -43,7 +43,7 @@ CAlbumTitleDialog::CAlbumTitleDialog(const QString& name, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttonRow);
-    resize(430, 80);
+    ResizeToDialogUnits(*this, 288, 46);
 }
 
 void CAlbumTitleDialog::accept() {

@@ -15,9 +15,9 @@
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/ImagePickerDialog.h"
 #include "ui/dialogs/LimitedPlainTextEdit.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/NumberFields.h"
 #include "ui/dialogs/RequireHelpers.h"
+#include "ui/view/ListTargets.h"
 
 namespace {
 
@@ -100,11 +100,11 @@ void CCatchDialog::accept() {
     if (!RequireListSelection(*m_controls->fish.list)) return;
     bool stored = false;
     if (m_catchId == -1) {
-        // A catch whose row went in but whose fish or bait links failed already has its
-        // id: the next "Valider" then rewrites that row instead of adding a second one.
+        // A failed store was rolled back whole, whatever identifier it had read: the dialog
+        // stays a new catch, and the next "Valider" adds it again.
         int newId = -1;
         stored = m_db.InsertCatch(*this, newId);
-        if (newId > 0) m_catchId = newId;
+        if (stored) m_catchId = newId;
     } else {
         stored = m_db.UpdateCatch(*this, m_catchId);
     }

@@ -19,6 +19,7 @@
 #include "catalog/UserTextChecks.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/LimitedPlainTextEdit.h"
+#include "ui/dialogs/MultiChoiceList.h"
 #include "ui/dialogs/NumberFields.h"
 
 namespace {
@@ -111,9 +112,8 @@ CatchList NewList(int kind, const char* objectName, const char* label, const cha
                   const char* addAccessibleName) {
     CatchList list;
     list.kind = kind;
-    list.list = new QListWidget;
+    list.list = new CMultiChoiceList;
     NameControl(*list.list, objectName, Text(label));
-    list.list->setSelectionMode(QAbstractItemView::MultiSelection);
     list.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list.add = NewEllipsisButton(addName, Text(addAccessibleName));
     return list;
@@ -169,7 +169,9 @@ QGridLayout* LeftColumn(CatchDialogControls& c) {
 }
 
 QGroupBox* TideBox(CatchDialogControls& c) {
+    // The box has no title on screen; a screen reader names it by what it holds.
     auto* box = new QGroupBox;
+    box->setAccessibleName(Text("Marée"));
     auto* grid = new QGridLayout(box);
     FieldGrid rows(*grid);
     const CatchCombo& tide = c.combos[9];
@@ -246,9 +248,9 @@ void BuildCatchDialogControls(QDialog& dialog, CatchDialogControls& c) {
         AddDialogButtons(dialog, *buttons, QStringLiteral("Valider"), "validateButton");
     c.validate = pair.ok;
     c.cancel = pair.cancel;
-    auto* main = new QVBoxLayout(&dialog);
-    main->addLayout(columns);
-    main->addLayout(BottomRows(c), 1);
-    main->addLayout(buttons);
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(columns);
+    fields->addLayout(BottomRows(c), 1);
+    SetScrollableLayout(dialog, fields, buttons);
     SetTabOrder(dialog, c);
 }

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 
 #include "catalog/CatchDatabase.h"
+#include "ui/dialogs/DialogSize.h"
 #include "ui/panels/CatchPanel.h"
 
 namespace {
@@ -18,7 +19,7 @@ CCatchViewDialog::CCatchViewDialog(CCatchDatabase& db, int catchId, QWidget* par
     setWindowTitle(QStringLiteral("Visualisation"));
     m_panel = new CCatchPanel(this);
     m_panel->setAccessibleName(QStringLiteral("Visualisation"));
-    resize(650, 560);
+    ResizeToDialogUnits(*this, 433, 345);
     m_panel->setGeometry(kMargin, kMargin, width() - 2 * kMargin, height() - 2 * kMargin);
     m_panel->ApplyOptions(db);
     db.FillPanel(*m_panel, kCatchKind, catchId);

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "catalog/CatchDatabase.h"
+#include "ui/dialogs/EntryDialogParts.h"
 #include "ui/view/ListTargets.h"
 #include "widgets/CalendarCtrl.h"
-#include "ui/dialogs/EntryDialogParts.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ CChooseSessionDialog::CChooseSessionDialog(CCatchDatabase& db, const CCalendarDa
     auto* label = new QLabel(caption);
     m_sessions = new QComboBox;
     m_sessions->setObjectName(QStringLiteral("sessions"));
-    m_sessions->setAccessibleName(caption);
+    m_sessions->setAccessibleName(AccessibleLabel(caption));
     label->setBuddy(m_sessions);
 
     // The rows are sorted by their text, so the earliest start of the day comes first.
@@ -54,7 +54,7 @@ CChooseSessionDialog::CChooseSessionDialog(CCatchDatabase& db, const CCalendarDa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttonRow);
-    resize(430, 80);
+    ResizeToDialogUnits(*this, 285, 46);
 }
 
 void CChooseSessionDialog::accept() {

@@ -2,7 +2,6 @@
 
 #include <QBoxLayout>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,12 +46,4 @@ DialogButtonPair AddDialogButtons(QDialog& dialog, QBoxLayout& row, const QStrin
     QObject::connect(pair.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(pair.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     return pair;
-}
-
-// A dialog unit is a quarter of the font's average character width horizontally and an
-// eighth of its height vertically.
-void ResizeToDialogUnits(QDialog& dialog, int w, int h) {
-    const QFontMetrics metrics(dialog.font());
-    const QSize wanted(w * metrics.averageCharWidth() / 4, h * metrics.height() / 8);
-    dialog.resize(wanted.expandedTo(dialog.sizeHint()));
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "ui/dialogs/DialogSize.h"
+
 class QBoxLayout;
 class QDialog;
 class QLabel;
@@ -31,6 +33,3 @@ struct DialogButtonPair {
 };
 DialogButtonPair AddDialogButtons(QDialog& dialog, QBoxLayout& row, const QString& okText,
                                   const char* okObjectName, bool leadingStretch = true);
-
-// Gives the dialog at least the size of a template of w x h dialog units in its own font.
-void ResizeToDialogUnits(QDialog& dialog, int w, int h);

@@ -1,18 +1,22 @@
 #include "ui/dialogs/ImagePickerDialog.h"
 
+#include <optional>
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "store/AppHelpers.h"
+#include "catalog/PictureFiles.h"
 #include "catalog/PicturePaths.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "widgets/PictureStatic.h"
 
@@ -30,6 +34,26 @@ bool HasPictureEnding(const QString& name) {
 // A picture name the program can store and show again (no hidden or path-like names).
 bool IsOfferable(const QString& name) { return HasPictureEnding(name) && IsSafePictureName(name); }
 
+// The step a key asks of the scroll bar: Left and Up show the previous picture, Right and Down
+// the next, the page keys five at a time. A horizontal QScrollBar has its controls inverted
+// (Right would step back), so the keys are read here.
+std::optional<QAbstractSlider::SliderAction> StepForKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepAdd;
+        case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepSub;
+        case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepAdd;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 CImagePickerDialog::CImagePickerDialog(const QString& folderName, QWidget* parent)
@@ -40,7 +64,9 @@ CImagePickerDialog::CImagePickerDialog(const QString& folderName, QWidget* paren
     NameControl(*m_picture, "picture", QStringLiteral("Image"));
     m_picture->setMinimumSize(286 * 3 / 2, 177 * 3 / 2);
     m_name = new QLabel;
-    NameControl(*m_name, "nameLabel", QStringLiteral("Nom de l'image"));
+    // A label without a name of its own is read out by its text: the file name shown.
+    m_name->setObjectName(QStringLiteral("nameLabel"));
+    m_name->setAccessibleDescription(QStringLiteral("Nom de l'image"));
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_scroll = new QScrollBar(Qt::Horizontal);
@@ -48,6 +74,7 @@ CImagePickerDialog::CImagePickerDialog(const QString& folderName, QWidget* paren
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(kPageStep);
     m_scroll->setFocusPolicy(Qt::StrongFocus);  // arrows and page keys move through the pictures
+    m_scroll->installEventFilter(this);
 
     auto* buttons = new QVBoxLayout;
     const DialogButtonPair pair =
@@ -125,6 +152,18 @@ void CImagePickerDialog::OnScrollAction(int action) {
         m_scroll->setSliderPosition(m_scroll->value());
 }
 
+bool CImagePickerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const auto step = StepForKey(key->key());
+            step && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            m_scroll->triggerAction(*step);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void CImagePickerDialog::accept() {
     if (m_names.isEmpty()) return;
     m_chosen = m_names.at(m_scroll->value());
@@ -146,7 +185,7 @@ bool CImagePickerDialog::AddImageFile(const QString& path) {
         return false;
     }
     QDir().mkpath(m_folderPath);
-    if (!QFile::copy(path, target)) {
+    if (CopyPictureFile(path, target) != CopyOutcome::Copied) {
         ShowMessage(QString::fromUtf8("Impossible de copier cette image !"), MessageIcon::Stop);
         return false;
     }

@@ -1,11 +1,12 @@
 #include "ui/dialogs/NumberFields.h"
 
 #include <cmath>
-#include <limits>
 
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+
+#include "db/DecimalReading.h"
 
 namespace {
 
@@ -52,19 +53,7 @@ double ReadDecimal(const QString& text) {
     return negative ? -value : value;
 }
 
-int ReadInteger(const QString& text) {
-    bool negative = false;
-    qsizetype i = SkipBlanksAndSign(text, negative);
-    long long value = 0;
-    const long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    for (; i < text.size() && IsDigit(text.at(i)); ++i) {
-        value = value * 10 + (text.at(i).unicode() - u'0');
-        if (value > limit) value = limit;
-    }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(value);
-}
+int ReadInteger(const QString& text) { return ReadDecimalInt(text); }
 
 QString FormatWeight(double kilograms) { return QString::asprintf("%.3f", kilograms); }
 

@@ -8,6 +8,7 @@
 
 #include "catalog/Album.h"
 #include "catalog/CatchDatabase.h"
+#include "ui/dialogs/EntryDialogParts.h"
 
 CPhotoCommentDialog::CPhotoCommentDialog(CCatchDatabase& db, CAlbumPhoto& photo, QWidget* parent)
     : QDialog(parent), m_db(db), m_photo(photo) {
@@ -17,7 +18,7 @@ CPhotoCommentDialog::CPhotoCommentDialog(CCatchDatabase& db, CAlbumPhoto& photo,
     auto* label = new QLabel(caption);
     m_comment = new QPlainTextEdit;
     m_comment->setObjectName(QStringLiteral("comment"));
-    m_comment->setAccessibleName(caption);
+    m_comment->setAccessibleName(AccessibleLabel(caption));
     m_comment->setTabChangesFocus(true);
     m_comment->setPlainText(photo.comment);
     label->setBuddy(m_comment);
@@ -34,7 +35,7 @@ CPhotoCommentDialog::CPhotoCommentDialog(CCatchDatabase& db, CAlbumPhoto& photo,
     layout->addWidget(label);
     layout->addWidget(m_comment, 1);
     layout->addWidget(buttons);
-    resize(440, 290);
+    ResizeToDialogUnits(*this, 291, 177);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CPhotoCommentDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPhotoCommentDialog::reject);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "catalog/CatchDatabase.h"
+#include "catalog/OptionKeys.h"
 #include "db/UserMessages.h"
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/NumberFields.h"
@@ -19,49 +20,35 @@
 
 namespace {
 
-struct CheckSpec {
-    const char* text;
-    const char* key;
-};
-
-// The lines of the catch sheet, in the order the dialog shows them.
-const CheckSpec kChecks[] = {
-    {"Date et heure de la prise", "AFF_DATE_HEURE_PRISE"},
-    {"Lieu", "AFF_LIEU"},
-    {"Coordonnées GPS", "AFF_COORD_GPS"},
-    {"Poisson", "AFF_POISSON"},
-    {"Poids", "AFF_POIDS"},
-    {"Taille", "AFF_TAILLE"},
-    {"Nombre", "AFF_NOMBRE"},
-    {"Esche", "AFF_ESCHE"},
-    {"Amorce", "AFF_AMORCE"},
-    {"Technique", "AFF_TECHNIQUE"},
-    {"Montage", "AFF_MONTAGE"},
-    {"Temps", "AFF_TEMPS"},
-    {"Lune", "AFF_LUNE"},
-    {"Vent", "AFF_VENT"},
-    {"Direction du vent", "AFF_DIRECTION_VENT"},
-    {"Température de l'air", "AFF_TEMPERATURE_AIR"},
-    {"Température de l'eau", "AFF_TEMPERATURE_EAU"},
-    {"Couleur de l'eau", "AFF_COULEUR_EAU"},
-    {"Marée", "AFF_MAREE"},
-    {"Coefficient de marée", "AFF_COEFF_MAREE"},
-};
-
 // The order in which the switches are written back.
 const char* const kCheckWriteOrder[] = {
-    "AFF_VENT",        "AFF_TEMPS",     "AFF_TEMPERATURE_EAU", "AFF_TEMPERATURE_AIR",
-    "AFF_TECHNIQUE",   "AFF_TAILLE",    "AFF_NOMBRE",          "AFF_POISSON",
-    "AFF_POIDS",       "AFF_MONTAGE",   "AFF_MAREE",           "AFF_LUNE",
-    "AFF_LIEU",        "AFF_ESCHE",     "AFF_DIRECTION_VENT",  "AFF_DATE_HEURE_PRISE",
-    "AFF_COULEUR_EAU", "AFF_COORD_GPS", "AFF_COEFF_MAREE",     "AFF_AMORCE",
+    OptionKey::ShowWind,
+    OptionKey::ShowWeather,
+    OptionKey::ShowWaterTemperature,
+    OptionKey::ShowAirTemperature,
+    OptionKey::ShowTechnique,
+    OptionKey::ShowSize,
+    OptionKey::ShowNumber,
+    OptionKey::ShowFish,
+    OptionKey::ShowWeight,
+    OptionKey::ShowRig,
+    OptionKey::ShowTide,
+    OptionKey::ShowMoon,
+    OptionKey::ShowPlace,
+    OptionKey::ShowBait,
+    OptionKey::ShowWindDirection,
+    OptionKey::ShowMoment,
+    OptionKey::ShowWaterColour,
+    OptionKey::ShowGps,
+    OptionKey::ShowTideCoefficient,
+    OptionKey::ShowGroundbait,
 };
 
-const char* const kCatchFont = "TAILLE_POLICE_PRISE";
-const char* const kMiscFont = "TAILLE_POLICE_DIVERS";
-const char* const kStatisticsFont = "TAILLE_POLICE_STATISTIQUES";
-const char* const kImageHeight = "HAUTEUR_IMAGE_PRISE";
-const char* const kCommentHeight = "HAUTEUR_COMMENTAIRE_PRISE";
+const char* const kCatchFont = OptionKey::CatchFont;
+const char* const kMiscFont = OptionKey::MiscFont;
+const char* const kStatisticsFont = OptionKey::StatisticsFont;
+const char* const kImageHeight = OptionKey::ImageHeight;
+const char* const kCommentHeight = OptionKey::CommentHeight;
 
 const char* const kFontLabel = "Taille de la police : ";
 const char* const kHeightSumMessage =
@@ -72,8 +59,16 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
 // A group holding one number field.
-QGroupBox* FontGroup(const QString& title, QLineEdit* field) {
+// A group box is read by its own title; left unnamed, a box inside another one would be read
+// by the title of the outer box.
+QGroupBox* NewGroup(const QString& title) {
     auto* group = new QGroupBox(title);
+    group->setAccessibleName(title);
+    return group;
+}
+
+QGroupBox* FontGroup(const QString& title, QLineEdit* field) {
+    QGroupBox* group = NewGroup(title);
     auto* form = new QFormLayout(group);
     form->addRow(NewFieldLabel(Text(kFontLabel), *field, nullptr), field);
     return group;
@@ -120,7 +115,7 @@ QLineEdit* CPreferencesDialog::NewNumberField(const QString& label, const QStrin
 }
 
 QWidget* CPreferencesDialog::BuildCatchGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Prises"));
+    QGroupBox* group = NewGroup(QStringLiteral("Prises"));
     auto* column = new QVBoxLayout(group);
     column->addWidget(BuildDisplayGroup());
     auto* form = new QFormLayout;
@@ -134,13 +129,13 @@ QWidget* CPreferencesDialog::BuildCatchGroup() {
 }
 
 QWidget* CPreferencesDialog::BuildDisplayGroup() {
-    auto* group = new QGroupBox(QString::fromUtf8("Affichage des paramètres"));
+    QGroupBox* group = NewGroup(QString::fromUtf8("Affichage des paramètres"));
     auto* grid = new QGridLayout(group);
-    const int rows = static_cast<int>(std::size(kChecks) + 1) / 2;
+    const int rows = static_cast<int>(kSheetLineOptions.size() + 1) / 2;
     int index = 0;
-    for (const CheckSpec& spec : kChecks) {
-        auto* box = new QCheckBox(Text(spec.text));
-        NameControl(*box, spec.key, Text(spec.text));
+    for (const SheetLineOption& spec : kSheetLineOptions) {
+        auto* box = new QCheckBox(Text(spec.label));
+        NameControl(*box, spec.key, Text(spec.label));
         grid->addWidget(box, index % rows, index / rows);
         m_checks.push_back({spec.key, box});
         ++index;

@@ -17,9 +17,10 @@
 #include "catalog/CatchDatabase.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatchViewDialog.h"
+#include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/LimitedPlainTextEdit.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/RequireHelpers.h"
+#include "ui/view/ListTargets.h"
 #include "widgets/CalendarCtrl.h"
 
 namespace {
@@ -41,7 +42,7 @@ Control* AddLabelled(QGridLayout& grid, int row, int column, const QString& text
                      const char* objectName, int columnSpan = 1) {
     auto* label = new QLabel(text);
     label->setBuddy(control);
-    control->setAccessibleName(text);
+    control->setAccessibleName(AccessibleLabel(text));
     control->setObjectName(QString::fromLatin1(objectName));
     grid.addWidget(label, row, column);
     grid.addWidget(control, row, column + 1, 1, columnSpan);
@@ -84,6 +85,7 @@ CSessionDialog::CSessionDialog(CCatchDatabase& db, int sessionId, int selectedDa
     const bool hasCatches = m_catches->count() > 0;
     m_catches->setEnabled(hasCatches);
     m_viewCatch->setEnabled(hasCatches);
+    ResizeToDialogUnits(*this, 453, 281);
 }
 
 void CSessionDialog::BuildControls() {
@@ -100,8 +102,7 @@ void CSessionDialog::BuildControls() {
     m_place = AddLabelled(*grid, 2, 0, QString::fromUtf8("Lieu :"), new QComboBox, "place", 2);
     m_newPlace = new QPushButton(QStringLiteral("..."));
     m_newPlace->setObjectName(QStringLiteral("newPlace"));
-    m_newPlace->setAccessibleName(QStringLiteral("..."));
-    m_newPlace->setAccessibleDescription(QString::fromUtf8("Nouveau lieu"));
+    m_newPlace->setAccessibleName(QStringLiteral("Ajouter un lieu"));
     m_newPlace->setAutoDefault(false);
     grid->addWidget(m_newPlace, 2, 3, Qt::AlignLeft);
 
@@ -132,10 +133,9 @@ void CSessionDialog::BuildControls() {
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAccessibleName(cancel->text());
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    resize(680, 460);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(buttons);
+    SetScrollableLayout(*this, grid, buttonRow);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CSessionDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSessionDialog::reject);

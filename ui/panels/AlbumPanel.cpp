@@ -5,14 +5,16 @@
 #include <QResizeEvent>
 #include <QToolTip>
 
-#include "store/AppHelpers.h"
 #include "catalog/Album.h"
+#include "catalog/PicturePaths.h"
+#include "store/AppHelpers.h"
 #include "widgets/PhotoGrid.h"
 
 CAlbumPanel::CAlbumPanel(QWidget* parent) : CPanelDialog(parent), m_grid(new CPhotoGrid(this)) {
     setAccessibleName(QStringLiteral("Album"));
     m_grid->setAccessibleName(QStringLiteral("Photos de l'album"));
-    m_grid->SetPhotoFolder(GetProgramDirectory() + QStringLiteral("images/photos/"));
+    m_grid->SetEmptyText(QString::fromUtf8("Clic droit dans la liste pour créer un album"));
+    m_grid->SetPhotoFolder(AlbumPhotoFolderPath(GetProgramDirectory()));
     // Tracking the pointer lets a visible tooltip follow it from one photo to the next.
     m_grid->setMouseTracking(true);
     m_grid->installEventFilter(this);

@@ -12,6 +12,12 @@ CCalendarPanel::CCalendarPanel(QWidget* parent)
     // business, since it owns the session dialogs.
     connect(m_calendar, &CCalendarCtrl::dayDoubleClicked, this,
             &CCalendarPanel::editSelectedDayRequested);
+    connect(m_calendar, &CCalendarCtrl::dayActivated, this,
+            &CCalendarPanel::editSelectedDayRequested);
+    connect(m_calendar, &CCalendarCtrl::addSessionRequested, this,
+            &CCalendarPanel::addSessionRequested);
+    connect(m_calendar, &CCalendarCtrl::monthChangeRequested, this,
+            &CCalendarPanel::monthChangeRequested);
 }
 
 void CCalendarPanel::ShowPanel() { show(); }

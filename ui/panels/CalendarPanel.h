@@ -5,8 +5,8 @@
 
 class CCalendarCtrl;
 
-// One month of sessions. A click selects a day (the calendar does it); a double click asks
-// the view to edit the sessions of the selected day.
+// One month of sessions. A click selects a day (the calendar does it); a double click or Enter
+// asks the view to edit the sessions of the selected day, Insert to add one.
 class CCalendarPanel : public CPanelDialog, public ICalendarPanel {
     Q_OBJECT
 public:
@@ -18,6 +18,10 @@ public:
 
 signals:
     void editSelectedDayRequested();
+    // Insert on the calendar: a new session on its selected day.
+    void addSessionRequested();
+    // The keyboard stepped out of the month shown: the view shows the month of dayKey.
+    void monthChangeRequested(int dayKey);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

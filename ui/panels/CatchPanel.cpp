@@ -3,9 +3,10 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "store/AppHelpers.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/OptionKeys.h"
 #include "catalog/PicturePaths.h"
+#include "store/AppHelpers.h"
 #include "widgets/PictureStatic.h"
 #include "widgets/StyledEdit.h"
 
@@ -57,9 +58,9 @@ void CCatchPanel::SetPictureName(const QString& fileName) {
 void CCatchPanel::SetComment(const QString& text) { m_comment->SetText(text); }
 
 void CCatchPanel::ApplyOptions(CCatchDatabase& db) {
-    SetTextFontHeight(ReadIntOption(db, QStringLiteral("TAILLE_POLICE_PRISE")));
-    Relayout(ReadIntOption(db, QStringLiteral("HAUTEUR_IMAGE_PRISE")),
-             ReadIntOption(db, QStringLiteral("HAUTEUR_COMMENTAIRE_PRISE")));
+    SetTextFontHeight(ReadIntOption(db, QString::fromLatin1(OptionKey::CatchFont)));
+    Relayout(ReadIntOption(db, QString::fromLatin1(OptionKey::ImageHeight)),
+             ReadIntOption(db, QString::fromLatin1(OptionKey::CommentHeight)));
 }
 
 void CCatchPanel::SetTextFontHeight(int pixels) {

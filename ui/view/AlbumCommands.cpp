@@ -1,30 +1,42 @@
 #include "ui/view/AlbumCommands.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include "store/AppHelpers.h"
 #include "catalog/Album.h"
+#include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/PicturePaths.h"
+#include "db/ShowDatabaseError.h"
 #include "db/UserMessages.h"
+#include "store/AppHelpers.h"
 #include "ui/dialogs/AlbumTitleDialog.h"
-#include "ui/view/ListTargets.h"
 #include "ui/dialogs/PhotoCommentDialog.h"
+#include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
 
-constexpr int kAlbumKind = 16;
 constexpr std::size_t kMaxPhotosPerAlbum = 100;
 // From this many files on, a progress box with "Annuler" replaces the bare wait cursor.
 constexpr int kProgressFileCount = 5;
+// ... and from this many bytes on: one large file is enough.
+constexpr qint64 kProgressBytes = 16LL * 1024 * 1024;
+// The progress box counts each file in steps, moved as its bytes are copied.
+constexpr int kStepsPerFile = 100;
+constexpr int kProgressTickMs = 100;
 
 QString SelectAlbumMessage() {
     return QString::fromUtf8("La sélection d'un album dans la liste est obligatoire !");
@@ -62,7 +74,7 @@ std::unique_ptr<QProgressDialog> NewProgress(int fileCount, QWidget* parent) {
     auto progress = std::make_unique<QProgressDialog>(parent);
     progress->setWindowTitle(QStringLiteral("Brevane"));
     progress->setCancelButtonText(QStringLiteral("Annuler"));
-    progress->setRange(0, fileCount);
+    progress->setRange(0, fileCount * kStepsPerFile);
     progress->setMinimumDuration(0);
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
@@ -76,7 +88,36 @@ void ShowProgress(QProgressDialog* progress, int done, int fileCount) {
     if (progress == nullptr) return;
     progress->setLabelText(
         QStringLiteral("Ajout des photos... (%1 sur %2)").arg(done + 1).arg(fileCount));
-    progress->setValue(done);
+    progress->setValue(done * kStepsPerFile);
+}
+
+qint64 TotalBytes(const QStringList& files) {
+    qint64 total = 0;
+    for (const QString& file : files) total += QFileInfo(file).size();
+    return total;
+}
+
+// With a progress box, the copy runs on a worker thread while the box moves with the bytes
+// and "Annuler" stops it: a very large file does not freeze the window. Without one (a few
+// small files), it runs here.
+QString CopyWithProgress(CPhotoImporter& importer, const QString& file, QProgressDialog* progress,
+                         int index) {
+    if (progress == nullptr) return importer.CopyIn(file);
+    CopyProgress shared;
+    const qint64 size = std::max<qint64>(1, QFileInfo(file).size());
+    QFutureWatcher<QString> watcher;
+    QEventLoop loop;
+    QTimer tick;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (progress->wasCanceled()) shared.cancel = true;
+        const qint64 part = std::min(size, shared.copied.load()) * kStepsPerFile / size;
+        progress->setValue(index * kStepsPerFile + static_cast<int>(part));
+    });
+    watcher.setFuture(QtConcurrent::run([&] { return importer.CopyIn(file, &shared); }));
+    tick.start(kProgressTickMs);
+    if (!watcher.isFinished()) loop.exec();
+    return watcher.result();
 }
 
 }  // namespace
@@ -93,7 +134,7 @@ int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
 
 void CAlbumCommands::RefillAlbumList() {
     CListWidgetTarget target(m_list);
-    m_db.FillNavigationList(target, kAlbumKind);
+    m_db.FillNavigationList(target, CatalogKind::Albums);
 }
 
 void CAlbumCommands::NewAlbum() {
@@ -174,13 +215,14 @@ void CAlbumCommands::AddPhotos() {
 int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
     if (m_grid.CurrentAlbum() == nullptr || files.isEmpty()) return 0;
     const int albumId = m_grid.CurrentAlbum()->id;
-    const QString folder = GetProgramDirectory() + QStringLiteral("images/photos/");
+    const QString folder = AlbumPhotoFolderPath(GetProgramDirectory());
     QDir().mkpath(folder);
     CPhotoImporter importer(folder);
 
     const int fileCount = static_cast<int>(files.size());
     std::unique_ptr<QProgressDialog> progress;
-    if (fileCount >= kProgressFileCount) progress = NewProgress(fileCount, m_parent);
+    if (fileCount >= kProgressFileCount || TotalBytes(files) >= kProgressBytes)
+        progress = NewProgress(fileCount, m_parent);
     WaitCursor cursor(progress == nullptr);
 
     int added = 0;
@@ -193,7 +235,14 @@ int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
                 MessageIcon::Exclamation);
             break;
         }
-        const QString name = importer.CopyIn(files.at(i));
+        const QString name = CopyWithProgress(importer, files.at(i), progress.get(), i);
+        const CopyOutcome outcome = importer.LastOutcome();
+        if (outcome == CopyOutcome::Cancelled) break;
+        // One full disk is one message: the files after it would not fit either.
+        if (outcome == CopyOutcome::DiskFull) {
+            cursor.ShowMessage(DatabaseFaultText(DatabaseFault::DiskFull), MessageIcon::Stop);
+            break;
+        }
         if (name.isEmpty()) {
             cursor.ShowMessage(QString::fromUtf8("Impossible de copier le fichier ") + files.at(i),
                                MessageIcon::Stop);
@@ -206,7 +255,7 @@ int CAlbumCommands::AddPhotoFiles(const QStringList& files) {
         m_grid.AppendPhoto(photo);
         ++added;
     }
-    if (progress != nullptr) progress->setValue(fileCount);
+    if (progress != nullptr) progress->setValue(progress->maximum());
     m_grid.RepaintNow();
     return added;
 }

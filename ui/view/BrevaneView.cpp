@@ -6,19 +6,25 @@
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/OptionKeys.h"
 #include "db/UserMessages.h"
-#include "ui/view/AlbumCommands.h"
+#include "store/SqlDialect.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
 #include "ui/panels/CatalogPhotoPanel.h"
 #include "ui/panels/CatalogTextPanel.h"
 #include "ui/panels/CatchPanel.h"
+#include "ui/panels/ChartPanel.h"
+#include "ui/panels/StatisticsPanel.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/view/CatchRowUpdate.h"
 #include "ui/view/CategoryTable.h"
 #include "ui/view/ListTargets.h"
-#include "ui/panels/StatisticsPanel.h"
 #include "ui/view/ViewLayout.h"
+#include "widgets/CalendarCtrl.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/IconButton.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
@@ -64,6 +70,15 @@ CBrevaneView::CBrevaneView(CCatchDatabase& db, QWidget* parent) : QWidget(parent
                                                        this, [this] { ShowSelection(); });
     ApplyFontOptions();
     SetCategoryButtons(m_kind);
+    SetTabOrder();
+}
+
+// The list and its search first, then the panel's own keyboard controls, then the commands.
+void CBrevaneView::SetTabOrder() {
+    QWidget* const order[] = {
+        m_list,   m_search, &m_calendarPanel->CalendarCtrl(), &m_albumPanel->PhotoGrid(), m_add,
+        m_modify, m_delete};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 CBrevaneView::~CBrevaneView() = default;
@@ -75,13 +90,8 @@ void CBrevaneView::CreateControls() {
     m_title->SetBackColor(kTitleBackColor);
 
     // Rows keep the order in which the data operations add them.
-    m_list = new QListWidget(this);
-    // Every row has the same height: Qt then skips measuring 100,000 rows one by one.
-    m_list->setUniformItemSizes(true);
-    m_list->setSortingEnabled(false);
+    m_list = new CNavigationList(this);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setAccessibleName(QStringLiteral("Liste de navigation"));
 
@@ -101,6 +111,13 @@ void CBrevaneView::CreatePanels() {
     m_textPanel = new CCatalogTextPanel(this);
     m_statisticsPanel = new CStatisticsPanel(this);
     m_albumPanel = new CAlbumPanel(this);
+    // The log may change engine while the window lives (a shared log opened from the menu).
+    m_chartPanel = new CChartPanel(
+        m_db,
+        [db = &m_db](DatePart part, const QString& column) {
+            return DatePartSqlFor(db->Engine())(part, column);
+        },
+        this);
     HideAllPanels();
 }
 
@@ -115,6 +132,11 @@ void CBrevaneView::ConnectSignals() {
             [this](const QPoint& pos) { OfferAlbumMenu(m_list->viewport()->mapTo(m_list, pos)); });
     connect(m_calendarPanel, &CCalendarPanel::editSelectedDayRequested, this,
             &CBrevaneView::OnCalendarDoubleClick);
+    connect(m_calendarPanel, &CCalendarPanel::addSessionRequested, this,
+            [this] { EditSession(-1); });
+    connect(m_calendarPanel, &CCalendarPanel::monthChangeRequested, this,
+            &CBrevaneView::OnCalendarMonthChange);
+    m_list->installEventFilter(this);
 }
 
 void CBrevaneView::SetCategoryButtons(int kind) {
@@ -142,12 +164,23 @@ void CBrevaneView::RefreshStep() {
         CListWidgetTarget target(*m_list);
         m_db.FillNavigationList(target, m_kind);
     }
+    if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
     ShowSelection();
+}
+
+void CBrevaneView::ShowEmptyAlbums() {
+    m_albumPanel->PhotoGrid().SetAlbum(nullptr);
+    m_albumPanel->ShowPanel();
 }
 
 void CBrevaneView::ShowSelection() {
     if (m_list->count() == 0) return;
     if (!RequireSelectedRow()) return;
+    // A chart is counted off the window's thread: no wait cursor.
+    if (m_kind == CatalogKind::Charts) {
+        m_chartPanel->ShowChart(SelectedRowId());
+        return;
+    }
     CWaitCursor wait;
     m_db.FillPanel(PanelForKind(m_kind), m_kind, SelectedRowId());
 }
@@ -155,6 +188,12 @@ void CBrevaneView::ShowSelection() {
 void CBrevaneView::SelectRowById(int id) {
     CQuietList quiet(m_quietList);
     SelectListId(*m_list, id);
+}
+
+bool CBrevaneView::UpdateCatchRowOnly(int id) {
+    if (m_kind != CatalogKind::Catches) return false;
+    CQuietList quiet(m_quietList);
+    return UpdateCatchRow(m_db, *m_list, id);
 }
 
 void CBrevaneView::RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command) {
@@ -199,9 +238,9 @@ IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
     }
 }
 
-std::array<QWidget*, 6> CBrevaneView::Panels() const {
-    return {m_catchPanel, m_calendarPanel,   m_photoPanel,
-            m_textPanel,  m_statisticsPanel, m_albumPanel};
+std::array<QWidget*, 7> CBrevaneView::Panels() const {
+    return {m_catchPanel,      m_calendarPanel, m_photoPanel, m_textPanel,
+            m_statisticsPanel, m_albumPanel,    m_chartPanel};
 }
 
 void CBrevaneView::HideAllPanels() {
@@ -210,11 +249,12 @@ void CBrevaneView::HideAllPanels() {
 
 void CBrevaneView::ApplyFontOptions() {
     m_catchPanel->ApplyOptions(m_db);
-    const int misc = ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_DIVERS"));
+    const int misc = ReadIntOption(m_db, QString::fromLatin1(OptionKey::MiscFont));
     m_photoPanel->SetTextFontHeight(misc);
     m_textPanel->SetTextFontHeight(misc);
-    m_statisticsPanel->SetTextFontHeight(
-        ReadIntOption(m_db, QStringLiteral("TAILLE_POLICE_STATISTIQUES")));
+    const int statistics = ReadIntOption(m_db, QString::fromLatin1(OptionKey::StatisticsFont));
+    m_statisticsPanel->SetTextFontHeight(statistics);
+    m_chartPanel->SetTextFontHeight(statistics);
 }
 
 void CBrevaneView::resizeEvent(QResizeEvent* event) {

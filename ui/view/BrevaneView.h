@@ -14,6 +14,7 @@ class CCalendarPanel;
 class CCatalogPhotoPanel;
 class CCatalogTextPanel;
 class CCatchPanel;
+class CChartPanel;
 class CStatisticsPanel;
 class IDisplayPanel;
 class QListWidget;
@@ -56,6 +57,7 @@ public:
     // albums category. False when no menu is offered.
     bool OfferAlbumMenu(const QPoint& listPoint);
 
+    CCatchDatabase& Database() { return m_db; }
     QListWidget& NavigationList() { return *m_list; }
     CColorLabel& TitleLabel() { return *m_title; }
     CIconButton& SearchButton() { return *m_search; }
@@ -68,10 +70,13 @@ public:
     CCatalogTextPanel& CatalogTextPanel() { return *m_textPanel; }
     CStatisticsPanel& StatisticsPanel() { return *m_statisticsPanel; }
     CAlbumPanel& AlbumPanel() { return *m_albumPanel; }
+    CChartPanel& ChartPanel() { return *m_chartPanel; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Shift+F10 and the Menu key on the navigation list open the album menu.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -82,15 +87,25 @@ private:
     bool RequireSelectedRow();
     int SelectedRowId() const;
     IDisplayPanel& PanelForKind(int kind);
-    std::array<QWidget*, 6> Panels() const;
+    std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(int kind);
+    // The catch list's one row put right after a change of that catch; false in any other
+    // category, or when the log could not be read.
+    bool UpdateCatchRowOnly(int id);
     void AfterStoredRow(int id);
-    void AfterDeletedRow();
+    void AfterDeletedRow(int id);
     int SelectedDayKey();
     void OnListSelectionChanged();
     // Runs an album command; the list changes it makes do not fill the panel by themselves.
     void RunAlbumCommand(const std::function<void(CAlbumCommands&)>& command);
     void OnCalendarDoubleClick();
+    // The calendar's keyboard left its month: selects that month in the list, then the day.
+    void OnCalendarMonthChange(int dayKey);
+    // Where a menu opened from the keyboard appears on the list: at its current row.
+    QPoint KeyboardMenuPoint() const;
+    void SetTabOrder();
+    // With no album yet, the empty grid says how to make one.
+    void ShowEmptyAlbums();
 
     CCatchDatabase& m_db;
     int m_kind = 1;
@@ -110,6 +125,7 @@ private:
     CCatalogTextPanel* m_textPanel = nullptr;
     CStatisticsPanel* m_statisticsPanel = nullptr;
     CAlbumPanel* m_albumPanel = nullptr;
+    CChartPanel* m_chartPanel = nullptr;
 
     std::unique_ptr<CAlbumCommands> m_albumCommands;
 };

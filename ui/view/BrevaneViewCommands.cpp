@@ -1,22 +1,24 @@
 // The view's commands: add, modify, delete, search, preferences, sessions and albums.
 #include "ui/view/BrevaneView.h"
 
+#include <QContextMenuEvent>
 #include <QDate>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/UserMessages.h"
-#include "ui/view/AlbumCommands.h"
-#include "ui/panels/AlbumPanel.h"
-#include "ui/panels/CalendarPanel.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatchDialog.h"
 #include "ui/dialogs/CatchFilterDialog.h"
 #include "ui/dialogs/PreferencesDialog.h"
-#include "ui/view/SessionChoice.h"
 #include "ui/dialogs/SessionDialog.h"
+#include "ui/panels/AlbumPanel.h"
+#include "ui/panels/CalendarPanel.h"
+#include "ui/view/AlbumCommands.h"
+#include "ui/view/SessionChoice.h"
 #include "widgets/CalendarCtrl.h"
 #include "widgets/CommandIds.h"
 
@@ -69,9 +71,9 @@ void CBrevaneView::OnDelete() {
     if (kind == CatalogKind::Calendar) {
         RemoveSession(ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this));
     } else if (kind == CatalogKind::Catches) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow();
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow(id);
     } else if (CatalogKind::IsCatalog(kind)) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow();
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow(id);
     } else if (kind == CatalogKind::Albums) {
         // Asks "Voulez-vous vraiment supprimer cette photo ?" and takes the photo out of the
         // grid; nothing without a current photo.
@@ -90,14 +92,23 @@ void CBrevaneView::OnPreferences() {
 }
 
 void CBrevaneView::AfterStoredRow(int id) {
+    // The catch list changes by one row: refilling it would cost seconds on a large log.
+    if (UpdateCatchRowOnly(id)) {
+        ShowSelection();
+        return;
+    }
     RefreshStep();
     SelectRowById(id);
     ShowSelection();
 }
 
-void CBrevaneView::AfterDeletedRow() {
-    // The refresh selects and shows the first row; with an empty list the panel stays hidden.
+void CBrevaneView::AfterDeletedRow(int id) {
+    // The first row is selected and shown; with an empty list the panel stays hidden.
     dynamic_cast<QWidget&>(PanelForKind(m_kind)).hide();
+    if (UpdateCatchRowOnly(id)) {
+        ShowSelection();
+        return;
+    }
     RefreshStep();
 }
 
@@ -128,6 +139,17 @@ void CBrevaneView::OnCalendarDoubleClick() {
     if (sessionId != -1) EditSession(sessionId);
 }
 
+void CBrevaneView::OnCalendarMonthChange(int dayKey) {
+    if (m_kind != CatalogKind::Calendar) return;
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (m_list->item(row)->data(Qt::UserRole).toInt() != dayKey / 100) continue;
+        // Selecting the row shows its month, as a click on it would.
+        m_list->setCurrentRow(row);
+        m_calendarPanel->CalendarCtrl().SelectDay(dayKey);
+        return;
+    }
+}
+
 void CBrevaneView::OnAlbumCommand(int commandId) {
     if (m_kind != CatalogKind::Albums) return;
     switch (commandId) {
@@ -143,6 +165,26 @@ void CBrevaneView::OnAlbumCommand(int commandId) {
         default:
             break;
     }
+}
+
+QPoint CBrevaneView::KeyboardMenuPoint() const {
+    const QListWidgetItem* current = m_list->currentItem();
+    const QRect row = current != nullptr ? m_list->visualItemRect(current) : QRect();
+    const QPoint inViewport = row.isValid() ? row.center() : QPoint(1, 1);
+    return m_list->viewport()->mapTo(m_list, inViewport);
+}
+
+bool CBrevaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+        return OfferAlbumMenu(KeyboardMenuPoint());
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)
+            return OfferAlbumMenu(KeyboardMenuPoint());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CBrevaneView::OfferAlbumMenu(const QPoint& listPoint) {

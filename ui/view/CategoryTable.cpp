@@ -9,7 +9,7 @@ namespace {
 using namespace CommandId;
 namespace K = CatalogKind;
 
-constexpr std::array<CategoryInfo, 16> kCategories = {{
+constexpr std::array<CategoryInfo, 17> kCategories = {{
     {ShowCatches, K::Catches, "PRISES", true, true},
     {ShowCalendar, K::Calendar, "CALENDRIER", false, true},
     {ShowAlbums, K::Albums, "ALBUMS", false, true},
@@ -26,6 +26,7 @@ constexpr std::array<CategoryInfo, 16> kCategories = {{
     {ShowMoons, K::Moons, "TYPES DE LUNES", false, true},
     {ShowTechniques, K::Techniques, "TECHNIQUES", false, true},
     {ShowRecords, K::Records, "POISSONS PECHES", false, false},
+    {ShowCharts, K::Charts, "GRAPHIQUES", false, false},
 }};
 }  // namespace
 

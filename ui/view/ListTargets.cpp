@@ -2,21 +2,12 @@
 
 #include <algorithm>
 
-#include <QCollator>
 #include <QComboBox>
 #include <QListWidget>
 
-namespace {
+#include "catalog/FrenchOrder.h"
 
-// French, case-insensitive order: "brème" sorts beside "BROCHET", not after "Z".
-const QCollator& ListCollator() {
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::French, QLocale::France)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
-}
+namespace {
 
 // Index at which text goes so that rows [first, count) stay sorted; equal texts keep the
 // order in which they came.
@@ -26,7 +17,7 @@ int SortedPosition(int first, int count, const QString& text, TextAt textAt) {
     int high = count;
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (ListCollator().compare(textAt(middle), text) <= 0)
+        if (FrenchCompare(textAt(middle), text) <= 0)
             low = middle + 1;
         else
             high = middle;
@@ -48,8 +39,8 @@ void CListWidgetTarget::Append(const QString& text, int id) {
         m_list.addItem(item);
         return;
     }
-    const int row = SortedPosition(0, m_list.count(), text,
-                                   [this](int i) { return m_list.item(i)->text(); });
+    const int row =
+        SortedPosition(0, m_list.count(), text, [this](int i) { return m_list.item(i)->text(); });
     m_list.insertItem(row, item);
 }
 

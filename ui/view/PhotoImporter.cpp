@@ -1,6 +1,5 @@
 #include "ui/view/PhotoImporter.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "store/AppHelpers.h"
@@ -11,6 +10,18 @@ namespace {
 // answering "exists" for every name.
 constexpr int kMaxAttempts = 1000;
 
+// The stored name holds at most 50 characters: an extension longer than a picture's is not one.
+constexpr int kMaxExtensionLength = 5;
+
+// ".jpeg", ".JPG", or "" for a file without one (or with one that is not a plain word).
+QString PhotoExtension(const QString& sourcePath) {
+    const QString suffix = QFileInfo(sourcePath).suffix();
+    if (suffix.isEmpty() || suffix.size() > kMaxExtensionLength) return {};
+    for (const QChar c : suffix)
+        if (!c.isLetterOrNumber() || c.unicode() > 0x7F) return {};
+    return u'.' + suffix;
+}
+
 }  // namespace
 
 CPhotoImporter::CPhotoImporter(const QString& targetFolder, std::function<QString()> nameMaker)
@@ -18,13 +29,13 @@ CPhotoImporter::CPhotoImporter(const QString& targetFolder, std::function<QStrin
     if (!m_nameMaker) m_nameMaker = [] { return MakeUniqueName(); };
 }
 
-QString CPhotoImporter::CopyIn(const QString& sourcePath) {
-    const QString extension = sourcePath.right(4);
+QString CPhotoImporter::CopyIn(const QString& sourcePath, CopyProgress* progress) {
+    const QString extension = PhotoExtension(sourcePath);
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
         const QString name = NextBaseName() + extension;
-        const QString target = m_folder + name;
-        if (QFile::copy(sourcePath, target)) return name;
-        if (!QFileInfo::exists(target)) return {};
+        m_lastOutcome = CopyPictureFile(sourcePath, m_folder + name, progress);
+        if (m_lastOutcome == CopyOutcome::Copied) return name;
+        if (m_lastOutcome != CopyOutcome::TargetExists) return {};
     }
     return {};
 }

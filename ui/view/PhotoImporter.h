@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "catalog/PictureFiles.h"
+
 // Copies picture files into the album folder under new unique names, never overwriting a
 // file already there.
 class CPhotoImporter {
@@ -11,11 +13,13 @@ public:
     // (MakeUniqueName unless told otherwise).
     explicit CPhotoImporter(const QString& targetFolder, std::function<QString()> nameMaker = {});
 
-    // Copies the file and returns its new name (no folder), ending with the last four
-    // characters of the source path (".JPG" stays ".JPG"). "" when the copy fails for a
-    // reason other than a name already taken (source unreadable or missing, folder
-    // missing): such a copy is not tried again.
-    QString CopyIn(const QString& sourcePath);
+    // Copies the file and returns its new name (no folder), ending with the source's own
+    // extension (".JPG" stays ".JPG", ".jpeg" stays ".jpeg", none stays none). "" when the
+    // copy fails for a reason other than a name already taken: LastOutcome() says which.
+    // `progress` is updated as the bytes go, and stops the copy when asked; the call may run
+    // off the window's thread.
+    QString CopyIn(const QString& sourcePath, CopyProgress* progress = nullptr);
+    CopyOutcome LastOutcome() const { return m_lastOutcome; }
 
 private:
     QString NextBaseName();
@@ -24,4 +28,5 @@ private:
     std::function<QString()> m_nameMaker;
     QString m_lastBase;
     int m_repeats = 0;
+    CopyOutcome m_lastOutcome = CopyOutcome::Copied;
 };

@@ -1,0 +1,161 @@
+// The main view's navigation list: names in French order, long rows shown whole, and the
+// catch list after one catch changed matching a full refill.
+#include <QApplication>
+#include <QListWidget>
+#include <QScrollBar>
+#include <memory>
+
+#include "tests/support/TestCatchLog.h"
+#include "ui/view/BrevaneView.h"
+#include "ui/view/CatchRowUpdate.h"
+#include "ui/view/ListTargets.h"
+#include "widgets/NavigationList.h"
+
+namespace {
+
+QStringList Texts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    return texts;
+}
+
+}  // namespace
+
+class NavigationListTest : public TestCatchLog {
+protected:
+    CBrevaneView& ShownView() {
+        m_view = std::make_unique<CBrevaneView>(Db());
+        m_view->resize(800, 560);
+        m_view->show();
+        QApplication::processEvents();
+        return *m_view;
+    }
+
+    std::unique_ptr<CBrevaneView> m_view;
+};
+
+TEST_F(NavigationListTest, NamesFollowFrenchOrderInCataloguesAndAlbums) {
+    const QStringList stored = {QStringLiteral("RIVIERE"), QStringLiteral("ÉTANG DU MOULIN"),
+                                QStringLiteral("LAC"), QStringLiteral("ETANG NEUF"),
+                                QStringLiteral("écluse")};
+    const QStringList french = {QStringLiteral("écluse"), QStringLiteral("ÉTANG DU MOULIN"),
+                                QStringLiteral("ETANG NEUF"), QStringLiteral("LAC"),
+                                QStringLiteral("RIVIERE")};
+    const std::pair<int, QString> lists[] = {{3, QStringLiteral("LIEUX")},
+                                             {13, QStringLiteral("TECHNIQUES")},
+                                             {16, QStringLiteral("ALBUMS")}};
+    for (const auto& [kind, table] : lists) {
+        for (const QString& name : stored)
+            Exec(QStringLiteral("INSERT INTO %1 (LIBELLE) VALUES ('%2')").arg(table, name));
+    }
+    CBrevaneView& v = ShownView();
+    for (const auto& [kind, table] : lists) {
+        v.SetCategory(kind);
+        EXPECT_EQ(Texts(v.NavigationList()), french) << table.toStdString();
+        EXPECT_EQ(v.NavigationList().currentRow(), 0);
+    }
+}
+
+TEST_F(NavigationListTest, LongestRowShowsWholeAndTheListScrollsSideways) {
+    const int trout =
+        AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("TRUITE ARC-EN-CIEL"));
+    const int pike = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("BROCHET"));
+    const int place = AddCatalogRow(QStringLiteral("LIEUX"), QStringLiteral("LAC"));
+    const int several = AddCatch(QStringLiteral("2022-07-12 10:00:00"), place, 999999);
+    for (const int fish : {trout, pike}) {
+        Exec(QStringLiteral("INSERT INTO PRISE_POISSONS (ID_POISSON, ID_PRISE) VALUES (%1, %2)")
+                 .arg(fish)
+                 .arg(several));
+    }
+    AddCatch(QStringLiteral("2022-07-13 10:00:00"), place, pike);  // the last row is short
+
+    CBrevaneView& v = ShownView();
+    QListWidget& list = v.NavigationList();
+    list.doItemsLayout();
+    const QListWidgetItem* longRow = list.item(0);
+    ASSERT_EQ(longRow->text(), QStringLiteral("12/07/2022 - TRUITE ARC-EN-CIEL, BROCHET"));
+    const int textWidth = list.fontMetrics().horizontalAdvance(longRow->text());
+    ASSERT_GT(textWidth, list.viewport()->width());
+    EXPECT_GE(list.visualItemRect(longRow).width(), textWidth);
+    EXPECT_GE(list.horizontalScrollBar()->maximum(), textWidth - list.viewport()->width());
+    // The other categories start again from their own widest row.
+    v.SetCategory(3);
+    list.doItemsLayout();
+    EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+}
+
+namespace {
+
+// A change made to the log behind the list's back, then the list's one row put right.
+struct RowChange {
+    const char* name;
+    const char* sql;  // %1: the catch changed (a new one for "INSERT"), %2: another species
+    bool fishFilter;  // the list shows only the first species
+};
+
+const RowChange kRowChanges[] = {
+    {"NewCatchGoesLast",
+     "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON) "
+     "VALUES ('2023-01-02 08:00:00', 1, 1)",
+     false},
+    {"NewDateShown", "UPDATE PRISES SET DATE_PRISE = '2021-03-04 05:06:00' WHERE ID = %1", false},
+    {"OtherSpeciesLeavesFilteredList", "UPDATE PRISES SET ID_POISSON = %2 WHERE ID = %1", true},
+    {"FilteredSpeciesComesBackInPlace", "UPDATE PRISES SET ID_POISSON = 1 WHERE ID = %1", true},
+    {"SeveralSpeciesShown", "UPDATE PRISES SET ID_POISSON = 999999 WHERE ID = %1", false},
+    {"DeletedCatchLeaves", "DELETE FROM PRISES WHERE ID = %1", false},
+    {"DeletedLeavesFilteredList", "DELETE FROM PRISES WHERE ID = %1", true},
+};
+
+class CatchRowUpdate : public TestCatchLog, public ::testing::WithParamInterface<RowChange> {};
+
+std::vector<std::pair<QString, int>> Rows(const QListWidget& list) {
+    std::vector<std::pair<QString, int>> rows;
+    for (int row = 0; row < list.count(); ++row)
+        rows.emplace_back(list.item(row)->text(), list.item(row)->data(Qt::UserRole).toInt());
+    return rows;
+}
+
+}  // namespace
+
+TEST_P(CatchRowUpdate, ListMatchesAFullRefill) {
+    const int pike = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("BROCHET"));
+    const int perch = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("PERCHE"));
+    const int place = AddCatalogRow(QStringLiteral("LIEUX"), QStringLiteral("LAC"));
+    int changed = -1;
+    for (int day = 1; day <= 6; ++day) {
+        const int id = AddCatch(QStringLiteral("2022-05-%1 07:00:00").arg(day, 2, 10, QChar(u'0')),
+                                place, day % 2 == 1 ? pike : perch);
+        if (day == 3) changed = id;
+    }
+    Exec(QStringLiteral("INSERT INTO PRISE_POISSONS (ID_POISSON, ID_PRISE) VALUES (%1, %3), "
+                        "(%2, %3)")
+             .arg(perch)
+             .arg(pike)
+             .arg(changed));
+    if (GetParam().fishFilter) Db().Filter().fish = pike;
+    // The filtered list must have the changed catch in or out, whichever the change does.
+    if (QString(GetParam().name).startsWith("FilteredSpecies"))
+        Exec(QStringLiteral("UPDATE PRISES SET ID_POISSON = %1 WHERE ID = %2")
+                 .arg(perch)
+                 .arg(changed));
+
+    CNavigationList shown;
+    CListWidgetTarget shownTarget(shown);
+    ASSERT_TRUE(Db().FillCatchList(shownTarget));
+    const QString sql = QString::fromUtf8(GetParam().sql);
+    Exec(
+        QString(sql).replace("%1", QString::number(changed)).replace("%2", QString::number(perch)));
+    if (sql.startsWith("INSERT")) changed = ScalarInt(QStringLiteral("SELECT MAX(ID) FROM PRISES"));
+    ASSERT_TRUE(UpdateCatchRow(Db(), shown, changed));
+
+    CNavigationList refilled;
+    CListWidgetTarget refilledTarget(refilled);
+    ASSERT_TRUE(Db().FillCatchList(refilledTarget));
+    SelectListId(refilled, changed);
+    EXPECT_EQ(Rows(shown), Rows(refilled));
+    EXPECT_EQ(shown.currentRow(), refilled.currentRow());
+    EXPECT_EQ(shown.selectedItems().size(), refilled.selectedItems().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, CatchRowUpdate, ::testing::ValuesIn(kRowChanges),
+                         [](const auto& info) { return std::string(info.param.name); });
