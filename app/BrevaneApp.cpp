@@ -9,9 +9,9 @@
 #include "app/MainWindow.h"
 #include "app/QtTranslations.h"
 #include "app/QtUserMessages.h"
+#include "app/StartBackup.h"
 #include "catalog/CatchDatabase.h"
 #include "store/AppHelpers.h"
-#include "store/AutomaticBackup.h"
 #include "store/CatchLogOpener.h"
 #include "store/CleanClose.h"
 #include "store/CommandLine.h"
@@ -20,24 +20,12 @@
 #include "ui/view/BrevaneView.h"
 #include "widgets/MainFrame.h"
 
-namespace {
-
-// A backup that fails must not stop the angler, at start or at exit: the reason goes to
-// standard error and the older copies stay.
-void BackUp(CCatchDatabase& db, const QString& dataDir) {
-    const QString problem = WriteAutomaticBackup(db, dataDir);
-    if (!problem.isEmpty())
-        qWarning("%s",
-                 qUtf8Printable(QStringLiteral("Sauvegarde automatique impossible : ") + problem));
-}
-
-}  // namespace
-
 CBrevaneApp::CBrevaneApp(int& argc, char** argv, const CCommandLine& commandLine)
     : QApplication(argc, argv),
       m_commandLine(commandLine),
       m_messages(std::make_unique<CQtUserMessages>()),
-      m_instanceLock(std::make_unique<CInstanceLock>()) {
+      m_instanceLock(std::make_unique<CInstanceLock>()),
+      m_startBackup(std::make_unique<CStartBackup>()) {
     setApplicationName(QStringLiteral("Brevane"));
     // Lets the desktop match the window with its launcher and icon.
     setDesktopFileName(QStringLiteral("org.brevane.Brevane"));
@@ -79,7 +67,7 @@ bool CBrevaneApp::InitInstance() {
     m_pDatabase = std::make_unique<CCatchDatabase>();
     if (!OpenCatchLog(*m_pDatabase, dataDir)) return false;
     m_dataDir = dataDir;
-    if (previousRunUnclean && m_instanceLock->IsHeld()) BackUp(*m_pDatabase, dataDir);
+    if (previousRunUnclean && m_instanceLock->IsHeld()) m_startBackup->Start(*m_pDatabase, dataDir);
 
     CreateMainWindow();
     return true;
@@ -100,10 +88,12 @@ void CBrevaneApp::ExitInstance() {
     // The windows go first: nothing may reach the database once it is disconnected.
     m_view = nullptr;
     m_frame.reset();
+    // The start backup reads the log through its own connection: it ends before the log closes.
+    m_startBackup->Wait();
     if (m_pDatabase) {
         // A measuring run only shows the first sheet: it has nothing new to keep.
         if (m_pDatabase->IsConnected() && m_instanceLock->IsHeld() && !m_quitAfterFirstSheet)
-            BackUp(*m_pDatabase, m_dataDir);
+            BackUpNow(*m_pDatabase, m_dataDir);
         // Recorded once the file is released, so that the next start may skip the whole-file
         // check of an untouched log.
         if (m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&

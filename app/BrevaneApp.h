@@ -9,6 +9,7 @@ class CInstanceLock;
 class CMainFrame;
 class CBrevaneView;
 class CQtUserMessages;
+class CStartBackup;
 
 // The application object: opens the catch log of the data folder, builds the main window and
 // runs the event loop; at exit the window goes first, then the database is disconnected.
@@ -33,6 +34,7 @@ private:
     std::unique_ptr<CQtUserMessages> m_messages;
     // The data folder's lock, held from before the catch log is opened until it is closed.
     std::unique_ptr<CInstanceLock> m_instanceLock;
+    std::unique_ptr<CStartBackup> m_startBackup;
     std::unique_ptr<CCatchDatabase> m_pDatabase;
     std::unique_ptr<CMainFrame> m_frame;
     CBrevaneView* m_view = nullptr;

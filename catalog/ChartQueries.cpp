@@ -108,8 +108,11 @@ std::vector<GroupRow> CountGroups(const CDbConnection& db, const ChartDefinition
                           false);
     }
     return ReadGroups(db,
-                      QStringLiteral("SELECT s.k, c.LIBELLE, SUM(s.m), SUM(s.m * s.n) FROM (%1) "
-                                     "s LEFT JOIN %2 c ON c.ID = s.k GROUP BY s.k, c.LIBELLE")
+                      // Grouped first, named after: the labels are joined to a few rows, not
+                      // to every catch.
+                      QStringLiteral("SELECT g.k, c.LIBELLE, g.m, g.n FROM (SELECT s.k AS k, "
+                                     "SUM(s.m) AS m, SUM(s.m * s.n) AS n FROM (%1) s GROUP BY "
+                                     "s.k) g LEFT JOIN %2 c ON c.ID = g.k")
                           .arg(source, TableForSelector(chart.catalogKind)),
                       true);
 }

@@ -130,8 +130,12 @@ QString TableCountQuery(DbEngine engine) {
 }
 
 QString SqliteDatePart(DatePart part, const QString& column) {
-    const char* format = part == DatePart::Year ? "%Y" : part == DatePart::Month ? "%m" : "%H";
-    return QStringLiteral("CAST(strftime('%1', %2) AS INTEGER)").arg(QLatin1String(format), column);
+    // Moments are stored as "yyyy-mm-dd hh:mm:ss": cutting the text is several times cheaper
+    // than strftime parsing it, which counts on a chart of every catch.
+    const char* slice = part == DatePart::Year    ? "1, 4"
+                        : part == DatePart::Month ? "6, 2"
+                                                  : "12, 2";
+    return QStringLiteral("CAST(substr(%1, %2) AS INTEGER)").arg(column, QLatin1String(slice));
 }
 
 QString PostgreSqlDatePart(DatePart part, const QString& column) {

@@ -9,17 +9,12 @@
 #include <cstdlib>
 
 #include "catalog/PictureFiles.h"
+#include "widgets/PictureLimits.h"
 
 namespace {
 
 // A picture file larger than this is not read at all (no camera writes such files).
 constexpr qint64 kMaxFileBytes = 256LL * 1024 * 1024;
-// JPEG can be decoded straight at a fraction of its size, so only its header's claim
-// matters; beyond this many pixels it is refused (about 16000 x 15600).
-constexpr qint64 kMaxScalablePixels = 250LL * 1000 * 1000;
-// Other formats are decoded at full size before being scaled down: keep that under
-// 128 MB at four bytes a pixel, the decoder's own default allocation limit.
-constexpr qint64 kMaxFullDecodePixels = 32LL * 1024 * 1024;
 
 using Bytes = const unsigned char*;
 
@@ -137,21 +132,13 @@ bool IsAcceptedFormat(const QByteArray& format) {
     return format == "jpeg" || format == "gif" || format == "bmp" || format == "png";
 }
 
-// Refuses sizes that would need an unreasonable allocation to decode.
-bool IsDecodableSize(const QByteArray& format, const QSize& stored) {
-    if (stored.width() <= 0 || stored.height() <= 0) return false;
-    const qint64 pixels = qint64(stored.width()) * stored.height();
-    return pixels <= (format == "jpeg" ? kMaxScalablePixels : kMaxFullDecodePixels);
-}
-
 }  // namespace
 
 QSize CImageFile::DecodeSize(const QSize& natural, const QSize& maxSize) {
     if (natural.isEmpty()) return natural;
     QSize bound(kMaxDecodedSide, kMaxDecodedSide);
     if (maxSize.isValid() && !maxSize.isEmpty()) bound = bound.boundedTo(maxSize);
-    if (natural.width() <= bound.width() && natural.height() <= bound.height()) return natural;
-    return natural.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return PictureLimits::FitWithin(natural, bound);
 }
 
 bool CImageFile::Load(const QString& path, const QSize& maxSize) {
@@ -172,7 +159,8 @@ bool CImageFile::Load(const QString& path, const QSize& maxSize) {
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     const QSize stored = reader.size();
-    if (!IsAcceptedFormat(format) || !IsDecodableSize(format, stored)) return true;
+    if (!IsAcceptedFormat(format) || !PictureLimits::IsDecodableSize(stored, format == "jpeg"))
+        return true;
     if (!IsComplete(format, data)) return true;
 
     // The orientation is applied after decoding, so the scaled size is asked for in the

@@ -7,19 +7,8 @@
 
 // Decoding of album photos at the size they are shown. A camera picture is never decoded at
 // full size, and a file whose header promises an absurd number of pixels is refused before
-// anything is allocated for it.
+// anything is allocated for it (PictureLimits).
 namespace PhotoDecoder {
-
-// Pictures whose decoder can shrink while decoding (JPEG decodes at down to 1/8 of its
-// size) may be larger than those that are decoded whole and scaled afterwards.
-constexpr qint64 kMaxPixelsScaledDecode = 200'000'000;
-constexpr qint64 kMaxPixelsWholeDecode = 36'000'000;
-
-// True when a picture of this stored size may be decoded.
-bool IsAcceptableSize(const QSize& stored, bool decoderScales);
-
-// The largest size inside box with the proportions of source, never larger than source.
-QSize FitWithin(const QSize& source, const QSize& box);
 
 enum class Fit {
     KeepProportions,  // as large as fits inside the box, never enlarged

@@ -57,5 +57,18 @@ grep -q "LAC DU BOIS" "$WORK/again.csv" && fail "the restored log still holds th
 ls "$DATA/sauvegardes/"brevane-avant-restauration-*.db >/dev/null 2>&1 ||
     fail "the replaced log was not kept"
 
+# A run that ended without closing the log leaves its lock: the next start backs the log up, off
+# the window's thread, and the copy is whole once the program has exited.
+rm -rf "$DATA/sauvegardes"
+printf '999999\nbrevane\n%s\n' "$(hostname)" >"$DATA/brevane.lock"
+QT_QPA_PLATFORM=offscreen timeout 60 "$PROGRAM" --data-dir "$DATA" --quit-after-first-sheet \
+    >"$WORK/out" 2>"$WORK/err" || fail "start after an unclean run: $(cat "$WORK/err")"
+copy="$(ls "$DATA/sauvegardes/"brevane-*.db 2>/dev/null | head -1)"
+if [ -z "$copy" ]; then
+    fail "no backup at the start after an unclean run"
+elif [ "$(sqlite3 "$copy" 'PRAGMA quick_check; SELECT count(*) FROM PRISES;' | head -1)" != ok ]; then
+    fail "the start backup is not a sound log"
+fi
+
 [ "$FAILS" -eq 0 ] || exit 1
 echo "OK"
