@@ -28,7 +28,7 @@ const QList<OptionDefinition>& Options() {
         {{kDsn},
          QStringLiteral("nom"),
          QStringLiteral("Ouvre le carnet partagé de cette source de données ODBC (le serveur "
-                        "du club) ; ses images sont dans le dossier de --data-dir.")},
+                        "du club) ; ses images sont dans le dossier de données.")},
         {{kBackup},
          QStringLiteral("fichier"),
          QStringLiteral("Écrit une archive du carnet et de ses images (.zip ou .tar.gz), sans "
