@@ -141,8 +141,8 @@ public:
         if (!PassesChecks(rows, column, m_checks)) return std::nullopt;
         column += static_cast<int>(m_checks.size());
         CDateStamp moment;
-        moment.Parse(rows.GetText(column), 0);
-        return moment.FormatDate(2) + QStringLiteral(" - ") +
+        moment.Parse(rows.GetText(column), DateTimeLayout::Stored);
+        return moment.FormatDate(DateLayout::DayFirst) + QStringLiteral(" - ") +
                fish.Labels(m_labels, CatalogKind::Fish);
     }
 
@@ -317,7 +317,7 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         const std::vector<int> baits =
             QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
 
-        form.SetMoment(row.moment.FormatDateTime(1));
+        form.SetMoment(row.moment.FormatDateTime(DateTimeLayout::DayFirst));
         form.SetReference(CatchReference::Place, row.placeId);
         form.SetFishSet(fish);
         form.SetWeight(row.weight);

@@ -91,7 +91,7 @@ QString SessionDaysCondition(int startDay, int endDay) {
 // Whether a catch at this moment belongs to the session, both bounds included to the minute:
 // on the first day from the start time, on the last day up to the end time, any time between.
 bool InSession(const CDateStamp& moment, int startDay, int endDay, int startTime, int endTime) {
-    const int day = ReadDecimalInt(moment.FormatDate(0));
+    const int day = ReadDecimalInt(moment.FormatDate(DateLayout::DayKey));
     const int time = ReadDecimalInt(QString::asprintf("%02d%02d", moment.hour, moment.minute));
     if (day < startDay || day > endDay) {
         return false;
@@ -155,7 +155,8 @@ bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
         if (key == current) {
             currentRow = list.Count();
         }
-        list.Append(CDateStamp(key / 100, key % 100, 1, 0, 0, 0).FormatDate(4), key);
+        list.Append(CDateStamp(key / 100, key % 100, 1, 0, 0, 0).FormatDate(DateLayout::MonthName),
+                    key);
     }
     if (currentRow >= 0) {
         list.SelectRow(currentRow);
@@ -224,8 +225,9 @@ bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
         update.AddNumberCondition(QStringLiteral("ID"), sessionId);
         // Deleted meanwhile: the change went nowhere, which is not a success.
         if (ExecuteDirect(update.GetSql())) return true;
-        ShowMessage(QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
-                    MessageIcon::Stop);
+        ShowMessage(
+            QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
+            MessageIcon::Stop);
         return false;
     });
 }
@@ -253,7 +255,7 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
         bool anySeveral = false;
         while (rows.Fetch()) {
             SessionCatch row;
-            row.moment.Parse(rows.GetText(2), 0);
+            row.moment.Parse(rows.GetText(2), DateTimeLayout::Stored);
             if (!InSession(row.moment, startDay, endDay, startTime, endTime)) {
                 continue;
             }
@@ -271,8 +273,8 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
         for (const SessionCatch& row : kept) {
             const std::vector<int> fish = row.fishId == SEVERAL_IDS ? severalFish.value(row.id)
                                                                     : std::vector<int>{row.fishId};
-            list.Append(row.moment.FormatDateTime(3) + QStringLiteral(" - ") +
-                            labels.Labels(fish, CatalogKind::Fish),
+            list.Append(row.moment.FormatDateTime(DateTimeLayout::DayFirstMinutes) +
+                            QStringLiteral(" - ") + labels.Labels(fish, CatalogKind::Fish),
                         row.id);
         }
         return true;
