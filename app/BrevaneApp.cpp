@@ -58,6 +58,8 @@ bool CBrevaneApp::InitInstance() {
 
     const QString dataDir = PrepareDataFolder(arguments, QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return false;
+    m_sharedLog = m_commandLine.Value(CommandLineOption::kDsn);
+    if (!m_sharedLog.isEmpty()) return OpenSharedLog(dataDir);
     // The lock file is removed at each clean exit: found here, it was left by a run that
     // ended without closing the log.
     const bool previousRunUnclean = QFileInfo::exists(InstanceLockPath(dataDir));
@@ -73,10 +75,21 @@ bool CBrevaneApp::InitInstance() {
     return true;
 }
 
+// Several members work on a server log at once: no single-window lock, no file of its own to
+// back up or to record as cleanly closed.
+bool CBrevaneApp::OpenSharedLog(const QString& pictureDir) {
+    m_pDatabase = std::make_unique<CCatchDatabase>();
+    if (!OpenSharedCatchLog(*m_pDatabase, pictureDir, m_sharedLog)) return false;
+    m_dataDir = pictureDir;
+    CreateMainWindow();
+    return true;
+}
+
 void CBrevaneApp::LoadTranslations() { InstallQtFrenchTranslations(*this); }
 
 void CBrevaneApp::CreateMainWindow() {
     m_frame = ::CreateMainWindow(*m_pDatabase);
+    m_frame->setWindowTitle(MainWindowTitle(m_sharedLog));
     m_view = &ViewOf(*m_frame);
     PlaceMainWindow(*m_frame);
     // The view fills its list and shows the first catch while it is first shown.
@@ -96,8 +109,8 @@ void CBrevaneApp::ExitInstance() {
             BackUpNow(*m_pDatabase, m_dataDir);
         // Recorded once the file is released, so that the next start may skip the whole-file
         // check of an untouched log.
-        if (m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&
-            m_pDatabase->LastReturnCode() == 0)
+        if (m_sharedLog.isEmpty() && m_pDatabase->IsConnected() &&
+            m_pDatabase->Disconnect() && m_pDatabase->LastReturnCode() == 0)
             RecordCleanClose(GetProgramDirectory() + QStringLiteral("brevane.db"));
         m_pDatabase.reset();
     }

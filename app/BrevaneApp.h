@@ -29,6 +29,7 @@ private:
     void ExitInstance();
     void LoadTranslations();
     void CreateMainWindow();
+    bool OpenSharedLog(const QString& pictureDir);
 
     const CCommandLine& m_commandLine;
     std::unique_ptr<CQtUserMessages> m_messages;
@@ -39,5 +40,6 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     CBrevaneView* m_view = nullptr;
     bool m_quitAfterFirstSheet = false;
-    QString m_dataDir;  // of the open log, ending with "/"
+    QString m_dataDir;    // of the open log, ending with "/"
+    QString m_sharedLog;  // the data source of a shared log; "" for the personal log
 };

@@ -16,6 +16,7 @@
 #include "store/CommandLine.h"
 #include "store/DataFolder.h"
 #include "store/InstanceLock.h"
+#include "store/LogCopyCheck.h"
 #include "store/LogRestore.h"
 
 namespace {
@@ -97,11 +98,22 @@ int RunCommandLineTasks(int& argc, char** argv, const CCommandLine& commandLine)
     const QString dataDir =
         PrepareDataFolder(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return 1;
-    CInstanceLock lock;
-    if (!TakeInstanceLock(lock, dataDir)) return 1;
     CCatchDatabase db;
-    // A restore also replaces a log that would not open.
-    if (!commandLine.IsSet(CommandLineOption::kRestore) && !OpenCatchLog(db, dataDir)) return 1;
+    CInstanceLock lock;
+    const QString sharedLog = commandLine.Value(CommandLineOption::kDsn);
+    if (!sharedLog.isEmpty()) {
+        // A server log has no file here to replace.
+        if (commandLine.IsSet(CommandLineOption::kRestore)) {
+            Print(stderr, QStringLiteral("brevane : ") + ServerLogBackupRefusal());
+            return 1;
+        }
+        if (!OpenSharedCatchLog(db, dataDir, sharedLog)) return 1;
+    } else {
+        if (!TakeInstanceLock(lock, dataDir)) return 1;
+        // A restore also replaces a log that would not open.
+        if (!commandLine.IsSet(CommandLineOption::kRestore) && !OpenCatchLog(db, dataDir))
+            return 1;
+    }
 
     for (const QString& option : CommandLineTasks()) {
         if (!commandLine.IsSet(option)) continue;

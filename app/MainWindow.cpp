@@ -54,6 +54,15 @@ QPoint CenteredWindowPosition(const QSize& screen, const QSize& window) {
     return QPoint((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
 }
 
+QString MainWindowTitle(const QString& sharedLog) {
+    const QString title = QString::fromUtf8(kMainWindowTitle);
+    if (sharedLog.isEmpty()) return title;
+    // The document title names which log the angler is writing to.
+    const qsizetype application = title.lastIndexOf(QStringLiteral(" - "));
+    return title.left(application) + QStringLiteral(" - carnet partagé ") + sharedLog +
+           title.mid(application);
+}
+
 std::unique_ptr<CMainFrame> CreateMainWindow(CCatchDatabase& db) {
     auto frame = std::make_unique<CMainFrame>();
     frame->setWindowTitle(QString::fromUtf8(kMainWindowTitle));

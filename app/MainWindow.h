@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <memory>
 
 class CBrevaneView;
@@ -10,6 +11,9 @@ class CMainFrame;
 
 // The title of the main window: the document title, then the application title.
 inline constexpr char kMainWindowTitle[] = "La pêche et ses poissons ... - Brevane";
+
+// The title for a log: the personal one, or the shared log of that data source.
+QString MainWindowTitle(const QString& sharedLog);
 
 // The main frame with the view as its central widget, its title set and its commands routed.
 std::unique_ptr<CMainFrame> CreateMainWindow(CCatchDatabase& db);

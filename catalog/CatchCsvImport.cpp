@@ -314,9 +314,8 @@ WorkResult CCatchCsvImport::Write(CCatchDatabase& db, IWorkProgress& progress) {
         for (const auto& [kind, names] : m_newEntries) {
             for (const QString& name : names) {
                 // A refusal or a database error has been shown: the transaction is undone.
-                if (!db.InsertCatalogRow(kind, name, QString())) return WorkResult::Stopped();
-                const int id = db.GetLastId(kind);
-                if (id <= 0) return WorkResult::Stopped();
+                int id = -1;
+                if (!db.InsertCatalogRow(kind, name, QString(), &id)) return WorkResult::Stopped();
                 m_exact[kind][name] = id;
                 m_folded[kind][Folded(name)] = id;
             }

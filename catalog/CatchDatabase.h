@@ -55,7 +55,8 @@ public:
     bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
     bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
     bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
-    bool InsertCatalogRow(int kind, const QString& label, const QString& description);
+    bool InsertCatalogRow(int kind, const QString& label, const QString& description,
+                          int* newId = nullptr);
     bool DeleteCatalogItem(int kind, int id);
     // Both fail closed: true, after the cause was shown, when the log cannot answer.
     bool IsCatalogItemUsed(int kind, int id);

@@ -62,7 +62,7 @@ bool CCatchDatabase::AddAlbum(CAlbum& album) {
         [&] {
             CSqlInsert insert(QStringLiteral("ALBUMS"));
             insert.AddField(QStringLiteral("LIBELLE"), album.name, SqlValueKind::UserText);
-            newId = InsertAndReadId(*this, insert, CatalogKind::AlbumsTable);
+            newId = InsertAndReadId(*this, insert);
             return newId != -1;
         });
     if (added) album.id = newId;
@@ -162,7 +162,7 @@ bool CCatchDatabase::AddPhoto(CAlbumPhoto& photo) {
         insert.AddField(QStringLiteral("DATE_PRISE_VUE"), photo.taken, SqlValueKind::UserText);
     if (!photo.gps.isEmpty())
         insert.AddField(QStringLiteral("COORD_GPS"), photo.gps, SqlValueKind::UserText);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::PhotosTable);
+    const int id = InsertAndReadId(*this, insert);
     if (id == -1) return false;
     photo.id = id;
     return true;

@@ -174,7 +174,7 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
         [&] {
             CSqlInsert insert(TableForSelector(kind));
             AddItemFields(insert, texts, kind);
-            newId = InsertAndReadId(*this, insert, kind);
+            newId = InsertAndReadId(*this, insert);
             return newId != -1;
         });
     if (added) id = newId;
@@ -198,17 +198,17 @@ bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id)
         });
 }
 
-bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description) {
+bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description,
+                                      int* newId) {
     // Seed rows of the schema steps and starter lists: any catalogue, without picture.
     if (!CatalogKind::IsCatalog(kind)) return false;
     if (!CheckLabelText(label) || !CheckNoNul(description)) return false;
-    return RunOrShowError(false, [&] {
-        CSqlInsert insert(TableForSelector(kind));
-        insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
-        insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
-        ExecuteDirect(insert.GetSql());
-        return true;
-    });
+    CSqlInsert insert(TableForSelector(kind));
+    insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
+    insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
+    const int id = InsertAndReadId(*this, insert);
+    if (newId) *newId = id;
+    return id != -1;
 }
 
 bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {

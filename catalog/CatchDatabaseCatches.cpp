@@ -7,6 +7,7 @@
 #include "catalog/CatchDatabase.h"
 #include "catalog/CatchRow.h"
 #include "catalog/EntryForms.h"
+#include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
@@ -140,8 +141,8 @@ public:
         if (!PassesChecks(rows, column, m_checks)) return std::nullopt;
         column += static_cast<int>(m_checks.size());
         CDateStamp moment;
-        moment.Parse(rows.GetText(column), 0);
-        return moment.FormatDate(2) + QStringLiteral(" - ") +
+        moment.Parse(rows.GetText(column), DateTimeLayout::Stored);
+        return moment.FormatDate(DateLayout::DayFirst) + QStringLiteral(" - ") +
                fish.Labels(m_labels, CatalogKind::Fish);
     }
 
@@ -316,7 +317,7 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         const std::vector<int> baits =
             QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
 
-        form.SetMoment(row.moment.FormatDateTime(1));
+        form.SetMoment(row.moment.FormatDateTime(DateTimeLayout::DayFirst));
         form.SetReference(CatchReference::Place, row.placeId);
         form.SetFishSet(fish);
         form.SetWeight(row.weight);
@@ -354,8 +355,7 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
         CDbTransaction transaction(*this);
         CSqlInsert insert(TableForSelector(CatalogKind::Catches));
         AddCatchFields(insert, values);
-        ExecuteDirect(insert.GetSql());
-        newId = GetLastId(CatalogKind::Catches);
+        newId = InsertAndReadId(*this, insert);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
         if (newId <= 0 || !WriteCatchLinks(newId, CatalogKind::Fish, values.fish) ||

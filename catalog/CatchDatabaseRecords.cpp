@@ -68,7 +68,7 @@ RecordCatch ReadRecordCatch(const CDbConnection& db, int speciesId, const char* 
     RecordCatch result;
     if (record.Open() && record.Fetch()) {
         result.found = true;
-        result.moment.Parse(record.GetText(1), 0);
+        result.moment.Parse(record.GetText(1), DateTimeLayout::Stored);
         result.placeId = record.GetInt(2);
         result.value = record.GetText(3);
         result.number = record.GetInt(4);
@@ -82,8 +82,8 @@ QString Integer(int value) { return QString::number(value); }
 
 // " pêchée le 12/05/2007 à 14:30:00 - LAC BLEU" and the end of the line.
 QString WhenAndWhere(const RecordCatch& record, CLabelCache& labels) {
-    return QStringLiteral(" le ") + record.moment.FormatDateTime(2) + QStringLiteral(" - ") +
-           labels.Label(record.placeId, CatalogKind::Places) + kLineEnd;
+    return QStringLiteral(" le ") + record.moment.FormatDateTime(DateTimeLayout::Spoken) +
+           QStringLiteral(" - ") + labels.Label(record.placeId, CatalogKind::Places) + kLineEnd;
 }
 
 QString SingleSpeciesRecords(const CDbConnection& db, int speciesId, CLabelCache& labels) {

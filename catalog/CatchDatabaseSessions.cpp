@@ -1,5 +1,6 @@
 // Angling sessions (CALENDRIER): the month list, a month of sessions on the calendar, the
 // session dialog's load and store, and the catches taken during a session.
+#include <QDate>
 #include <QHash>
 #include <vector>
 
@@ -62,33 +63,35 @@ void AddSessionFields(Builder& builder, const ISessionForm& form) {
     builder.AddNumber(QStringLiteral("HEURE_FIN"), form.EndTime());
 }
 
-// "2007-05-12" of the day key 20070512.
-QString StoredDayText(int dayKey) {
-    return QString::asprintf("%04d-%02d-%02d", dayKey / 10000, dayKey / 100 % 100, dayKey % 100);
+// The calendar day of a day key (20070512); invalid when the key names none or lies beyond
+// four-digit years, whose stored text would no longer sort like the moment.
+QDate DayOfKey(int dayKey) {
+    constexpr int kLastFourDigitDay = 99991230;  // its next day is still a four-digit year
+    if (dayKey <= 0 || dayKey > kLastFourDigitDay) return {};
+    return QDate(dayKey / 10000, dayKey / 100 % 100, dayKey % 100);
 }
 
-// Narrows the catches to the session's days by the stored text of DATE_PRISE, which is
-// written "yyyy-mm-dd hh:mm:00" and so sorts like the moment. The bounds take whole days and
-// only spare the reading of the other catches: the exact test on the parsed moment follows.
-// A start day of 0 or less would take catches without a date (read as day 0) too, so then
-// nothing is narrowed.
+QString StoredDayText(const QDate& day) { return day.toString(QStringLiteral("yyyy-MM-dd")); }
+
+// Narrows the catches to the session's days by DATE_PRISE, stored "yyyy-mm-dd hh:mm:00" (text
+// on SQLite, a timestamp on a server): both sort like the moment, so the end bound is the
+// start of the next day on both. The bounds take whole days and only spare the reading of the
+// other catches: the exact test on the parsed moment follows. A start day of 0 or less would
+// take catches without a date (read as day 0) too, so then nothing is narrowed.
 QString SessionDaysCondition(int startDay, int endDay) {
-    constexpr int kLastEightDigitDay = 99991231;
-    if (startDay <= 0 || startDay > kLastEightDigitDay) {
-        return {};
-    }
-    QString condition = QStringLiteral("p.DATE_PRISE >= '") + StoredDayText(startDay) + "'";
-    if (endDay >= 0 && endDay <= kLastEightDigitDay) {
-        // '~' sorts after every character of a stored moment: the whole end day is inside.
-        condition += QStringLiteral(" AND p.DATE_PRISE < '") + StoredDayText(endDay) + "~'";
-    }
+    const QDate first = DayOfKey(startDay);
+    if (!first.isValid()) return {};
+    QString condition = QStringLiteral("p.DATE_PRISE >= '") + StoredDayText(first) + "'";
+    const QDate last = DayOfKey(endDay);
+    if (endDay >= startDay && last.isValid())
+        condition += QStringLiteral(" AND p.DATE_PRISE < '") + StoredDayText(last.addDays(1)) + "'";
     return condition;
 }
 
 // Whether a catch at this moment belongs to the session, both bounds included to the minute:
 // on the first day from the start time, on the last day up to the end time, any time between.
 bool InSession(const CDateStamp& moment, int startDay, int endDay, int startTime, int endTime) {
-    const int day = ReadDecimalInt(moment.FormatDate(0));
+    const int day = ReadDecimalInt(moment.FormatDate(DateLayout::DayKey));
     const int time = ReadDecimalInt(QString::asprintf("%02d%02d", moment.hour, moment.minute));
     if (day < startDay || day > endDay) {
         return false;
@@ -152,7 +155,8 @@ bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
         if (key == current) {
             currentRow = list.Count();
         }
-        list.Append(CDateStamp(key / 100, key % 100, 1, 0, 0, 0).FormatDate(4), key);
+        list.Append(CDateStamp(key / 100, key % 100, 1, 0, 0, 0).FormatDate(DateLayout::MonthName),
+                    key);
     }
     if (currentRow >= 0) {
         list.SelectRow(currentRow);
@@ -206,7 +210,7 @@ bool CCatchDatabase::InsertSession(ISessionForm& form, int& sessionId) {
     }
     CSqlInsert insert(QStringLiteral("CALENDRIER"));
     AddSessionFields(insert, form);
-    const int id = InsertAndReadId(*this, insert, CatalogKind::Calendar);
+    const int id = InsertAndReadId(*this, insert);
     if (id == -1) return false;
     sessionId = id;
     return true;
@@ -222,8 +226,9 @@ bool CCatchDatabase::UpdateSession(ISessionForm& form, int sessionId) {
         update.AddNumberCondition(QStringLiteral("ID"), sessionId);
         // Deleted meanwhile: the change went nowhere, which is not a success.
         if (ExecuteDirect(update.GetSql())) return true;
-        ShowMessage(QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
-                    MessageIcon::Stop);
+        ShowMessage(
+            QStringLiteral("Cette sortie n'existe plus : elle a été supprimée entre-temps."),
+            MessageIcon::Stop);
         return false;
     });
 }
@@ -251,7 +256,7 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
         bool anySeveral = false;
         while (rows.Fetch()) {
             SessionCatch row;
-            row.moment.Parse(rows.GetText(2), 0);
+            row.moment.Parse(rows.GetText(2), DateTimeLayout::Stored);
             if (!InSession(row.moment, startDay, endDay, startTime, endTime)) {
                 continue;
             }
@@ -269,8 +274,8 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
         for (const SessionCatch& row : kept) {
             const std::vector<int> fish = row.fishId == SEVERAL_IDS ? severalFish.value(row.id)
                                                                     : std::vector<int>{row.fishId};
-            list.Append(row.moment.FormatDateTime(3) + QStringLiteral(" - ") +
-                            labels.Labels(fish, CatalogKind::Fish),
+            list.Append(row.moment.FormatDateTime(DateTimeLayout::DayFirstMinutes) +
+                            QStringLiteral(" - ") + labels.Labels(fish, CatalogKind::Fish),
                         row.id);
         }
         return true;

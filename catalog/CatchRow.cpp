@@ -15,7 +15,7 @@ QString CatchRowSelect() {
 CCatchRow ReadCatchRow(CDbRecordset& rows) {
     CCatchRow row;
     row.id = rows.GetInt(1);
-    row.moment.Parse(rows.GetText(2), 0);
+    row.moment.Parse(rows.GetText(2), DateTimeLayout::Stored);
     row.placeId = rows.GetInt(3);
     row.fishId = rows.GetInt(4);
     row.weight = rows.GetDouble(5);

@@ -13,7 +13,7 @@ class CDbRecordset;
 // numbers as 0.
 struct CCatchRow {
     int id = -1;
-    CDateStamp moment;  // DATE_PRISE, parsed in layout 0
+    CDateStamp moment;  // DATE_PRISE, parsed as DateTimeLayout::Stored
     int placeId = -1;
     int fishId = -1;  // SEVERAL_IDS when the fish are in PRISE_POISSONS
     int baitId = -1;  // SEVERAL_IDS when the baits are in PRISE_ESCHES

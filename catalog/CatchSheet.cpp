@@ -100,7 +100,7 @@ QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
     SheetWriter sheet(options);
 
     sheet.Item(OptionKey::ShowMoment, "Date et heure de la prise : ", true,
-               [&row] { return row.moment.FormatDateTime(1); });
+               [&row] { return row.moment.FormatDateTime(DateTimeLayout::DayFirst); });
     sheet.EndGroup();
     sheet.Item(OptionKey::ShowPlace, "Lieu : ", true, label(row.placeId, Places));
     sheet.Item(OptionKey::ShowGps, "Coordonnées GPS : ", !row.gps.isEmpty(),

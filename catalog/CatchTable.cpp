@@ -41,7 +41,7 @@ QStringList CellsOf(const CCatchRow& row, Names& names, const QHash<int, std::ve
                     const QHash<int, std::vector<int>>& baits) {
     using namespace CatalogKind;
     return {
-        row.moment.FormatDateTime(3),
+        row.moment.FormatDateTime(DateTimeLayout::DayFirstMinutes),
         names.One(row.placeId, Places),
         row.gps,
         names.Set(SetOf(fish, row.id, row.fishId), Fish),

@@ -83,10 +83,10 @@ QDateTime CDateStamp::ToDateTime() const {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
-void CDateStamp::Parse(const QString& text, int layout) {
+void CDateStamp::Parse(const QString& text, DateTimeLayout layout) {
     FieldReader fields(text);
     switch (layout) {
-        case 0:
+        case DateTimeLayout::Stored:
             year = fields.Take(4, 5);
             month = fields.Take(2, 3);
             day = fields.Take(2, 3);
@@ -94,41 +94,41 @@ void CDateStamp::Parse(const QString& text, int layout) {
             minute = fields.Take(2, 3);
             second = fields.Rest();
             break;
-        case 1:
-        case 3:
+        case DateTimeLayout::DayFirst:
+        case DateTimeLayout::DayFirstMinutes:
             day = fields.Take(2, 3);
             month = fields.Take(2, 3);
             year = fields.Take(4, 5);
             hour = fields.Take(2, 3);
             minute = fields.Take(2, 3);
-            second = layout == 1 ? fields.Rest() : 0;
+            second = layout == DateTimeLayout::DayFirst ? fields.Rest() : 0;
             break;
-        default:
+        case DateTimeLayout::Spoken:
             break;
     }
 }
 
-QString CDateStamp::FormatDate(int layout) const {
+QString CDateStamp::FormatDate(DateLayout layout) const {
     QString text;
     switch (layout) {
-        case 0:
+        case DateLayout::DayKey:
             AppendPadded(text, year, 4);
             AppendPadded(text, month, 2);
             AppendPadded(text, day, 2);
             break;
-        case 1:
+        case DateLayout::MonthKey:
             AppendPadded(text, year, 4);
             AppendPadded(text, month, 2);
             break;
-        case 2:
+        case DateLayout::DayFirst:
             AppendDayFirstDate(text, *this);
             break;
-        case 3:
+        case DateLayout::DayMonthName:
             AppendPadded(text, day, 2);
             text += QLatin1Char(' ') + MonthName() + QLatin1Char(' ');
             AppendPadded(text, year, 4);
             break;
-        case 4:
+        case DateLayout::MonthName:
             text = MonthName() + QLatin1Char(' ');
             AppendPadded(text, year, 4);
             break;
@@ -138,10 +138,10 @@ QString CDateStamp::FormatDate(int layout) const {
     return text;
 }
 
-QString CDateStamp::FormatDateTime(int layout) const {
+QString CDateStamp::FormatDateTime(DateTimeLayout layout) const {
     QString text;
     switch (layout) {
-        case 0:
+        case DateTimeLayout::Stored:
             AppendPadded(text, year, 4);
             text += QLatin1Char('-');
             AppendPadded(text, month, 2);
@@ -150,13 +150,14 @@ QString CDateStamp::FormatDateTime(int layout) const {
             text += QLatin1Char(' ');
             AppendTime(text, *this, true);
             break;
-        case 1:
-        case 2:
+        case DateTimeLayout::DayFirst:
+        case DateTimeLayout::Spoken:
             AppendDayFirstDate(text, *this);
-            text += layout == 1 ? QStringLiteral(" ") : QStringLiteral(" à ");
+            text +=
+                layout == DateTimeLayout::DayFirst ? QStringLiteral(" ") : QStringLiteral(" à ");
             AppendTime(text, *this, true);
             break;
-        case 3:
+        case DateTimeLayout::DayFirstMinutes:
             AppendDayFirstDate(text, *this);
             text += QLatin1Char(' ');
             AppendTime(text, *this, false);
@@ -199,7 +200,7 @@ QString FormatDayKey(int dayKey) {
 
 QString DayFirstToStoredMoment(const QString& dayFirst) {
     CDateStamp moment;
-    moment.Parse(dayFirst, 1);
+    moment.Parse(dayFirst, DateTimeLayout::DayFirst);
     moment.second = 0;  // the moment of a catch is kept to the minute
-    return moment.FormatDateTime(0);
+    return moment.FormatDateTime(DateTimeLayout::Stored);
 }

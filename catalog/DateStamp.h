@@ -3,6 +3,23 @@
 #include <QDateTime>
 #include <QString>
 
+// How FormatDate writes a date.
+enum class DateLayout {
+    DayKey,        // "20070512"
+    MonthKey,      // "200705"
+    DayFirst,      // "12/05/2007"
+    DayMonthName,  // "12 MAI 2007"
+    MonthName,     // "MAI 2007"
+};
+
+// How FormatDateTime writes a moment, and Parse reads one (all but Spoken).
+enum class DateTimeLayout {
+    Stored,           // "2007-05-12 14:30:00", as the log keeps it
+    DayFirst,         // "12/05/2007 14:30:00"
+    Spoken,           // "12/05/2007 à 14:30:00" (written only)
+    DayFirstMinutes,  // "12/05/2007 14:30"
+};
+
 // Day, month, year, hour, minute, second as plain integers: no validation, no normalisation.
 class CDateStamp {
 public:
@@ -12,11 +29,11 @@ public:
     static CDateStamp FromDateTime(const QDateTime& value);
     QDateTime ToDateTime() const;
 
-    // Layouts 0 "yyyy-mm-dd hh:mm:ss", 1 "dd/mm/yyyy hh:mm:ss", 3 "dd/mm/yyyy hh:mm".
-    void Parse(const QString& text, int layout);
-    QString FormatDate(int layout) const;      // layouts 0..4
-    QString FormatDateTime(int layout) const;  // layouts 0..3
-    QString MonthName() const;                 // "JANVIER" .. "DECEMBRE"
+    // Leaves the stamp untouched for a layout it does not read.
+    void Parse(const QString& text, DateTimeLayout layout);
+    QString FormatDate(DateLayout layout) const;
+    QString FormatDateTime(DateTimeLayout layout) const;
+    QString MonthName() const;  // "JANVIER" .. "DECEMBRE"
     void NextMonth();
     int CompareMonth(const CDateStamp& other) const;  // -1, 0, 1
 
@@ -37,5 +54,5 @@ QString FormatTimeKey(int timeKey);
 // "dd/mm/yyyy" of a stored day key (20070315 -> "15/03/2007").
 QString FormatDayKey(int dayKey);
 // The day-first text of the catch dialog ("dd/mm/yyyy hh:mm:00") as the stored
-// "yyyy-mm-dd hh:mm:00" that sorts by time and reads back in layout 0.
+// "yyyy-mm-dd hh:mm:00" that sorts by time and reads back as DateTimeLayout::Stored.
 QString DayFirstToStoredMoment(const QString& dayFirst);

@@ -41,7 +41,7 @@ public:
     virtual ~ICatchForm() = default;
     // "dd/mm/yyyy hh:mm:00" from the date and time pickers.
     virtual QString Moment() const = 0;
-    // A "dd/mm/yyyy hh:mm:ss" text (date-time layout 1).
+    // A "dd/mm/yyyy hh:mm:ss" text (DateTimeLayout::DayFirst).
     virtual void SetMoment(const QString& text) = 0;
     // Item data of the selected row, -1 when nothing or "-- PAS DE SELECTION --" is selected.
     virtual int Reference(CatchReference which) const = 0;
@@ -51,7 +51,7 @@ public:
     virtual void SetFishSet(const std::vector<int>& ids) = 0;
     virtual std::vector<int> BaitSet() const = 0;
     virtual void SetBaitSet(const std::vector<int>& ids) = 0;
-    virtual double Weight() const = 0;  // kilograms; empty or not a number reads 0
+    virtual double Weight() const = 0;             // kilograms; empty or not a number reads 0
     virtual void SetWeight(double kilograms) = 0;  // shown with "%.3f"
     virtual int Size() const = 0;
     virtual void SetSize(int centimetres) = 0;
@@ -75,11 +75,11 @@ public:
 class ISessionForm {
 public:
     virtual ~ISessionForm() = default;
-    virtual int StartDay() const = 0;   // YYYYMMDD
+    virtual int StartDay() const = 0;  // YYYYMMDD
     virtual int EndDay() const = 0;
     virtual int StartTime() const = 0;  // HHMM
     virtual int EndTime() const = 0;
-    virtual int Place() const = 0;      // -1 without selection
+    virtual int Place() const = 0;  // -1 without selection
     virtual QString Comment() const = 0;
     virtual void SetStart(int dayKey, int timeKey) = 0;
     virtual void SetEnd(int dayKey, int timeKey) = 0;

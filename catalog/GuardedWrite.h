@@ -6,7 +6,8 @@
 class CDbConnection;
 
 // A write that a check guards (a name already taken, a catalogue item still named by a
-// catch). Both run in one write transaction (BEGIN IMMEDIATE), so no other program can slip a
+// catch). Both run in one write transaction that takes the log's write lock at once (BEGIN
+// IMMEDIATE on a file, the log's advisory lock on a server), so no other program can slip a
 // change in between, and the check fails closed: a check that cannot run refuses the write.
 //
 // `isRefused` answers whether the write must not happen; `write` does it and answers false

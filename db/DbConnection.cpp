@@ -8,6 +8,15 @@ namespace {
 // Seconds the driver may take to open the file before Connect gives up.
 constexpr SQLULEN kLoginTimeoutSeconds = 7;
 
+// The driver's own name for its engine; "" when it does not say.
+QString ReadDbmsName(SQLHDBC connection) {
+    SQLCHAR name[128] = {0};
+    SQLSMALLINT length = 0;
+    if (!OdbcSucceeded(SQLGetInfo(connection, SQL_DBMS_NAME, name, sizeof name, &length)))
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char*>(name));
+}
+
 }  // namespace
 
 struct CDbConnection::Handles {
@@ -46,6 +55,7 @@ bool CDbConnection::ConnectWith(ConnectCall connectCall) {
         return false;
     if (failed(connectCall(h.connection.Get()))) return false;
 
+    m_engine = EngineFromDbmsName(ReadDbmsName(h.connection.Get()));
     m_connected = true;
     m_connectCall = std::move(connectCall);
     return true;
@@ -88,6 +98,7 @@ bool CDbConnection::Disconnect() {
     }
     h.environment.Free();
     m_connected = false;
+    m_engine = DbEngine::Other;
     return true;
 }
 

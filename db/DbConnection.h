@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include "db/DbEngine.h"
+
 // Owns the ODBC environment and connection; executes single statements that return no rows.
 // sql.h stays out of this header: handles travel as opaque pointers.
 class CDbConnection {
@@ -31,6 +33,8 @@ public:
     bool CommitsEachStatement() const { return m_commitEachStatement; }
 
     bool IsConnected() const;
+    // The engine the driver named when connecting (Other when not connected).
+    DbEngine Engine() const { return m_engine; }
     short LastReturnCode() const;
     // The SQLHDBC, for CDbRecordset; null when not connected.
     void* ConnectionHandle() const;
@@ -45,6 +49,7 @@ private:
     std::unique_ptr<Handles> m_handles;
     short m_lastReturnCode = 0;
     bool m_connected = false;
+    DbEngine m_engine = DbEngine::Other;
     bool m_commitEachStatement = true;
     // How the last successful connection was made, for ConnectLike.
     ConnectCall m_connectCall;

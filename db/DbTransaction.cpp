@@ -21,9 +21,16 @@ CDbTransaction::CDbTransaction(CDbConnection& db, Kind kind) : m_db(db) {
     // everything until COMMIT.
     m_db.SetCommitEachStatement(false);
     try {
-        m_db.ExecuteDirect(kind == Kind::Immediate ? QStringLiteral("BEGIN IMMEDIATE")
-                                                   : QStringLiteral("BEGIN"));
+        const QStringList begin =
+            BeginTransactionStatements(m_db.Engine(), kind == Kind::Immediate);
+        for (qsizetype i = 0; i < begin.size(); ++i) {
+            // Once the transaction is open, a refused lock must not leave it open.
+            m_open = i > 0;
+            m_db.ExecuteDirect(begin[i]);
+        }
     } catch (CSQLException*) {
+        if (m_open) CatchDbError([&] { m_db.ExecuteDirect(QStringLiteral("ROLLBACK")); });
+        m_open = false;
         m_db.SetCommitEachStatement(true);
         throw;
     }

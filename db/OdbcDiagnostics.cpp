@@ -11,6 +11,8 @@ namespace {
 
 // The SQLite driver reports both cases as a general error (HY000) with SQLite's own code 1.
 constexpr long kSqliteGenericError = 1;
+// SQLite's code for a refused constraint, a unique index among them.
+constexpr long kSqliteConstraint = 19;
 
 bool IsSqliteGeneric(long nativeError, const QString& sqlState) {
     return nativeError == kSqliteGenericError && sqlState == QLatin1String("HY000");
@@ -63,6 +65,13 @@ QString DecodeDriverText(const char* bytes, int length) {
 }  // namespace
 
 short MapNativeError(long nativeError, const QString& sqlState, const QString& message) {
+    // Engines that give the standard's classes say it in the SQLSTATE alone.
+    if (sqlState == QLatin1String("42P07")) return ERR_TABLE_EXISTS;
+    if (sqlState == QLatin1String("42701")) return ERR_COLUMN_EXISTS;
+    if (sqlState == QLatin1String("23505")) return ERR_DUPLICATE_KEY;
+    if (nativeError == kSqliteConstraint &&
+        message.contains(QLatin1String("UNIQUE constraint failed")))
+        return ERR_DUPLICATE_KEY;
     if (IsSqliteGeneric(nativeError, sqlState)) {
         if (message.contains(QLatin1String("duplicate column name:"))) return ERR_COLUMN_EXISTS;
         if (message.contains(QLatin1String("table ")) &&

@@ -15,9 +15,12 @@ public:
 };
 
 // Native codes the schema steps accept as "already done". The SQLite driver's
-// "table X already exists" and "duplicate column name: X" are mapped to these.
+// "table X already exists" and "duplicate column name: X", and the SQLSTATEs 42P07 and 42701
+// of a server, are mapped to these.
 constexpr short ERR_TABLE_EXISTS = -1303;
 constexpr short ERR_COLUMN_EXISTS = -1508;
+// A row refused by a unique index: another member stored the same name first.
+constexpr short ERR_DUPLICATE_KEY = -1605;
 
 // Shows the exception's message (stop icon, caption "Brevane") and deletes it. A locked log, a
 // read-only folder, a full disk or a failing disk is first said in French, the driver's own

@@ -67,6 +67,12 @@ DatabaseFault FaultOfWording(const QString& message) {
 
 DatabaseFault ClassifyDatabaseError(short nativeError, const QString& sqlState,
                                     const QString& message) {
+    // A server log names its faults by SQLSTATE: another member holds the write lock past the
+    // wait, or two members' transactions crossed and one must try again.
+    if (sqlState == QLatin1String("55P03") || sqlState == QLatin1String("40001") ||
+        sqlState == QLatin1String("40P01"))
+        return DatabaseFault::Locked;
+    if (sqlState == QLatin1String("53100")) return DatabaseFault::DiskFull;
     if (nativeError > 0 && IsSqliteFailure(sqlState)) {
         const DatabaseFault byCode = FaultOfCode(nativeError);
         if (byCode != DatabaseFault::Other) return byCode;

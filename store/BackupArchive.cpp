@@ -160,6 +160,7 @@ bool ExtractFile(archive* a, const QString& path, qint64 archiveSize, IWorkProgr
 
 WorkResult WriteBackupArchive(CDbConnection& db, const QString& dataDir, const QString& archivePath,
                               IWorkProgress& progress) {
+    if (!CanCopyLogFile(db)) return WorkResult::Failed(ServerLogBackupRefusal());
     progress.SetStep(QStringLiteral("Copie du carnet..."));
     // The copy waits beside the log (same disk) until it is in the archive.
     QTemporaryDir scratch(dataDir + QStringLiteral("sauvegarde-XXXXXX"));

@@ -52,7 +52,7 @@ const StarterList kStarterLists[] = {
 };
 
 void ExecuteAll(CDbConnection& db, const QString& accessStatement) {
-    for (const QString& statement : ToSqliteStatements(accessStatement))
+    for (const QString& statement : ToEngineStatements(accessStatement, db.Engine()))
         db.ExecuteDirect(statement);
 }
 
@@ -73,6 +73,8 @@ bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
     // The base tables appear all together or not at all.
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(db);
+        for (const QString& statement : SchemaPreludeStatements(db.Engine()))
+            db.ExecuteDirect(statement);
         for (const char* table : kBaseTables) ExecuteAll(db, QString::fromLatin1(table));
         if (withStarterLists) InsertStarterRows(db);
         transaction.Commit();

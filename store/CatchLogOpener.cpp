@@ -17,6 +17,7 @@
 #include "store/OptionDefaults.h"
 #include "store/SchemaTrust.h"
 #include "store/SearchIndexes.h"
+#include "store/SqlDialect.h"
 
 namespace {
 
@@ -33,10 +34,13 @@ bool DistrustSchema(CCatchDatabase& db) {
     });
 }
 
-// "" when SQLite finds the file sound, else the first problem it reports. Reads only.
+// "" when the engine finds the log sound (or has no check of its own), else the first problem
+// it reports. Reads only.
 QString QuickCheck(CCatchDatabase& db) {
+    const QString query = IntegrityCheckQuery(db.Engine());
+    if (query.isEmpty()) return {};
     CDbRecordset check(db);
-    check.SetSql(QStringLiteral("PRAGMA quick_check"));
+    check.SetSql(query);
     if (!check.Open()) return QStringLiteral("connexion perdue");
     if (!check.Fetch()) return QStringLiteral("aucune réponse du contrôle");
     const QString first = check.GetText(1);
@@ -62,7 +66,7 @@ std::optional<QString> IntegrityProblem(CCatchDatabase& db) {
 bool HasNoTable(CCatchDatabase& db) {
     return RunOrShowError(false, [&] {
         CDbRecordset tables(db);
-        tables.SetSql(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table'"));
+        tables.SetSql(TableCountQuery(db.Engine()));
         return tables.Open() && tables.Fetch() && tables.GetInt(1) == 0;
     });
 }
@@ -146,6 +150,22 @@ constexpr UpgradeStep kUpgrades[] = {
     {&CCatchDatabase::UpgradeToPhotoExif, "2.2"},
 };
 
+// Everything after the connection and its checks, the same for a file and a server log.
+bool PrepareConnectedLog(CCatchDatabase& db, bool withStarterLists) {
+    db.SetCommitEachStatement(true);
+    if (HasNoTable(db) && !CreateBaseSchema(db, withStarterLists))
+        return Fail(db, QStringLiteral("Impossible de créer la base de données"));
+
+    EnsureDefaultOptions(db);
+    for (const UpgradeStep& step : kUpgrades) {
+        if (!(db.*step.run)())
+            return Fail(db, QStringLiteral("Problème lors de la mise à jour de la version ") +
+                                QLatin1String(step.version));
+    }
+    EnsureSearchIndexes(db);
+    return true;
+}
+
 }  // namespace
 
 bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsnName,
@@ -174,16 +194,21 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir, const QString& dsn
     if (!problem->isEmpty())
         return Fail(db, QStringLiteral("La base de données est endommagée\n") + *problem);
 
-    db.SetCommitEachStatement(true);
-    if (HasNoTable(db) && !CreateBaseSchema(db, withStarterLists))
-        return Fail(db, QStringLiteral("Impossible de créer la base de données"));
+    return PrepareConnectedLog(db, withStarterLists);
+}
 
-    EnsureDefaultOptions(db);
-    for (const UpgradeStep& step : kUpgrades) {
-        if (!(db.*step.run)())
-            return Fail(db, QStringLiteral("Problème lors de la mise à jour de la version ") +
-                                QLatin1String(step.version));
+bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QString& dsnName,
+                        bool withStarterLists) {
+    SetProgramDirectory(pictureDir);
+    if (!db.Connect(dsnName, QString(), QString()))
+        return Fail(db,
+                    QStringLiteral("Impossible de se connecter au carnet partagé %1").arg(dsnName));
+    if (!DistrustSchema(db)) return Fail(db, ConnectFailed());
+    if (const std::optional<QString> problem = IntegrityProblem(db); !problem) {
+        db.Disconnect();
+        return false;
+    } else if (!problem->isEmpty()) {
+        return Fail(db, QStringLiteral("La base de données est endommagée\n") + *problem);
     }
-    EnsureSearchIndexes(db);
-    return true;
+    return PrepareConnectedLog(db, withStarterLists);
 }

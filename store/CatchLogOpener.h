@@ -12,3 +12,11 @@ class CCatchDatabase;
 // disconnected. The images/ tree must already exist (PrepareDataFolder seeds it).
 bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir,
                   const QString& dsnName = QStringLiteral("BREVANE"), bool withStarterLists = true);
+
+// Opens a catch log the user or the administrator registered as an ODBC data source (a club's
+// log on a PostgreSQL server, most often), with its pictures under `pictureDir` (ending with
+// "/"): connects to `dsnName` as it is registered, then the same steps as above from the
+// integrity check on. Nothing is registered and no single-window lock applies: several members
+// work on a server log at once.
+bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QString& dsnName,
+                        bool withStarterLists = true);

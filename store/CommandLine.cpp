@@ -25,6 +25,10 @@ const QList<OptionDefinition>& Options() {
          QStringLiteral("dossier"),
          QStringLiteral("Ouvre le carnet de ce dossier (brevane.db et images/), créé s'il "
                         "manque.")},
+        {{kDsn},
+         QStringLiteral("nom"),
+         QStringLiteral("Ouvre le carnet partagé de cette source de données ODBC (le serveur "
+                        "du club) ; ses images sont dans le dossier de données.")},
         {{kBackup},
          QStringLiteral("fichier"),
          QStringLiteral("Écrit une archive du carnet et de ses images (.zip ou .tar.gz), sans "

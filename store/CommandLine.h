@@ -11,6 +11,7 @@
 // Option names, without their dashes.
 namespace CommandLineOption {
 inline const QString kDataDir = QStringLiteral("data-dir");
+inline const QString kDsn = QStringLiteral("dsn");
 inline const QString kQuitAfterFirstSheet = QStringLiteral("quit-after-first-sheet");
 inline const QString kBackup = QStringLiteral("backup");
 inline const QString kRestore = QStringLiteral("restore");

@@ -49,6 +49,17 @@ QString DataDirArgument(const QStringList& arguments) {
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {
     const QString given = DataDirArgument(arguments);
     if (!given.isEmpty()) return WithSlash(given);
+    CCommandLine commandLine;
+    const QString dsn = commandLine.Parse(arguments)
+                            ? commandLine.Value(CommandLineOption::kDsn)
+                            : QString();
+    if (!dsn.isEmpty()) {
+        const QString user = UserDataFolder();
+        if (user.isEmpty()) return {};
+        QString folderName = dsn;
+        folderName.replace(u'/', u'_');
+        return WithSlash(user + QStringLiteral("/carnets/") + folderName);
+    }
     if (!executableFolder.isEmpty() &&
         QFileInfo(QDir(executableFolder).filePath(QStringLiteral("brevane.db"))).isFile())
         return WithSlash(executableFolder);

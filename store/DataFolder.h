@@ -12,7 +12,9 @@
 QString DataDirArgument(const QStringList& arguments);
 
 // The data folder for these arguments, absolute and ending with "/"; "" when neither HOME nor
-// XDG_DATA_HOME says where the user's folder is. Creates nothing.
+// XDG_DATA_HOME says where the user's folder is. Creates nothing. With "--dsn NAME" and no
+// "--data-dir", the pictures of that shared log go to carnets/NAME/ of the user's folder: they
+// never mix with the personal log's.
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder);
 
 // The delivered images/ tree: <executable folder>/share/brevane/images (the build tree), else

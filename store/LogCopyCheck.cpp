@@ -56,7 +56,16 @@ QString MissingTable(CDbConnection& db) {
 
 }  // namespace
 
+QString ServerLogBackupRefusal() {
+    return QStringLiteral(
+        "Les sauvegardes et les restaurations ne concernent que le carnet personnel : un carnet "
+        "partagé sur un serveur est sauvegardé par l'administrateur de ce serveur.");
+}
+
+bool CanCopyLogFile(const CDbConnection& db) { return db.Engine() == DbEngine::Sqlite; }
+
 QString CheckLogCopy(CDbConnection& db, const QString& path) {
+    if (!CanCopyLogFile(db)) return ServerLogBackupRefusal();
     // ATTACH would create a missing file.
     if (!QFileInfo(path).isFile()) return QStringLiteral("le fichier %1 n'existe pas").arg(path);
     QString reason;
@@ -78,6 +87,7 @@ QString CheckLogCopy(CDbConnection& db, const QString& path) {
 }
 
 QString WriteLogCopy(CDbConnection& db, const QString& path) {
+    if (!CanCopyLogFile(db)) return ServerLogBackupRefusal();
     const auto error =
         CatchDbError([&] { db.ExecuteDirect(QStringLiteral("VACUUM INTO ") + QuoteSqlText(path)); });
     if (!error) return {};

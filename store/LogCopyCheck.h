@@ -4,6 +4,11 @@
 
 class CDbConnection;
 
+// Backups copy the log's own file, which only a personal log has: a club's log on a server
+// is saved by the server's administrator. The French refusal, and whether db can be copied.
+QString ServerLogBackupRefusal();
+bool CanCopyLogFile(const CDbConnection& db);
+
 // Checks a copy of a catch log (a backup, the log inside an archive) through an open
 // connection, without a second link to the engine: SQLite's quick check passes on it and it
 // holds the program's tables. "" when it is sound, else the French reason. Reads only; the

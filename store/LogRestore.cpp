@@ -102,6 +102,7 @@ WorkResult RestoreCatchLog(CCatchDatabase& db, const QString& dataDir, const QSt
                            IWorkProgress& progress, const std::function<void()>& beforeClose,
                            QString* keptLog) {
     const bool wasOpen = db.IsConnected();
+    if (wasOpen && !CanCopyLogFile(db)) return WorkResult::Failed(ServerLogBackupRefusal());
     if (!wasOpen && !(RegisterDataSource(dataDir + kLogName) &&
                       db.Connect(QStringLiteral("BREVANE"), QString(), QString())))
         return WorkResult::Failed(

@@ -3,9 +3,11 @@
 #include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
 #include "db/SQLException.h"
+#include "store/SqlDialect.h"
 
 void DistrustStoredSchema(CDbConnection& db) {
-    db.ExecuteDirect(QStringLiteral("PRAGMA trusted_schema=OFF"));
+    for (const QString& statement : ConnectionSetupStatements(db.Engine()))
+        db.ExecuteDirect(statement);
 }
 
 std::unique_ptr<CDbConnection> OpenReadingConnection(const CDbConnection& db) {

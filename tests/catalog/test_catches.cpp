@@ -29,10 +29,10 @@ protected:
         return Scalar(QStringLiteral("SELECT %1 FROM PRISES WHERE ID=%2").arg(column).arg(catchId));
     }
     QString Links(const QString& table, const QString& column, int catchId) {
-        return Scalar(QStringLiteral("SELECT GROUP_CONCAT(%1) FROM (SELECT %1 FROM %2 WHERE "
-                                     "ID_PRISE=%3 ORDER BY ROWID)")
+        return Values(QStringLiteral("SELECT %1 FROM %2 WHERE ID_PRISE=%3 ORDER BY ROWID")
                           .arg(column, table)
-                          .arg(catchId));
+                          .arg(catchId))
+            .join(u',');
     }
     std::vector<int> ListedIds() {
         InMemoryList list;

@@ -82,7 +82,7 @@ protected:
 
     ChartData Chart(ChartKind kind, const ChartFilter& filter = {}) {
         try {
-            return QueryChart(Db(), kind, filter, SqliteDatePart);
+            return QueryChart(Db(), kind, filter, DatePartSqlFor(Db().Engine()));
         } catch (CSQLException* e) {
             ADD_FAILURE() << e->message.toStdString();
             delete e;

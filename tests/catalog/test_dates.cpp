@@ -24,65 +24,65 @@ TEST(DateStampTest, EmptyStampHoldsMinusOneEverywhere) {
 
 TEST(DateStampTest, ParsesStoredMomentAndShowsItInEveryLayout) {
     CDateStamp d;
-    d.Parse(QStringLiteral("2007-05-12 14:30:00"), 0);
+    d.Parse(QStringLiteral("2007-05-12 14:30:00"), DateTimeLayout::Stored);
     ExpectFields(d, 2007, 5, 12, 14, 30, 0);
-    EXPECT_EQ(d.FormatDate(0), "20070512");
-    EXPECT_EQ(d.FormatDate(1), "200705");
-    EXPECT_EQ(d.FormatDate(2), "12/05/2007");
-    EXPECT_EQ(d.FormatDate(3), "12 MAI 2007");
-    EXPECT_EQ(d.FormatDate(4), "MAI 2007");
-    EXPECT_EQ(d.FormatDate(5), "");
-    EXPECT_EQ(d.FormatDate(-1), "");
-    EXPECT_EQ(d.FormatDateTime(0), "2007-05-12 14:30:00");
-    EXPECT_EQ(d.FormatDateTime(1), "12/05/2007 14:30:00");
-    EXPECT_EQ(d.FormatDateTime(2), QStringLiteral("12/05/2007 à 14:30:00"));
-    EXPECT_EQ(d.FormatDateTime(3), "12/05/2007 14:30");
-    EXPECT_EQ(d.FormatDateTime(4), "");
+    EXPECT_EQ(d.FormatDate(DateLayout::DayKey), "20070512");
+    EXPECT_EQ(d.FormatDate(DateLayout::MonthKey), "200705");
+    EXPECT_EQ(d.FormatDate(DateLayout::DayFirst), "12/05/2007");
+    EXPECT_EQ(d.FormatDate(DateLayout::DayMonthName), "12 MAI 2007");
+    EXPECT_EQ(d.FormatDate(DateLayout::MonthName), "MAI 2007");
+    EXPECT_EQ(d.FormatDate(static_cast<DateLayout>(5)), "");
+    EXPECT_EQ(d.FormatDate(static_cast<DateLayout>(-1)), "");
+    EXPECT_EQ(d.FormatDateTime(DateTimeLayout::Stored), "2007-05-12 14:30:00");
+    EXPECT_EQ(d.FormatDateTime(DateTimeLayout::DayFirst), "12/05/2007 14:30:00");
+    EXPECT_EQ(d.FormatDateTime(DateTimeLayout::Spoken), QStringLiteral("12/05/2007 à 14:30:00"));
+    EXPECT_EQ(d.FormatDateTime(DateTimeLayout::DayFirstMinutes), "12/05/2007 14:30");
+    EXPECT_EQ(d.FormatDateTime(static_cast<DateTimeLayout>(4)), "");
 }
 
 TEST(DateStampTest, ParsesDayFirstLayouts) {
     CDateStamp d;
-    d.Parse(QStringLiteral("03/02/2007 07:05:42"), 1);
+    d.Parse(QStringLiteral("03/02/2007 07:05:42"), DateTimeLayout::DayFirst);
     ExpectFields(d, 2007, 2, 3, 7, 5, 42);
 
     CDateStamp minutes(1999, 1, 1, 1, 1, 59);
-    minutes.Parse(QStringLiteral("12/05/2007 14:30"), 3);
+    minutes.Parse(QStringLiteral("12/05/2007 14:30"), DateTimeLayout::DayFirstMinutes);
     ExpectFields(minutes, 2007, 5, 12, 14, 30, 0);
 }
 
 TEST(DateStampTest, ParseOfNullOrShortTextGivesZeroFields) {
     CDateStamp d;
-    d.Parse(QString(), 0);
+    d.Parse(QString(), DateTimeLayout::Stored);
     ExpectFields(d, 0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(d.FormatDate(2), "00/00/0000");
+    EXPECT_EQ(d.FormatDate(DateLayout::DayFirst), "00/00/0000");
 
     CDateStamp cut;
-    cut.Parse(QStringLiteral("2007-05"), 0);
+    cut.Parse(QStringLiteral("2007-05"), DateTimeLayout::Stored);
     ExpectFields(cut, 2007, 5, 0, 0, 0, 0);
 }
 
 TEST(DateStampTest, ParseKeepsOutOfRangeValuesAndReadsTrailingSecondsAsDecimal) {
     CDateStamp d;
-    d.Parse(QStringLiteral("00/13/2007 25:61:07.500"), 1);
+    d.Parse(QStringLiteral("00/13/2007 25:61:07.500"), DateTimeLayout::DayFirst);
     ExpectFields(d, 2007, 13, 0, 25, 61, 7);
     EXPECT_EQ(d.MonthName(), "");
-    EXPECT_EQ(d.FormatDate(4), " 2007");
+    EXPECT_EQ(d.FormatDate(DateLayout::MonthName), " 2007");
 }
 
 TEST(DateStampTest, FormatsOutOfRangeFieldsAsPrintfWould) {
     const CDateStamp empty;
-    EXPECT_EQ(empty.FormatDate(2), "-1/-1/-001");
-    EXPECT_EQ(empty.FormatDate(0), "-001-1-1");
-    EXPECT_EQ(empty.FormatDateTime(3), "-1/-1/-001 -1:-1");
+    EXPECT_EQ(empty.FormatDate(DateLayout::DayFirst), "-1/-1/-001");
+    EXPECT_EQ(empty.FormatDate(DateLayout::DayKey), "-001-1-1");
+    EXPECT_EQ(empty.FormatDateTime(DateTimeLayout::DayFirstMinutes), "-1/-1/-001 -1:-1");
     const CDateStamp far(12345, 123, 7, 100, 0, 5);
-    EXPECT_EQ(far.FormatDate(2), "07/123/12345");
-    EXPECT_EQ(far.FormatDateTime(0), "12345-123-07 100:00:05");
+    EXPECT_EQ(far.FormatDate(DateLayout::DayFirst), "07/123/12345");
+    EXPECT_EQ(far.FormatDateTime(DateTimeLayout::Stored), "12345-123-07 100:00:05");
 }
 
 TEST(DateStampTest, UnknownParseLayoutLeavesTheValue) {
     CDateStamp d(2007, 5, 12, 14, 30, 0);
-    d.Parse(QStringLiteral("2001-01-01 00:00:00"), 2);
-    d.Parse(QStringLiteral("2001-01-01 00:00:00"), 4);
+    d.Parse(QStringLiteral("2001-01-01 00:00:00"), DateTimeLayout::Spoken);
+    d.Parse(QStringLiteral("2001-01-01 00:00:00"), static_cast<DateTimeLayout>(4));
     ExpectFields(d, 2007, 5, 12, 14, 30, 0);
 }
 
@@ -129,8 +129,9 @@ TEST(DateStampTest, DialogMomentBecomesTheStoredText) {
     EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("03/02/2007 07:05:00")), "2007-02-03 07:05:00");
     EXPECT_EQ(DayFirstToStoredMoment(QStringLiteral("12/05/2007 14:30:27")), "2007-05-12 14:30:00");
     CDateStamp back;
-    back.Parse(DayFirstToStoredMoment(QStringLiteral("31/12/2007 23:59:00")), 0);
-    EXPECT_EQ(back.FormatDateTime(1), "31/12/2007 23:59:00");
+    back.Parse(DayFirstToStoredMoment(QStringLiteral("31/12/2007 23:59:00")),
+               DateTimeLayout::Stored);
+    EXPECT_EQ(back.FormatDateTime(DateTimeLayout::DayFirst), "31/12/2007 23:59:00");
 }
 
 TEST(DateStampTest, ConvertsToAndFromThePickersValue) {

@@ -94,8 +94,11 @@ protected:
             // The item data names the catch whose moment the entry shows.
             CDateStamp moment;
             moment.Parse(
-                Scalar(QStringLiteral("SELECT DATE_PRISE FROM PRISES WHERE ID=%1").arg(id)), 0);
-            EXPECT_TRUE(text.startsWith(moment.FormatDateTime(3) + " - ")) << qPrintable(text);
+                Scalar(QStringLiteral("SELECT DATE_PRISE FROM PRISES WHERE ID=%1").arg(id)),
+                DateTimeLayout::Stored);
+            EXPECT_TRUE(
+                text.startsWith(moment.FormatDateTime(DateTimeLayout::DayFirstMinutes) + " - "))
+                << qPrintable(text);
         }
         return entries;
     }

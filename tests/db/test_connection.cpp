@@ -95,6 +95,25 @@ TEST(SQLExceptionText, NativeCodesKeepTheirLow16BitsAndOnlyTwoMessagesAreMapped)
     EXPECT_EQ(MapNativeError(1, "HY000", "index I already exists"), 1);
 }
 
+TEST(SQLExceptionText, ServerStatesAreMappedWhateverTheNativeCode) {
+    const struct {
+        long native;
+        const char* state;
+        const char* message;
+        short mapped;
+    } cases[] = {
+        {1, "42P07", "ERROR: relation \"amorces\" already exists;", ERR_TABLE_EXISTS},
+        {1, "42701", "ERROR: column \"nombre\" of relation \"prises\" already exists;",
+         ERR_COLUMN_EXISTS},
+        {1, "23505", "ERROR: duplicate key value violates unique constraint", ERR_DUPLICATE_KEY},
+        {19, "HY000", "UNIQUE constraint failed: POISSONS.LIBELLE (19)", ERR_DUPLICATE_KEY},
+        {19, "HY000", "NOT NULL constraint failed: PRISES.ID (19)", 19},
+        {1, "42P01", "ERROR: relation \"prises\" does not exist;", 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MapNativeError(c.native, c.state, c.message), c.mapped) << c.state;
+}
+
 TEST(SQLExceptionText, MessageIsCutAt511UnitsKeepingSurrogatePairs) {
     EXPECT_EQ(CSQLException(0, QString(600, u'x'), "HY000").message.size(), 511);
     QString pairs;

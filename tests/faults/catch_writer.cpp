@@ -4,6 +4,11 @@
 //
 //   catch_writer <data folder> prepare   opens the log, adds two fish, two baits and a place
 //   catch_writer <data folder> write     opens the log, prints "ready", then stores forever
+//   catch_writer <data folder> member <rounds> [data source]
+//       one member of a club among others on the same log (the data source's server log, or
+//       the folder's file): each round adds the fish "POISSON <round>" unless another member
+//       was first, then stores a catch of that fish and the first one; prints "<catch> <fish>"
+//       for every catch stored
 //
 // The data folder must hold the images/ tree already.
 #include <cstdio>
@@ -14,7 +19,9 @@
 #include "store/CatchLogOpener.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
+#include "db/SqlStatement.h"
 #include "db/SQLException.h"
 #include "tests/support/InMemoryForms.h"
 
@@ -69,22 +76,72 @@ int WriteForever(CCatchDatabase& db) {
     }
 }
 
+// The identifier of the fish of that name, whoever added it; -1 when there is none.
+int FishNamed(CCatchDatabase& db, const QString& name) {
+    return RunOrShowError(-1, [&] {
+        CDbRecordset rows(db);
+        rows.SetSql(QStringLiteral("SELECT ID FROM POISSONS WHERE LIBELLE = ") +
+                    QuoteSqlText(name));
+        return rows.Open() && rows.Fetch() ? rows.GetInt(1) : -1;
+    });
+}
+
+int WriteAsMember(CCatchDatabase& db, int rounds) {
+    const std::vector<int> fish = Identifiers(db, QStringLiteral("POISSONS"));
+    const std::vector<int> places = Identifiers(db, QStringLiteral("LIEUX"));
+    if (fish.empty() || places.empty()) {
+        std::fprintf(stderr, "catch_writer: run 'prepare' first\n");
+        return 2;
+    }
+    InMemoryCatchForm form;
+    form.references[CatchReference::Place] = places.front();
+    form.number = 2;
+    for (int round = 1; round <= rounds; ++round) {
+        const QString name = QStringLiteral("POISSON %1").arg(round);
+        InMemoryItemForm item(name, {}, {});
+        int added = -1;
+        // Refused ("existe déjà") when another member was first: that member's row is used.
+        if (!db.AddCatalogItem(item, CatalogKind::Fish, added)) added = FishNamed(db, name);
+        if (added <= 0) {
+            std::fprintf(stderr, "catch_writer: no fish named %s\n", qPrintable(name));
+            return 1;
+        }
+        form.fish = {fish.front(), added};
+        form.comment = QStringLiteral("Tour %1").arg(round);
+        int id = -1;
+        if (!db.InsertCatch(form, id)) {
+            std::fprintf(stderr, "catch_writer: store %d failed\n", round);
+            return 1;
+        }
+        std::printf("%d %d\n", id, added);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: catch_writer <data folder> prepare|write\n");
+    if (arguments.size() < 3) {
+        std::fprintf(stderr,
+                     "usage: catch_writer <data folder> prepare|write|member <rounds> [dsn]\n");
         return 2;
     }
     QString folder = arguments.at(1);
     if (!folder.endsWith(u'/')) folder += u'/';
+    const QString mode = arguments.at(2);
+    const QString dsn = mode == QLatin1String("member") ? arguments.value(4) : QString();
     CCatchDatabase db;
-    if (!OpenCatchLog(db, folder, QStringLiteral("BREVANE"), false)) return 1;
+    const bool opened = dsn.isEmpty() ? OpenCatchLog(db, folder, QStringLiteral("BREVANE"), false)
+                                      : OpenSharedCatchLog(db, folder, dsn, false);
+    if (!opened) return 1;
     int code = 0;
-    if (arguments.at(2) == QLatin1String("prepare"))
+    if (mode == QLatin1String("prepare"))
         code = Prepare(db) ? 0 : 1;
+    else if (mode == QLatin1String("member"))
+        code = WriteAsMember(db, arguments.value(3).toInt());
     else
         code = WriteForever(db);
     db.Disconnect();

@@ -37,34 +37,35 @@ bool FixedFieldsFit(const CDateStamp& d) {
            FitsWidth(d.hour, 2) && FitsWidth(d.minute, 2);
 }
 
-// Layouts the class parses, with the layout of FormatDateTime that writes the same text.
+// Layouts the class parses and writes back the same.
 struct ParseLayout {
-    int parse;
-    int format;
+    DateTimeLayout layout;
     bool readsSeconds;
 };
-constexpr ParseLayout kLayouts[] = {{0, 0, true}, {1, 1, true}, {3, 3, false}};
+constexpr ParseLayout kLayouts[] = {{DateTimeLayout::Stored, true},
+                                    {DateTimeLayout::DayFirst, true},
+                                    {DateTimeLayout::DayFirstMinutes, false}};
 
 void CheckParseAndWriteBack(const QString& text) {
     for (const ParseLayout& layout : kLayouts) {
         CDateStamp parsed;
-        parsed.Parse(text, layout.parse);
+        parsed.Parse(text, layout.layout);
         if (!layout.readsSeconds) {
             FUZZ_CHECK(parsed.second == 0, Describe(parsed));
         }
         if (!FixedFieldsFit(parsed)) continue;
-        const QString written = parsed.FormatDateTime(layout.format);
+        const QString written = parsed.FormatDateTime(layout.layout);
         CDateStamp again;
-        again.Parse(written, layout.parse);
+        again.Parse(written, layout.layout);
         FUZZ_CHECK(SameFields(parsed, again), text + QStringLiteral(" -> ") + written +
                                                   QStringLiteral(" -> ") + Describe(again));
-        FUZZ_CHECK(again.FormatDateTime(layout.format) == written, written);
+        FUZZ_CHECK(again.FormatDateTime(layout.layout) == written, written);
     }
 
     // Layouts the class does not parse leave the stamp untouched.
     for (int layout : {-1, 2, 4, 100}) {
         CDateStamp untouched;
-        untouched.Parse(text, layout);
+        untouched.Parse(text, static_cast<DateTimeLayout>(layout));
         FUZZ_CHECK(SameFields(untouched, CDateStamp()), Describe(untouched));
     }
 }
@@ -82,25 +83,28 @@ void CheckWellFormed(const QString& text) {
     const QRegularExpressionMatch s = stored.match(text);
     if (s.hasMatch() && text.size() == 19) {
         CDateStamp d;
-        d.Parse(text, 0);
+        d.Parse(text, DateTimeLayout::Stored);
         const CDateStamp expected(number(s, 1), number(s, 2), number(s, 3), number(s, 4),
                                   number(s, 5), number(s, 6));
         FUZZ_CHECK(SameFields(d, expected), text + QStringLiteral(" -> ") + Describe(d));
-        FUZZ_CHECK(d.FormatDateTime(0) == text, d.FormatDateTime(0));
+        FUZZ_CHECK(d.FormatDateTime(DateTimeLayout::Stored) == text,
+                   d.FormatDateTime(DateTimeLayout::Stored));
     }
     const QRegularExpressionMatch f = dayFirst.match(text);
     if (f.hasMatch() && (text.size() == 16 || text.size() == 19)) {
         const bool withSeconds = text.size() == 19;
         CDateStamp d;
-        d.Parse(text, withSeconds ? 1 : 3);
+        d.Parse(text, withSeconds ? DateTimeLayout::DayFirst : DateTimeLayout::DayFirstMinutes);
         const CDateStamp expected(number(f, 3), number(f, 2), number(f, 1), number(f, 4),
                                   number(f, 5), withSeconds ? number(f, 6) : 0);
         FUZZ_CHECK(SameFields(d, expected), text + QStringLiteral(" -> ") + Describe(d));
-        FUZZ_CHECK(d.FormatDateTime(withSeconds ? 1 : 3) == text, d.FormatDateTime(1));
-        // What the catch dialog stores sorts by time and reads back in layout 0.
+        FUZZ_CHECK(d.FormatDateTime(withSeconds ? DateTimeLayout::DayFirst
+                                                : DateTimeLayout::DayFirstMinutes) == text,
+                   d.FormatDateTime(DateTimeLayout::DayFirst));
+        // What the catch dialog stores sorts by time and reads back as stored.
         const QString moment = DayFirstToStoredMoment(text);
         CDateStamp storedMoment;
-        storedMoment.Parse(moment, 0);
+        storedMoment.Parse(moment, DateTimeLayout::Stored);
         CDateStamp toTheMinute = expected;
         toTheMinute.second = 0;
         FUZZ_CHECK(SameFields(storedMoment, toTheMinute), text + QStringLiteral(" -> ") + moment);
@@ -109,12 +113,12 @@ void CheckWellFormed(const QString& text) {
 }
 
 // The stored moment of the catch dialog, for any text: the dialog's reading with the seconds
-// dropped, written in layout 0.
+// dropped, written as stored.
 void CheckStoredMoment(const QString& text) {
     CDateStamp d;
-    d.Parse(text, 1);
+    d.Parse(text, DateTimeLayout::DayFirst);
     d.second = 0;
-    FUZZ_CHECK(DayFirstToStoredMoment(text) == d.FormatDateTime(0), text);
+    FUZZ_CHECK(DayFirstToStoredMoment(text) == d.FormatDateTime(DateTimeLayout::Stored), text);
 }
 
 qint32 ReadInt32(const uint8_t* p) {
@@ -133,15 +137,21 @@ void CheckRealMoment(const uint8_t* data, size_t size) {
     const CDateStamp d(year, month, day, data[4] % 24, data[5] % 60, data[6] % 60);
     const QString detail = Describe(d);
 
-    FUZZ_CHECK(FormatDayKey(d.DayKey()) == d.FormatDate(2), detail);
-    FUZZ_CHECK(ReadDecimalInt(d.FormatDate(0)) == d.DayKey(), detail);
-    FUZZ_CHECK(ReadDecimalInt(d.FormatDate(1)) == d.MonthKey(), detail);
-    FUZZ_CHECK(FormatTimeKey(d.TimeKey()) == d.FormatDateTime(3).right(5), detail);
-    FUZZ_CHECK(!d.MonthName().isEmpty() && d.FormatDate(3).contains(d.MonthName()), detail);
-    FUZZ_CHECK(d.FormatDate(4) == d.MonthName() + QLatin1Char(' ') + d.FormatDate(0).left(4),
+    FUZZ_CHECK(FormatDayKey(d.DayKey()) == d.FormatDate(DateLayout::DayFirst), detail);
+    FUZZ_CHECK(ReadDecimalInt(d.FormatDate(DateLayout::DayKey)) == d.DayKey(), detail);
+    FUZZ_CHECK(ReadDecimalInt(d.FormatDate(DateLayout::MonthKey)) == d.MonthKey(), detail);
+    FUZZ_CHECK(
+        FormatTimeKey(d.TimeKey()) == d.FormatDateTime(DateTimeLayout::DayFirstMinutes).right(5),
+        detail);
+    FUZZ_CHECK(
+        !d.MonthName().isEmpty() && d.FormatDate(DateLayout::DayMonthName).contains(d.MonthName()),
+        detail);
+    FUZZ_CHECK(d.FormatDate(DateLayout::MonthName) ==
+                   d.MonthName() + QLatin1Char(' ') + d.FormatDate(DateLayout::DayKey).left(4),
                detail);
-    FUZZ_CHECK(d.FormatDateTime(2) ==
-                   d.FormatDate(2) + QStringLiteral(" à ") + d.FormatDateTime(0).right(8),
+    FUZZ_CHECK(d.FormatDateTime(DateTimeLayout::Spoken) ==
+                   d.FormatDate(DateLayout::DayFirst) + QStringLiteral(" à ") +
+                       d.FormatDateTime(DateTimeLayout::Stored).right(8),
                detail);
 
     const QDateTime asDateTime = d.ToDateTime();
@@ -159,9 +169,9 @@ void CheckRealMoment(const uint8_t* data, size_t size) {
 
     for (const ParseLayout& layout : kLayouts) {
         CDateStamp again;
-        again.Parse(d.FormatDateTime(layout.format), layout.parse);
+        again.Parse(d.FormatDateTime(layout.layout), layout.layout);
         if (!layout.readsSeconds) again.second = d.second;
-        FUZZ_CHECK(SameFields(again, d), d.FormatDateTime(layout.format));
+        FUZZ_CHECK(SameFields(again, d), d.FormatDateTime(layout.layout));
     }
 
     // Any key, however wrong, is formatted without harm.

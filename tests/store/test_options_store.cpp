@@ -53,7 +53,7 @@ TEST_F(OptionsStore, DatabaseErrorsAreShownAndGiveTheFailureValue) {
     EXPECT_FALSE(Db().SetOptionInt("AFF_LIEU", 1));
     ASSERT_EQ(Messages().shown.size(), 3u);
     for (const auto& shown : Messages().shown) {
-        EXPECT_TRUE(shown.text.contains("no such table: OPTIONS")) << shown.text.toStdString();
+        EXPECT_TRUE(SaysTableIsMissing(shown.text, "OPTIONS")) << shown.text.toStdString();
         EXPECT_EQ(shown.icon, MessageIcon::Stop);
     }
 }

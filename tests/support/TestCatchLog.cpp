@@ -4,13 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "store/AppHelpers.h"
-#include "store/CatchLogOpener.h"
-#include "store/DataFolder.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlStatement.h"
+#include "store/AppHelpers.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestServer.h"
 
 namespace {
 
@@ -50,6 +51,10 @@ QString SourceImagesFolder() {
 void TestCatchLog::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     SetUserMessages(&m_messages);
+    if (TestsOnServer()) {
+        SetUpOnServer();
+        return;
+    }
     const QString firstStart = FirstStartTemplate();
     ASSERT_TRUE(m_messages.shown.empty()) << m_messages.Texts().join(u'|').toStdString();
     ASSERT_TRUE(SeedImages(SourceImagesFolder(), DataDir()));
@@ -62,11 +67,66 @@ void TestCatchLog::SetUp() {
     ASSERT_TRUE(m_messages.shown.empty());
 }
 
+void TestCatchLog::SetUpOnServer() {
+    ASSERT_TRUE(SeedImages(SourceImagesFolder(), DataDir()));
+    const ServerLog log = CreateServerLog();
+    ASSERT_TRUE(log.IsValid());
+    m_onServer = true;
+    ASSERT_TRUE(RegisterServerDataSource(QStringLiteral("BREVANE"), log));
+    m_database = std::make_unique<CCatchDatabase>();
+    ASSERT_TRUE(OpenSharedCatchLog(*m_database, DataDir(), QStringLiteral("BREVANE"), false))
+        << m_messages.Texts().join(QStringLiteral(" | ")).toStdString();
+    ASSERT_TRUE(m_messages.shown.empty());
+}
+
 void TestCatchLog::TearDown() {
     if (m_database) m_database->Disconnect();
     m_database.reset();
     SetUserMessages(nullptr);
 }
+
+QStringList TestCatchLog::Values(const QString& sql) {
+    QStringList values;
+    try {
+        CDbRecordset rows(*m_database);
+        rows.SetSql(sql);
+        if (rows.Open())
+            while (rows.Fetch()) values << rows.GetText(1);
+    } catch (CSQLException* e) {
+        ADD_FAILURE() << "query failed: " << sql.toStdString() << ": " << Consume(e).toStdString();
+    }
+    return values;
+}
+
+QStringList TestCatchLog::TableColumns(const QString& table) {
+    const QString sql =
+        OnServer() ? QStringLiteral(
+                         "SELECT upper(column_name) FROM information_schema.columns "
+                         "WHERE table_schema = current_schema() AND table_name = "
+                         "lower('%1') ORDER BY ordinal_position")
+                   : QStringLiteral("SELECT name FROM pragma_table_info('%1') ORDER BY cid");
+    QStringList columns = Values(sql.arg(table));
+    // The server's stand-in for SQLite's hidden row number is not one of the log's columns.
+    columns.removeAll(QStringLiteral("ROWID"));
+    return columns;
+}
+
+QStringList TestCatchLog::TableNames() {
+    QStringList names = Values(
+        OnServer() ? QStringLiteral("SELECT upper(table_name) FROM information_schema.tables "
+                                    "WHERE table_schema = current_schema()")
+                   : QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
+    names.removeAll(QStringLiteral("sqlite_sequence"));
+    names.sort();
+    return names;
+}
+
+bool SaysTableIsMissing(const QString& text, const QString& table) {
+    return text.contains(QStringLiteral("no such table: ") + table) ||
+           text.contains(QStringLiteral("relation \"%1\" does not exist").arg(table.toLower()));
+}
+
+bool TestCatchLog::OnServer() const { return m_onServer; }
 
 QString TestCatchLog::DataDir() const { return m_dir.path() + u'/'; }
 
@@ -97,10 +157,7 @@ int TestCatchLog::CountRows(const QString& table) {
 
 int TestCatchLog::AddCatalogRow(const QString& table, const QString& label,
                                 const QString& description, const QString& photo) {
-    const bool hasPhoto =
-        !Scalar(QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE name='PHOTO'")
-                    .arg(table))
-             .isEmpty();
+    const bool hasPhoto = TableColumns(table).contains(QStringLiteral("PHOTO"));
     auto quoted = [](const QString& text) {
         return text.isEmpty() ? QStringLiteral("NULL") : QuoteSqlText(text);
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -24,6 +25,8 @@
 //   - Messages() is the registered message sink and holds nothing yet; questions are
 //     answered Yes unless the test sets Messages().answerYes = false.
 // The data source is "BREVANE" in the test process's own odbc.ini (see TestEnvironment.h).
+// On the server run (TestServer.h) it names an empty log of its own on the test cluster, where
+// the first start runs (fast there: nothing waits for the disk); DataDir() holds the pictures.
 class TestCatchLog : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -51,15 +54,30 @@ protected:
     int AddCatch(const QString& dateTime, int placeId, int fishId, const QString& extraColumns = {},
                  const QString& extraValues = {});
 
+    // First column of every row of a query, as text.
+    QStringList Values(const QString& sql);
+    // The log's columns in their stored order, upper case, on either engine.
+    QStringList TableColumns(const QString& table);
+    // The log's tables, sorted, on either engine.
+    QStringList TableNames();
+    // True when this run is on the test server (see TestServer.h) rather than a SQLite file.
+    bool OnServer() const;
+
     QString DataDir() const;  // ends with "/"
     CCatchDatabase& Db() { return *m_database; }
     RecordingMessages& Messages() { return m_messages; }
 
 private:
+    void SetUpOnServer();
+
     QTemporaryDir m_dir;
+    bool m_onServer = false;
     std::unique_ptr<CCatchDatabase> m_database;
     RecordingMessages m_messages;
 };
+
+// Whether a driver's message says that the table is missing, in either engine's words.
+bool SaysTableIsMissing(const QString& text, const QString& table);
 
 // The delivered images/ tree of the source checkout (data/images), for tests that seed a
 // data folder of their own.

@@ -139,7 +139,7 @@ QString CCatchDialog::Moment() const {
 
 void CCatchDialog::SetMoment(const QString& text) {
     CDateStamp moment;
-    moment.Parse(text, 1);
+    moment.Parse(text, DateTimeLayout::DayFirst);
     const QDate date(moment.year, moment.month, moment.day);
     if (date.isValid()) m_controls->date->setDate(date);
     const QTime time(moment.hour, moment.minute);

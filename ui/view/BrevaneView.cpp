@@ -111,7 +111,13 @@ void CBrevaneView::CreatePanels() {
     m_textPanel = new CCatalogTextPanel(this);
     m_statisticsPanel = new CStatisticsPanel(this);
     m_albumPanel = new CAlbumPanel(this);
-    m_chartPanel = new CChartPanel(m_db, SqliteDatePart, this);
+    // The log may change engine while the window lives (a shared log opened from the menu).
+    m_chartPanel = new CChartPanel(
+        m_db,
+        [db = &m_db](DatePart part, const QString& column) {
+            return DatePartSqlFor(db->Engine())(part, column);
+        },
+        this);
     HideAllPanels();
 }
 
