@@ -35,7 +35,7 @@ struct TaskContext {
 WorkResult Restore(TaskContext& task) {
     CSilentProgress progress;
     QString kept;
-    const WorkResult result =
+    WorkResult result =
         RestoreCatchLog(task.db, task.dataDir, task.file, progress, {}, &kept);
     if (result.IsDone())
         Print(stdout, QStringLiteral("Carnet restauré depuis %1 ; l'ancien carnet est gardé dans "
@@ -61,7 +61,7 @@ WorkResult Export(TaskContext& task) {
 WorkResult ExportGpx(TaskContext& task) {
     CSilentProgress progress;
     int count = 0;
-    const WorkResult result = ExportPlacesGpx(task.db, task.file, progress, &count);
+    WorkResult result = ExportPlacesGpx(task.db, task.file, progress, &count);
     if (result.IsDone()) Print(stdout, QStringLiteral("%1 points écrits.").arg(count));
     return result;
 }

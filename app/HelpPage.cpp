@@ -17,13 +17,13 @@ bool IsPage(const QString& path) { return QFileInfo(path).isFile(); }
 
 QString HelpIndexPath(const QString& exeDir) {
     const QDir dir(exeDir);
-    const QString beside = dir.absoluteFilePath(kHelpIndex);
+    QString beside = dir.absoluteFilePath(kHelpIndex);
     if (IsPage(beside)) return beside;
-    const QString installed =
+    QString installed =
         QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../") + kHelpIndex));
     if (IsPage(installed)) return installed;
 #ifdef BREVANE_INSTALL_DATADIR
-    const QString configured = QStringLiteral(BREVANE_INSTALL_DATADIR "/aide/index.html");
+    QString configured = QStringLiteral(BREVANE_INSTALL_DATADIR "/aide/index.html");
     if (IsPage(configured)) return configured;
 #endif
     return beside;

@@ -55,7 +55,7 @@ QPoint CenteredWindowPosition(const QSize& screen, const QSize& window) {
 }
 
 QString MainWindowTitle(const QString& sharedLog) {
-    const QString title = QString::fromUtf8(kMainWindowTitle);
+    QString title = QString::fromUtf8(kMainWindowTitle);
     if (sharedLog.isEmpty()) return title;
     // The document title names which log the angler is writing to.
     const qsizetype application = title.lastIndexOf(QStringLiteral(" - "));

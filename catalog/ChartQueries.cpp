@@ -46,7 +46,7 @@ QString BandKey(const QString& column, int width) {
 
 QString GroupKey(const ChartDefinition& chart, const DatePartSql& dateParts) {
     const QString moment = QStringLiteral("p.DATE_PRISE");
-    const QString column = QStringLiteral("p.") + QLatin1String(chart.column);
+    QString column = QStringLiteral("p.") + QLatin1String(chart.column);
     switch (chart.grouping) {
         case ChartGrouping::YearMonth:
             return QStringLiteral("(%1 * 100 + %2)")
@@ -205,6 +205,7 @@ std::vector<ChartRow> CatalogueRows(const ChartDefinition& chart,
         }
     }
     std::vector<ChartRow> rows;
+    rows.reserve(named.size());
     for (const auto& entry : named) rows.push_back(entry.second);
     if (chart.grouping == ChartGrouping::RankedCatalogue) {
         std::stable_sort(rows.begin(), rows.end(), [](const ChartRow& a, const ChartRow& b) {

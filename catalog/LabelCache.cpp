@@ -39,5 +39,5 @@ const QHash<int, QString>& CLabelCache::Table(int kind) {
             }
         }
     }
-    return *m_tables.insert(kind, std::move(labels));
+    return *m_tables.insert(kind, labels);
 }

@@ -47,7 +47,7 @@ int WithoutBrokenTail(const char* bytes, int length) {
 // made only of Latin-1 characters whose bytes form valid UTF-8 is such a message; a real
 // message never reads like that.
 QString DecodeDriverText(const char* bytes, int length) {
-    const QString text = QString::fromUtf8(bytes, WithoutBrokenTail(bytes, length));
+    QString text = QString::fromUtf8(bytes, WithoutBrokenTail(bytes, length));
     bool latin1Only = true;
     bool beyondAscii = false;
     for (const QChar c : text) {

@@ -46,7 +46,7 @@ QString WriteAutomaticBackup(CDbConnection& db, const QString& dataDir, const QD
     // A copy made in the same second as an earlier one replaces it.
     if (std::rename(QFile::encodeName(partialPath).constData(),
                     QFile::encodeName(finalPath).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(partialPath);
         return reason;
     }

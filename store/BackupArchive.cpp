@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr qint64 kChunk = 256 * 1024;
+constexpr qint64 kChunk = qint64{256} * 1024;
 
 struct WriterFree {
     void operator()(archive* a) const { archive_write_free(a); }

@@ -107,7 +107,7 @@ bool SeedImages(const QString& deliveredImages, const QString& dataFolder) {
 }
 
 QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder) {
-    const QString folder = ChooseDataFolder(arguments, executableFolder);
+    QString folder = ChooseDataFolder(arguments, executableFolder);
     if (folder.isEmpty()) {
         ShowMessage(NoHomeMessage(), MessageIcon::Stop);
         return {};

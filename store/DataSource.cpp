@@ -113,7 +113,7 @@ QString DriverPathProblem(const QString& databasePath) {
 }
 
 QString UserOdbcIniPath() {
-    const QString given = qEnvironmentVariable("ODBCINI");
+    QString given = qEnvironmentVariable("ODBCINI");
     if (!given.isEmpty()) return given;
     const passwd* account = getpwuid(getuid());
     const QString home = account != nullptr && account->pw_dir != nullptr

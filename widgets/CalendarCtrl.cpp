@@ -69,7 +69,7 @@ std::vector<QRect> SessionBandRects(const QRect& cell, int count) {
     for (int i = 0; i < count; ++i) {
         const int bandTop = int(y);
         const int bandBottom = int(bandTop + step);  // exclusive
-        bands.push_back(QRect(QPoint(left, bandTop), QPoint(right, bandBottom - 1)));
+        bands.emplace_back(QPoint(left, bandTop), QPoint(right, bandBottom - 1));
         y += step;
     }
     return bands;

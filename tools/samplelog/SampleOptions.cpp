@@ -50,7 +50,7 @@ bool ParseSampleOptions(const QStringList& arguments, SampleOptions& options, QS
             error = QStringLiteral("L'option %1 attend une valeur.").arg(name);
             return false;
         }
-        const QString value = arguments.at(++i);
+        const QString& value = arguments.at(++i);
         bool ok = true;
         if (name == QLatin1String("--data-dir")) {
             options.dataDir = value;

@@ -32,7 +32,7 @@ CPhotoImporter::CPhotoImporter(const QString& targetFolder, std::function<QStrin
 QString CPhotoImporter::CopyIn(const QString& sourcePath, CopyProgress* progress) {
     const QString extension = PhotoExtension(sourcePath);
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-        const QString name = NextBaseName() + extension;
+        QString name = NextBaseName() + extension;
         m_lastOutcome = CopyPictureFile(sourcePath, m_folder + name, progress);
         if (m_lastOutcome == CopyOutcome::Copied) return name;
         if (m_lastOutcome != CopyOutcome::TargetExists) return {};
@@ -43,7 +43,7 @@ QString CPhotoImporter::CopyIn(const QString& sourcePath, CopyProgress* progress
 QString CPhotoImporter::NextBaseName() {
     // The unique name only changes every millisecond; files copied within the same
     // millisecond get a counter so that the retry loop never spins waiting for the clock.
-    const QString base = m_nameMaker();
+    QString base = m_nameMaker();
     if (base != m_lastBase) {
         m_lastBase = base;
         m_repeats = 0;
