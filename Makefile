@@ -60,12 +60,13 @@ run: build
 	fi
 	./$(BUILD_DIR)/brevane $(ARGS)
 
-# The whole suite built with warnings as errors; then the data-layer and widget tests run once
+# Every C++ file formatted as .clang-format says, the whole suite built with warnings as
+# errors; then the data-layer and widget tests run once
 # more under AddressSanitizer and UndefinedBehaviorSanitizer (test-sanitize, about eight more
 # minutes on two cores). SANITIZE=0 leaves that run out while working on a change.
 SANITIZE ?= 1
 
-test: deps
+test: deps format-check
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DBREVANE_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

@@ -109,8 +109,8 @@ void CBrevaneApp::ExitInstance() {
             BackUpNow(*m_pDatabase, m_dataDir);
         // Recorded once the file is released, so that the next start may skip the whole-file
         // check of an untouched log.
-        if (m_sharedLog.isEmpty() && m_pDatabase->IsConnected() &&
-            m_pDatabase->Disconnect() && m_pDatabase->LastReturnCode() == 0)
+        if (m_sharedLog.isEmpty() && m_pDatabase->IsConnected() && m_pDatabase->Disconnect() &&
+            m_pDatabase->LastReturnCode() == 0)
             RecordCleanClose(GetProgramDirectory() + QStringLiteral("brevane.db"));
         m_pDatabase.reset();
     }

@@ -35,8 +35,7 @@ struct TaskContext {
 WorkResult Restore(TaskContext& task) {
     CSilentProgress progress;
     QString kept;
-    WorkResult result =
-        RestoreCatchLog(task.db, task.dataDir, task.file, progress, {}, &kept);
+    WorkResult result = RestoreCatchLog(task.db, task.dataDir, task.file, progress, {}, &kept);
     if (result.IsDone())
         Print(stdout, QStringLiteral("Carnet restauré depuis %1 ; l'ancien carnet est gardé dans "
                                      "%2.")
@@ -111,8 +110,7 @@ int RunCommandLineTasks(int& argc, char** argv, const CCommandLine& commandLine)
     } else {
         if (!TakeInstanceLock(lock, dataDir)) return 1;
         // A restore also replaces a log that would not open.
-        if (!commandLine.IsSet(CommandLineOption::kRestore) && !OpenCatchLog(db, dataDir))
-            return 1;
+        if (!commandLine.IsSet(CommandLineOption::kRestore) && !OpenCatchLog(db, dataDir)) return 1;
     }
 
     for (const QString& option : CommandLineTasks()) {

@@ -19,8 +19,7 @@ QString HelpIndexPath(const QString& exeDir) {
     const QDir dir(exeDir);
     QString beside = dir.absoluteFilePath(kHelpIndex);
     if (IsPage(beside)) return beside;
-    QString installed =
-        QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../") + kHelpIndex));
+    QString installed = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../") + kHelpIndex));
     if (IsPage(installed)) return installed;
 #ifdef BREVANE_INSTALL_DATADIR
     QString configured = QStringLiteral(BREVANE_INSTALL_DATADIR "/aide/index.html");

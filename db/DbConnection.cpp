@@ -66,9 +66,8 @@ bool CDbConnection::Connect(const QString& dataSourceName, const QString& userNa
     // Captured by value: ConnectLike replays the call later.
     return ConnectWith([dsn = ToDriverText(dataSourceName), user = ToDriverText(userName),
                         secret = ToDriverText(password)](void* connection) mutable {
-        return SQLConnect(static_cast<SQLHDBC>(connection),
-                          reinterpret_cast<SQLCHAR*>(dsn.data()), SQL_NTS,
-                          reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
+        return SQLConnect(static_cast<SQLHDBC>(connection), reinterpret_cast<SQLCHAR*>(dsn.data()),
+                          SQL_NTS, reinterpret_cast<SQLCHAR*>(user.data()), SQL_NTS,
                           reinterpret_cast<SQLCHAR*>(secret.data()), SQL_NTS);
     });
 }

@@ -7,8 +7,8 @@
 
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
-#include "store/DataFolderName.h"
 #include "store/CommandLine.h"
+#include "store/DataFolderName.h"
 
 #ifndef BREVANE_INSTALL_DATADIR
 #define BREVANE_INSTALL_DATADIR "/usr/local/share/brevane"
@@ -50,9 +50,8 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& executable
     const QString given = DataDirArgument(arguments);
     if (!given.isEmpty()) return WithSlash(given);
     CCommandLine commandLine;
-    const QString dsn = commandLine.Parse(arguments)
-                            ? commandLine.Value(CommandLineOption::kDsn)
-                            : QString();
+    const QString dsn =
+        commandLine.Parse(arguments) ? commandLine.Value(CommandLineOption::kDsn) : QString();
     if (!dsn.isEmpty()) {
         const QString user = UserDataFolder();
         if (user.isEmpty()) return {};

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlStatement.h"
@@ -88,8 +88,8 @@ QString CheckLogCopy(CDbConnection& db, const QString& path) {
 
 QString WriteLogCopy(CDbConnection& db, const QString& path) {
     if (!CanCopyLogFile(db)) return ServerLogBackupRefusal();
-    const auto error =
-        CatchDbError([&] { db.ExecuteDirect(QStringLiteral("VACUUM INTO ") + QuoteSqlText(path)); });
+    const auto error = CatchDbError(
+        [&] { db.ExecuteDirect(QStringLiteral("VACUUM INTO ") + QuoteSqlText(path)); });
     if (!error) return {};
     QFile::remove(path);
     return error->message;

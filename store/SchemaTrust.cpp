@@ -1,7 +1,7 @@
 #include "store/SchemaTrust.h"
 
-#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 #include "store/SqlDialect.h"
 

@@ -139,7 +139,9 @@ QString SqliteDatePart(DatePart part, const QString& column) {
 }
 
 QString PostgreSqlDatePart(DatePart part, const QString& column) {
-    const char* field = part == DatePart::Year ? "YEAR" : part == DatePart::Month ? "MONTH" : "HOUR";
+    const char* field = part == DatePart::Year    ? "YEAR"
+                        : part == DatePart::Month ? "MONTH"
+                                                  : "HOUR";
     return QStringLiteral("CAST(EXTRACT(%1 FROM %2) AS INTEGER)").arg(QLatin1String(field), column);
 }
 

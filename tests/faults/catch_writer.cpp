@@ -16,13 +16,13 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "store/CatchLogOpener.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
-#include "db/SqlStatement.h"
 #include "db/SQLException.h"
+#include "db/SqlStatement.h"
+#include "store/CatchLogOpener.h"
 #include "tests/support/InMemoryForms.h"
 
 namespace {

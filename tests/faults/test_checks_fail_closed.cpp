@@ -93,7 +93,8 @@ TEST_P(ChecksFailClosed, UnderAnotherProgramsLockNothingIsWrittenAndTheCauseIsSh
     if (OnServer())
         ASSERT_TRUE(otherOnServer.Take(Db()));
     else
-        ASSERT_TRUE(otherOnFile.Take(DataDir() + "brevane.db")) << otherOnFile.Error().toStdString();
+        ASSERT_TRUE(otherOnFile.Take(DataDir() + "brevane.db"))
+            << otherOnFile.Error().toStdString();
     ReleasingMessages messages([&] {
         otherOnFile.Release();
         otherOnServer.Release();

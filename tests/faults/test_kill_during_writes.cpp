@@ -14,9 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/CatchDatabase.h"
 #include "store/CatchLogOpener.h"
 #include "store/DataFolder.h"
-#include "catalog/CatchDatabase.h"
 #include "tests/faults/SqliteShell.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestCatchLog.h"

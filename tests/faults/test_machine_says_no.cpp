@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "store/CatchLogOpener.h"
-#include "store/DataFolder.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
+#include "store/CatchLogOpener.h"
+#include "store/DataFolder.h"
+#include "tests/faults/FolderPermissions.h"
 #include "tests/faults/SqliteLockHolder.h"
 #include "tests/faults/SqliteShell.h"
-#include "tests/faults/FolderPermissions.h"
 #include "tests/faults/TmpfsMount.h"
 #include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/InMemoryForms.h"
@@ -24,7 +24,6 @@
 #include "tests/support/TestCatchLog.h"
 
 namespace {
-
 
 // A catch with two fish and two baits (so with link rows) and a comment.
 InMemoryCatchForm CatchWith(CCatchDatabase& db, const QString& comment) {

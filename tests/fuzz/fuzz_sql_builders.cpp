@@ -13,8 +13,6 @@
 #include <cstring>
 #include <vector>
 
-#include "store/BaseSchema.h"
-#include "store/DataSource.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbConnection.h"
 #include "db/DbRecordset.h"
@@ -22,6 +20,8 @@
 #include "db/SqlDelete.h"
 #include "db/SqlInsert.h"
 #include "db/SqlUpdate.h"
+#include "store/BaseSchema.h"
+#include "store/DataSource.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TestEnvironment.h"

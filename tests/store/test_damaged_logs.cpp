@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "store/CatchLogOpener.h"
 #include "catalog/CatchDatabase.h"
+#include "store/CatchLogOpener.h"
 #include "tests/support/TestCatchLog.h"
 
 #include <gtest/gtest.h>
@@ -66,8 +66,8 @@ protected:
         const int place = AddCatalogRow("LIEUX", "Étang du moulin");
         const int fish = AddCatalogRow("POISSONS", "Brochet");
         for (int i = 0; i < 40; ++i)
-            AddCatch(QString("2024-05-%1 07:30:00").arg(1 + i % 28, 2, 10, QChar('0')), place,
-                     fish, ", COMMENTAIRE", ", '" + QString(2500, QChar(u'a' + i % 26)) + "'");
+            AddCatch(QString("2024-05-%1 07:30:00").arg(1 + i % 28, 2, 10, QChar('0')), place, fish,
+                     ", COMMENTAIRE", ", '" + QString(2500, QChar(u'a' + i % 26)) + "'");
         Db().Disconnect();
         const QString path = DataDir() + "brevane.db";
         const QByteArray sound = ReadAll(path);

@@ -11,15 +11,13 @@
 #include <QTimer>
 
 #include "catalog/CatalogKind.h"
-#include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestCatchLog.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatalogPhotoDialog.h"
 #include "ui/dialogs/CatalogTextDialog.h"
 
 namespace {
-
-
 
 // Types any text, accented letters included, as key presses carrying that text.
 void TypeText(QWidget& widget, const QString& text) {

@@ -13,9 +13,9 @@
 
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestCatchLog.h"
-#include "ui/view/AlbumCommands.h"
 #include "ui/dialogs/AlbumTitleDialog.h"
 #include "ui/dialogs/CatchDialog.h"
+#include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
 #include "widgets/PhotoGrid.h"
 

@@ -14,8 +14,8 @@
 #include "tests/support/DatabaseFaultTexts.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestCatchLog.h"
-#include "ui/view/BrevaneView.h"
 #include "ui/dialogs/CatchDialog.h"
+#include "ui/view/BrevaneView.h"
 #include "ui/view/ListTargets.h"
 
 namespace {

@@ -13,13 +13,13 @@
 #include <QTimer>
 
 #include "catalog/EntryForms.h"
-#include "tests/support/TestCatchLog.h"
 #include "tests/support/ModalAnswerer.h"
-#include "ui/panels/CatchPanel.h"
+#include "tests/support/TestCatchLog.h"
 #include "ui/dialogs/ChooseSessionDialog.h"
+#include "ui/dialogs/SessionDialog.h"
+#include "ui/panels/CatchPanel.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/SessionChoice.h"
-#include "ui/dialogs/SessionDialog.h"
 #include "widgets/CalendarCtrl.h"
 #include "widgets/StyledEdit.h"
 
@@ -27,8 +27,6 @@ namespace {
 
 const QString kSelectionRequired =
     QString::fromUtf8("La sélection dans cette liste est obligatoire !");
-
-
 
 class SessionDialogTest : public TestCatchLog {
 protected:

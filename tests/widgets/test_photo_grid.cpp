@@ -18,8 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/PhotoDecoder.h"
 #include "tests/support/PhotoGridWait.h"
+#include "widgets/PhotoDecoder.h"
 #include "widgets/PhotoGrid.h"
 #include "widgets/ThumbnailCache.h"
 

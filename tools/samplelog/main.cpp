@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "catalog/CatchDatabase.h"
 #include "store/CatchLogOpener.h"
 #include "store/DataFolder.h"
-#include "catalog/CatchDatabase.h"
 #include "tools/samplelog/SampleLogWriter.h"
 #include "tools/samplelog/SampleOptions.h"
 

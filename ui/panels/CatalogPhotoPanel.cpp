@@ -3,9 +3,9 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "store/AppHelpers.h"
 #include "catalog/CatalogKind.h"
 #include "catalog/PicturePaths.h"
+#include "store/AppHelpers.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/PictureStatic.h"
 #include "widgets/StyledEdit.h"

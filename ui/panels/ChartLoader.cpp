@@ -5,8 +5,8 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "catalog/ChartQueries.h"
-#include "db/DbErrorGuard.h"
 #include "db/DbConnection.h"
+#include "db/DbErrorGuard.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 
@@ -57,8 +57,8 @@ CChartLoader::Outcome CChartLoader::Count(quint64 generation, ChartKind kind,
         outcome.error = QStringLiteral("Impossible de se connecter à la base de données");
         return outcome;
     }
-    const auto error = CatchDbError(
-        [&] { outcome.data = QueryChart(*m_connection, kind, filter, m_dateParts); });
+    const auto error =
+        CatchDbError([&] { outcome.data = QueryChart(*m_connection, kind, filter, m_dateParts); });
     if (error) outcome.error = DatabaseErrorText(*error);
     return outcome;
 }
