@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QIcon>
-#include <QListWidget>
 #include <QLocale>
 
 #include "app/FirstPaintQuit.h"
@@ -19,6 +18,7 @@
 #include "store/InstanceLock.h"
 #include "ui/view/BrevaneView.h"
 #include "widgets/MainFrame.h"
+#include "widgets/NavigationList.h"
 
 CBrevaneApp::CBrevaneApp(int& argc, char** argv, const CCommandLine& commandLine)
     : QApplication(argc, argv),

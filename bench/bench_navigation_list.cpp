@@ -1,5 +1,6 @@
-// The catch list in the main view's real navigation list: filled and painted as at start-up,
-// and put right after one catch was added, changed or deleted.
+// The catch list in the main view's real navigation list: shown and painted as at start-up
+// (its first stretch of rows read), and put right after one catch was added, changed or
+// deleted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,10 +11,10 @@
 #include "bench/BenchLogs.h"
 #include "bench/BenchTargets.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "ui/view/CatchRowUpdate.h"
-#include "ui/view/ListTargets.h"
 #include "widgets/NavigationList.h"
 
 namespace {
@@ -44,10 +45,10 @@ void BM_FillNavigationListWidget(benchmark::State& state) {
     }
     CNavigationList list;
     ShowList(list);
-    CListWidgetTarget target(list);
     for (auto _ : state) {
-        if (!db->FillNavigationList(target, 1)) state.SkipWithError("FillNavigationList a échoué");
-        list.repaint();  // the first paint of the filled list
+        ShowCatchList(*db, list);
+        if (list.count() == 0) state.SkipWithError("la liste des prises est vide");
+        list.repaint();  // the first paint of the list
     }
     state.counters["rows"] = list.count();
     state.counters["peak_MB"] = PeakMemoryMegabytes();
@@ -89,9 +90,19 @@ void BM_CatchRowUpdate(benchmark::State& state) {
     const auto change = static_cast<RowChange>(state.range(1));
     CNavigationList list;
     ShowList(list);
-    CListWidgetTarget target(list);
-    db->FillNavigationList(target, 1);
-    const int middleId = list.item(list.count() / 2)->data(Qt::UserRole).toInt();
+    ShowCatchList(*db, list);
+    // The catch in the middle of the log, selected as it is when the angler changes it.
+    const int middleId = [db] {
+        CDbRecordset middle(*db);
+        middle.SetSql(
+            QStringLiteral("SELECT ID FROM PRISES ORDER BY ID LIMIT 1 OFFSET "
+                           "(SELECT COUNT(*) FROM PRISES) / 2"));
+        return middle.Open() && middle.Fetch() ? middle.GetInt(1) : -1;
+    }();
+    if (!list.SelectId(middleId)) {
+        state.SkipWithError("la prise du milieu n'est pas dans la liste");
+        return;
+    }
     CBenchCatchPanel panel;
     try {
         for (auto _ : state) {
@@ -100,11 +111,12 @@ void BM_CatchRowUpdate(benchmark::State& state) {
             const int id = MakeChange(*db, change, middleId);
             state.ResumeTiming();
             if (!UpdateCatchRow(*db, list, id)) state.SkipWithError("UpdateCatchRow a échoué");
-            db->ShowCatchSheet(panel, list.currentItem()->data(Qt::UserRole).toInt());
+            db->ShowCatchSheet(panel, list.SelectedId());
             list.repaint();
             state.PauseTiming();
             transaction.reset();  // rolled back: the log and the list as they were
             UpdateCatchRow(*db, list, id);
+            list.SelectId(middleId);
             state.ResumeTiming();
         }
     } catch (CSQLException* raw) {

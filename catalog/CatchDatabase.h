@@ -7,6 +7,7 @@
 #include "catalog/CatchFilter.h"
 #include "catalog/DateStamp.h"
 #include "catalog/GeoPosition.h"
+#include "catalog/ListRows.h"
 #include "db/DbConnection.h"
 
 class IListTarget;
@@ -70,6 +71,9 @@ public:
     // The row one catch has in FillCatchList's list under the current filter; none when the
     // catch is gone or the filter leaves it out. False on a database error (shown).
     bool CatchListText(int catchId, std::optional<QString>& text);
+    // Up to count rows of that list whose catches come after or before the catch from (which
+    // need not exist), in list order: the list shown a stretch at a time.
+    bool ReadCatchRows(int from, ListSide side, int count, ListStretch& stretch);
     bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
     bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
     bool DeleteCatchLinks(int catchId, int kind);

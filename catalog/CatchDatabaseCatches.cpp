@@ -9,6 +9,7 @@
 #include "catalog/EntryForms.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
+#include "catalog/ListRows.h"
 #include "catalog/ListTarget.h"
 #include "catalog/UserTextChecks.h"
 #include "db/DbErrorGuard.h"
@@ -73,20 +74,36 @@ struct SetView {
     }
 };
 
+// The catches a reading of the list covers: every one, those whose identifiers lie from first
+// to last (a stretch, read in either direction), or one to show it again.
+struct CatchScope {
+    enum Kind { Whole, Stretch, One } kind = Whole;
+    int first = 0;
+    int last = 0;
+    bool descending = false;
+};
+
 // Link sets of the catches with several fish or baits, read on first need: for the whole list
-// in one query, or for the one catch the list shows again.
+// in one query, for the stretch read, or for the one catch the list shows again.
 class LinkSets {
 public:
-    LinkSets(const CDbConnection& db, int kind, int onlyCatch)
-        : m_db(db), m_kind(kind), m_onlyCatch(onlyCatch) {}
+    LinkSets(const CDbConnection& db, int kind) : m_db(db), m_kind(kind) {}
+
+    void SetScope(const CatchScope& scope) {
+        m_scope = scope;
+        m_loaded = false;
+        m_links.clear();
+    }
 
     SetView SetOf(int catchId, int columnValue) {
         if (columnValue != SEVERAL_IDS) return {columnValue, nullptr};
         if (!m_loaded) {
-            if (m_onlyCatch == -1)
+            if (m_scope.kind == CatchScope::Whole)
                 m_links = QuerySeveralLinks(m_db, m_kind);
+            else if (m_scope.kind == CatchScope::Stretch)
+                m_links = QueryLinksBetween(m_db, m_kind, m_scope.first, m_scope.last);
             else
-                m_links.insert(m_onlyCatch, QueryCatchLinks(m_db, m_onlyCatch, m_kind));
+                m_links.insert(m_scope.first, QueryCatchLinks(m_db, m_scope.first, m_kind));
             m_loaded = true;
         }
         // The table is not changed after loading, so the pointer stays valid.
@@ -97,23 +114,28 @@ public:
 private:
     const CDbConnection& m_db;
     int m_kind;
-    int m_onlyCatch;
+    CatchScope m_scope;
     bool m_loaded = false;
     QHash<int, std::vector<int>> m_links;
     const std::vector<int> m_none;
 };
 
 // The rows of the catch list under the filter: its SELECT, then per row the filter's test and
-// the text "dd/mm/yyyy - FISH, FISH". Of every catch, or of one (onlyCatch) to show it again.
+// the text "dd/mm/yyyy - FISH, FISH". Of every catch, of a stretch, or of one to show it again.
 class CatchListReader {
 public:
-    CatchListReader(CCatchDatabase& db, const CatchFilter& filter, int onlyCatch)
+    CatchListReader(CCatchDatabase& db, const CatchFilter& filter)
         : m_filter(filter),
           m_checks(ActiveReferenceChecks(filter)),
-          m_onlyCatch(onlyCatch),
           m_labels(db),
-          m_fishLinks(db, CatalogKind::Fish, onlyCatch),
-          m_baitLinks(db, CatalogKind::Baits, onlyCatch) {}
+          m_fishLinks(db, CatalogKind::Fish),
+          m_baitLinks(db, CatalogKind::Baits) {}
+
+    void SetScope(const CatchScope& scope) {
+        m_scope = scope;
+        m_fishLinks.SetScope(scope);
+        m_baitLinks.SetScope(scope);
+    }
 
     // Only the columns the list shows or the filter tests are read: with 100,000 catches
     // every column costs a driver call per row. The moment comes last, so that it is read
@@ -124,7 +146,17 @@ public:
         for (const ReferenceCheck& check : m_checks)
             select += QStringLiteral(", p.") + check.column;
         select += QStringLiteral(", p.DATE_PRISE FROM PRISES p");
-        if (m_onlyCatch != -1) return select + QStringLiteral(" WHERE p.ID = %1").arg(m_onlyCatch);
+        switch (m_scope.kind) {
+            case CatchScope::One:
+                return select + QStringLiteral(" WHERE p.ID = %1").arg(m_scope.first);
+            case CatchScope::Stretch:
+                return select + QStringLiteral(" WHERE p.ID BETWEEN %1 AND %2 ORDER BY p.ID%3")
+                                    .arg(m_scope.first)
+                                    .arg(m_scope.last)
+                                    .arg(m_scope.descending ? QStringLiteral(" DESC") : QString());
+            case CatchScope::Whole:
+                break;
+        }
         return select + QStringLiteral(" ORDER BY p.ID");
     }
 
@@ -149,7 +181,7 @@ public:
 private:
     const CatchFilter& m_filter;
     const std::vector<ReferenceCheck> m_checks;
-    const int m_onlyCatch;
+    CatchScope m_scope;
     CLabelCache m_labels;
     LinkSets m_fishLinks;
     LinkSets m_baitLinks;
@@ -238,6 +270,20 @@ void AddCatchFields(Builder& builder, const CatchValues& values) {
     builder.AddField(QStringLiteral("COORD_GPS"), row.gps, SqlValueKind::UserText);
 }
 
+// The widest stretch of identifiers one query of ReadCatchRows covers: a filter that leaves
+// most catches out still finds its rows in a few queries.
+constexpr qint64 kWidestStretch = 65536;
+
+// The smallest and largest catch identifiers; none for an empty log. Each is one step down the
+// table's key.
+std::optional<std::pair<int, int>> CatchIdBounds(const CDbConnection& db) {
+    CDbRecordset bounds(db);
+    bounds.SetSql(
+        QStringLiteral("SELECT (SELECT MIN(ID) FROM PRISES), (SELECT MAX(ID) FROM PRISES)"));
+    if (!bounds.Open() || !bounds.Fetch() || bounds.GetText(1).isEmpty()) return std::nullopt;
+    return std::make_pair(bounds.GetInt(1), bounds.GetInt(2));
+}
+
 QString VanishedCatchText() {
     return QStringLiteral("Cette prise n'existe plus : elle a été supprimée entre-temps.");
 }
@@ -247,7 +293,7 @@ QString VanishedCatchText() {
 bool CCatchDatabase::FillCatchList(IListTarget& list) {
     return RunOrShowError(false, [&] {
         list.Clear();
-        CatchListReader reader(*this, m_filter, -1);
+        CatchListReader reader(*this, m_filter);
         CDbRecordset rows(*this);
         rows.SetSql(reader.Select());
         if (rows.Open()) {
@@ -265,10 +311,50 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
 bool CCatchDatabase::CatchListText(int catchId, std::optional<QString>& text) {
     text.reset();
     return RunOrShowError(false, [&] {
-        CatchListReader reader(*this, m_filter, catchId);
+        CatchListReader reader(*this, m_filter);
+        reader.SetScope({CatchScope::One, catchId, catchId});
         CDbRecordset rows(*this);
         rows.SetSql(reader.Select());
         if (rows.Open() && rows.Fetch()) text = reader.RowText(rows, rows.GetInt(1));
+        return true;
+    });
+}
+
+bool CCatchDatabase::ReadCatchRows(int from, ListSide side, int count, ListStretch& stretch) {
+    stretch = {};
+    return RunOrShowError(false, [&] {
+        const std::optional<std::pair<int, int>> bounds = CatchIdBounds(*this);
+        if (!bounds) return true;
+        // Identifiers beyond the log's own are never read; a stretch wider than the rows
+        // wanted is read only when the filter leaves rows out or identifiers were freed.
+        const qint64 lowest = bounds->first;
+        const qint64 highest = bounds->second;
+        const bool after = side == ListSide::After;
+        qint64 next = after ? std::max<qint64>(qint64{from} + 1, lowest)
+                            : std::min<qint64>(qint64{from} - 1, highest);
+        qint64 span = std::max(count, 16);
+        CatchListReader reader(*this, m_filter);
+        std::vector<ListRow>& rows = stretch.rows;
+        while (static_cast<int>(rows.size()) < count && next >= lowest && next <= highest) {
+            const qint64 far =
+                after ? std::min(highest, next + span - 1) : std::max(lowest, next - span + 1);
+            reader.SetScope({CatchScope::Stretch, static_cast<int>(std::min(next, far)),
+                             static_cast<int>(std::max(next, far)), !after});
+            CDbRecordset found(*this);
+            found.SetSql(reader.Select());
+            if (found.Open()) {
+                while (static_cast<int>(rows.size()) < count && found.Fetch()) {
+                    const int catchId = found.GetInt(1);
+                    if (std::optional<QString> text = reader.RowText(found, catchId))
+                        rows.push_back({catchId, *text});
+                    next = after ? qint64{catchId} + 1 : qint64{catchId} - 1;
+                }
+            }
+            if (static_cast<int>(rows.size()) < count) next = after ? far + 1 : far - 1;
+            span = std::min<qint64>(span * 2, kWidestStretch);
+        }
+        stretch.atEnd = next < lowest || next > highest;
+        if (!after) std::reverse(rows.begin(), rows.end());
         return true;
     });
 }

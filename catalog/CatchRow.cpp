@@ -86,3 +86,17 @@ QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, int kind
     }
     return links;
 }
+
+QHash<int, std::vector<int>> QueryLinksBetween(const CDbConnection& db, int kind, int first,
+                                               int last) {
+    QHash<int, std::vector<int>> links;
+    CDbRecordset rows(db);
+    rows.SetSql(QStringLiteral("SELECT ID_PRISE, %1 FROM %2 where ID_PRISE BETWEEN %3 AND %4")
+                    .arg(LinkColumnForKind(kind), LinkTableForKind(kind))
+                    .arg(first)
+                    .arg(last));
+    if (rows.Open()) {
+        while (rows.Fetch()) links[rows.GetInt(1)].push_back(rows.GetInt(2));
+    }
+    return links;
+}

@@ -57,3 +57,8 @@ std::vector<int> QueryCatchSet(const CDbConnection& db, int catchId, int columnV
 // The link rows of every catch whose PRISES column holds SEVERAL_IDS, by catch, each in link
 // order: one query instead of one per catch. Throws CSQLException*.
 QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, int kind);
+// The link rows of the catches whose identifiers lie from first to last, by catch, each in link
+// order: a stretch of the list reads them through the link table's index on ID_PRISE.
+// Throws CSQLException*.
+QHash<int, std::vector<int>> QueryLinksBetween(const CDbConnection& db, int kind, int first,
+                                               int last);

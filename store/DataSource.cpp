@@ -27,6 +27,9 @@ const char* const kDriverName = "SQLite3";
 const char* const kBusyTimeoutMs = "1500";
 // The driver lowers SQLite's durability to NORMAL unless told otherwise.
 const char* const kSyncPragma = "FULL";
+// Rows are stepped through as they are fetched: otherwise the driver reads a whole result into
+// memory before the first row, a million rows for the catch list of a club's log.
+const char* const kStepApi = "1";
 
 // The driver copies the database attribute into a buffer of SQL_MAX_MESSAGE_LENGTH bytes.
 constexpr qsizetype kMaxDriverPathBytes = SQL_MAX_MESSAGE_LENGTH - 1;
@@ -44,6 +47,7 @@ std::vector<IniEntry> SectionEntries(const QString& databasePath) {
         {"Description", QStringLiteral("Base de données du logiciel Brevane").toUtf8()},
         {"Timeout", kBusyTimeoutMs},
         {"SyncPragma", kSyncPragma},
+        {"StepAPI", kStepApi},
     };
 }
 
@@ -96,9 +100,9 @@ void ForgetCachedIni() {
 }  // namespace
 
 QString CatchLogConnectionString(const QString& databasePath) {
-    return QStringLiteral("DRIVER=%1;Database=%2;Timeout=%3;SyncPragma=%4")
+    return QStringLiteral("DRIVER=%1;Database=%2;Timeout=%3;SyncPragma=%4;StepAPI=%5")
         .arg(QLatin1String(kDriverName), AbsolutePath(databasePath), QLatin1String(kBusyTimeoutMs),
-             QLatin1String(kSyncPragma));
+             QLatin1String(kSyncPragma), QLatin1String(kStepApi));
 }
 
 QString DriverPathProblem(const QString& databasePath) {

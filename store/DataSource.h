@@ -3,7 +3,8 @@
 #include <QString>
 
 // The catch log's ODBC attributes, in one place: the driver "SQLite3", the absolute database
-// path, a description, a busy time-out of 1500 ms and full synchronisation.
+// path, a description, a busy time-out of 1500 ms, full synchronisation and rows stepped
+// through as they are fetched.
 
 // How the program itself reaches the file: a connection string naming the driver and the file,
 // so that another Brevane rewriting the shared data source meanwhile cannot send it elsewhere.

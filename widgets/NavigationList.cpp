@@ -1,6 +1,7 @@
 #include "widgets/NavigationList.h"
 
 #include <QEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -29,31 +30,61 @@ private:
 }  // namespace
 
 CNavigationList::CNavigationList(QWidget* parent)
-    : QListWidget(parent), m_gauge(std::make_unique<CTextWidthGauge>(font())) {
+    : QListView(parent),
+      m_rows(new CNavigationModel(this)),
+      m_gauge(std::make_unique<CTextWidthGauge>(font())) {
     setUniformItemSizes(true);
-    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new CWholeRowDelegate(*this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setModel(m_rows);
 
-    QAbstractItemModel* rows = model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this,
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CNavigationList::itemSelectionChanged);
+    connect(m_rows, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { GaugeRows(first, last); });
-    connect(rows, &QAbstractItemModel::dataChanged, this,
+    connect(m_rows, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 GaugeRows(topLeft.row(), bottomRight.row());
             });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { m_widestText = 0; });
+    connect(m_rows, &QAbstractItemModel::modelReset, this, [this] {
+        m_widestText = 0;
+        if (count() > 0) GaugeRows(0, count() - 1);
+    });
 }
 
 CNavigationList::~CNavigationList() = default;
 
+int CNavigationList::currentRow() const { return currentIndex().row(); }
+
+void CNavigationList::setCurrentRow(int row) {
+    selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+bool CNavigationList::HasSelectedRow() const { return selectionModel()->hasSelection(); }
+
+int CNavigationList::SelectedId() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current)) return -1;
+    return RowId(current.row());
+}
+
+bool CNavigationList::SelectId(int id) {
+    const int row = m_rows->RevealId(id);
+    if (row < 0) return false;
+    setCurrentRow(row);
+    return true;
+}
+
+void CNavigationList::ShowStretches(CNavigationModel::StretchReader reader, int stretchRows) {
+    m_rows->ShowStretches(std::move(reader), stretchRows);
+}
+
 void CNavigationList::GaugeRows(int first, int last) {
     int widest = m_widestText;
-    for (int row = first; row <= last; ++row) {
-        if (const QListWidgetItem* it = item(row))
-            widest = std::max(widest, m_gauge->Width(it->text()));
-    }
+    for (int row = first; row <= last; ++row)
+        widest = std::max(widest, m_gauge->Width(RowText(row)));
     if (widest == m_widestText) return;
     m_widestText = widest;
     // The uniform row size is measured again at the next layout.
@@ -67,6 +98,62 @@ void CNavigationList::RegaugeAll() {
 }
 
 void CNavigationList::changeEvent(QEvent* event) {
-    QListWidget::changeEvent(event);
+    QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange) RegaugeAll();
+}
+
+int CNavigationList::RowsPerPage() const {
+    const int rowHeight = count() > 0 ? std::max(1, sizeHintForRow(0)) : 1;
+    return std::max(1, viewport()->height() / rowHeight);
+}
+
+void CNavigationList::FetchFirstRowsInPlace() {
+    if (m_fetchingFirstRows || !m_rows->CanFetchFirstRows()) return;
+    m_fetchingFirstRows = true;
+    const int top = verticalScrollBar()->value();
+    const int added = m_rows->FetchFirstRows();
+    if (added > 0) {
+        doItemsLayout();
+        // One step of the bar is one row in this list.
+        verticalScrollBar()->setValue(top + added * (verticalScrollMode() == ScrollPerItem
+                                                         ? 1
+                                                         : std::max(1, sizeHintForRow(0))));
+    }
+    m_fetchingFirstRows = false;
+}
+
+void CNavigationList::verticalScrollbarValueChanged(int value) {
+    QListView::verticalScrollbarValueChanged(value);
+    if (value == verticalScrollBar()->minimum()) FetchFirstRowsInPlace();
+}
+
+QModelIndex CNavigationList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (m_rows->IsStretched()) {
+        const int current = currentRow();
+        const int page = RowsPerPage();
+        switch (action) {
+            case MoveHome:
+                if (m_rows->CanFetchFirstRows()) m_rows->ShowStart();
+                return m_rows->index(0);
+            case MoveEnd:
+                if (m_rows->canFetchMore(QModelIndex())) m_rows->ShowEnd();
+                return m_rows->index(count() - 1);
+            case MoveUp:
+            case MovePrevious:
+            case MovePageUp:
+                if (current < page) FetchFirstRowsInPlace();
+                break;
+            case MoveDown:
+            case MoveNext:
+            case MovePageDown:
+                if (current >= count() - page && m_rows->canFetchMore(QModelIndex())) {
+                    m_rows->fetchMore(QModelIndex());
+                    doItemsLayout();
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    return QListView::moveCursor(action, modifiers);
 }

@@ -1,5 +1,7 @@
 // Catches on a real catch log: stored columns and link rows, the filtered catch list, the
 // dialog's load, update and delete.
+#include <limits>
+
 #include <QString>
 
 #include "catalog/CatalogKind.h"
@@ -317,3 +319,39 @@ TEST_F(CatchesTest, RefusesTypedTextsThatDoNotFit) {
 }
 
 }  // namespace
+
+TEST_F(CatchesTest, StretchesReadEitherWayMakeUpTheWholeList) {
+    for (int i = 0; i < 14; ++i) {
+        InMemoryCatchForm form;
+        form.moment = QStringLiteral("%1/03/2010 08:00:00").arg(i + 1, 2, 10, QChar(u'0'));
+        form.fish = i % 3 == 0 ? std::vector<int>{9, 7} : std::vector<int>{i % 2 == 0 ? 7 : 9};
+        const int id = Insert(form);
+        // Freed identifiers leave gaps that a stretch must step over.
+        if (i % 5 == 2) {
+            EXPECT_TRUE(Db().DeleteCatch(id));
+        }
+    }
+    for (const int fishFilter : {-1, 9}) {
+        Db().Filter().fish = fishFilter;
+        InMemoryList whole;
+        ASSERT_TRUE(Db().FillCatchList(whole));
+        ASSERT_GT(whole.Count(), 6);
+        for (const ListSide side : {ListSide::After, ListSide::Before}) {
+            std::vector<std::pair<QString, int>> read;
+            int from = side == ListSide::After ? std::numeric_limits<int>::min()
+                                               : std::numeric_limits<int>::max();
+            for (ListStretch stretch; !stretch.atEnd || read.empty();) {
+                ASSERT_TRUE(Db().ReadCatchRows(from, side, 3, stretch));
+                ASSERT_LE(stretch.rows.size(), 3u);
+                std::vector<std::pair<QString, int>> rows;
+                for (const ListRow& row : stretch.rows) rows.emplace_back(row.text, row.id);
+                read.insert(side == ListSide::After ? read.end() : read.begin(), rows.begin(),
+                            rows.end());
+                if (!stretch.rows.empty())
+                    from = side == ListSide::After ? rows.back().second : rows.front().second;
+                ASSERT_LE(read.size(), whole.rows.size());
+            }
+            EXPECT_EQ(read, whole.rows) << "filter " << fishFilter;
+        }
+    }
+}

@@ -358,6 +358,34 @@ TEST_F(CatchLogOpening, NamesCompareWithoutRegardToLetterCase) {
               QStringList{"1"});
 }
 
+TEST_F(CatchLogOpening, RowsAreSteppedThroughWhileOtherStatementsRun) {
+    ASSERT_TRUE(Open());
+    for (int i = 0; i < 3; ++i)
+        m_db.ExecuteDirect(
+            "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON) VALUES "
+            "('2020-01-01 08:00:00', -1, -1)");
+    try {
+        CDbRecordset rows(m_db);
+        rows.SetSql("SELECT ID FROM PRISES ORDER BY ID");
+        ASSERT_TRUE(rows.Open());
+        ASSERT_TRUE(rows.Fetch());
+        const int first = rows.GetInt(1);
+        // A read and a write on the same connection while the cursor is open...
+        EXPECT_EQ(Rows(m_db, "SELECT COUNT(*) FROM PRISES", 1), QStringList{"3"});
+        m_db.ExecuteDirect(
+            "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON) VALUES "
+            "('2020-01-02 08:00:00', -1, -1)");
+        // ...and the cursor goes on, reaching the row written after it opened: the driver
+        // steps through the rows instead of having read them all at the start.
+        std::vector<int> ids{first};
+        while (rows.Fetch()) ids.push_back(rows.GetInt(1));
+        EXPECT_EQ(ids, (std::vector<int>{first, first + 1, first + 2, first + 3}));
+    } catch (CSQLException* e) {
+        ADD_FAILURE() << e->message.toStdString();
+        delete e;
+    }
+}
+
 TEST_F(CatchLogOpening, StoredSchemaFunctionsCannotReachFiles) {
     ASSERT_TRUE(Open());
     QFile secret(Folder() + "secret.txt");

@@ -31,6 +31,7 @@ TEST(DataSource, WritesTheSectionIntoTheUsersOdbcIni) {
     EXPECT_EQ(IniValue("BREVANE_DS1", "Database"), path);
     EXPECT_EQ(IniValue("BREVANE_DS1", "Timeout"), "1500");
     EXPECT_EQ(IniValue("BREVANE_DS1", "SyncPragma"), "FULL");
+    EXPECT_EQ(IniValue("BREVANE_DS1", "StepAPI"), "1");
     const QSettings ini(TestOdbcIniPath(), QSettings::IniFormat);
     EXPECT_EQ(QString::fromUtf8(ini.value("BREVANE_DS1/Description").toByteArray()),
               "Base de données du logiciel Brevane");

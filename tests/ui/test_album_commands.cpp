@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +27,7 @@
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
@@ -76,7 +76,7 @@ protected:
     }
 
     void FillAlbumList() {
-        CListWidgetTarget target(m_list);
+        CNavigationListTarget target(m_list);
         ASSERT_TRUE(Db().FillNavigationList(target, 16));
     }
 
@@ -102,7 +102,7 @@ protected:
     }
 
     QTemporaryDir m_sources;
-    QListWidget m_list;
+    CNavigationList m_list;
     CPhotoGrid m_grid;
     int m_shown = 0;
     std::unique_ptr<CAlbumCommands> m_commands;
@@ -330,9 +330,9 @@ TEST_F(AlbumCommandsTest, NewAlbumGoesAtTheEndInCapitalsSelectedAndShown) {
 
     EXPECT_EQ(answerer.opened, QStringList{QStringLiteral("Titre de la boite")});
     ASSERT_EQ(m_list.count(), 3);
-    EXPECT_EQ(m_list.item(2)->text(), QStringLiteral("ALPES"));
+    EXPECT_EQ(m_list.RowText(2), QStringLiteral("ALPES"));
     EXPECT_EQ(m_list.currentRow(), 2);
-    EXPECT_EQ(SelectedId(m_list),
+    EXPECT_EQ(m_list.SelectedId(),
               ScalarInt(QStringLiteral("SELECT ID FROM ALBUMS WHERE LIBELLE='ALPES'")));
     EXPECT_EQ(m_shown, 1);
 }
@@ -362,7 +362,7 @@ TEST_F(AlbumCommandsTest, RenamedAlbumStaysSelectedAtItsNewPlace) {
     AddAlbum(QStringLiteral("BRETAGNE"));
     const int corse = AddAlbum(QStringLiteral("CORSE"));
     FillAlbumList();
-    ASSERT_TRUE(SelectListId(m_list, corse));
+    ASSERT_TRUE(m_list.SelectId(corse));
     ShowAlbum(corse);
 
     ModalAnswerer answerer([](QDialog& dialog) {
@@ -372,8 +372,8 @@ TEST_F(AlbumCommandsTest, RenamedAlbumStaysSelectedAtItsNewPlace) {
     m_commands->RenameAlbum();
 
     ASSERT_EQ(m_list.count(), 2);
-    EXPECT_EQ(m_list.item(0)->text(), QStringLiteral("ARDECHE"));
-    EXPECT_EQ(SelectedId(m_list), corse);
+    EXPECT_EQ(m_list.RowText(0), QStringLiteral("ARDECHE"));
+    EXPECT_EQ(m_list.SelectedId(), corse);
     EXPECT_EQ(Scalar(QStringLiteral("SELECT LIBELLE FROM ALBUMS WHERE ID=%1").arg(corse)),
               QStringLiteral("ARDECHE"));
     EXPECT_EQ(m_grid.CurrentAlbum()->name, QStringLiteral("ARDECHE"));
@@ -415,10 +415,10 @@ TEST_F(AlbumCommandsTest, DeletingOneOfTwoAlbumsShowsTheFirstRemaining) {
     const int bretagne = AddAlbum(QStringLiteral("BRETAGNE"));
     const int corse = AddAlbum(QStringLiteral("CORSE"));
     FillAlbumList();
-    ASSERT_TRUE(SelectListId(m_list, corse));
+    ASSERT_TRUE(m_list.SelectId(corse));
     m_commands->DeleteAlbum();
     ASSERT_EQ(m_list.count(), 1);
-    EXPECT_EQ(SelectedId(m_list), bretagne);
+    EXPECT_EQ(m_list.SelectedId(), bretagne);
     EXPECT_EQ(m_shown, 1);
 }
 

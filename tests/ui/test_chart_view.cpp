@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -21,6 +20,7 @@
 #include "ui/view/BrevaneView.h"
 #include "ui/view/ListTargets.h"
 #include "widgets/ColorLabel.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ protected:
 TEST_F(ChartViewTest, CategoryListsTheChartsAndShowsTheFirstInFrench) {
     EXPECT_EQ(QStringLiteral("GRAPHIQUES"), view->TitleLabel().text());
     EXPECT_EQ(18, view->NavigationList().count());
-    EXPECT_EQ(QStringLiteral("Prises par mois"), view->NavigationList().item(0)->text());
+    EXPECT_EQ(QStringLiteral("Prises par mois"), view->NavigationList().RowText(0));
     EXPECT_TRUE(Panel().isVisible());
     EXPECT_EQ(QStringList({"janv. 2024", "févr. 2024", "mars 2024"}), Labels());
     QChart* chart = Panel().ChartView().chart();

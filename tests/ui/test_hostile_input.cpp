@@ -17,6 +17,7 @@
 #include "ui/dialogs/CatchDialog.h"
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
@@ -168,7 +169,7 @@ TEST_F(HostileInputTest, AFullNameFieldNeverKeepsHalfACharacter) {
 }
 
 TEST_F(HostileInputTest, TypedAlbumNameIsStoredInCapitalsAsTyped) {
-    QListWidget list;
+    CNavigationList list;
     CPhotoGrid grid;
     CAlbumCommands commands(Db(), list, grid, nullptr, [] {});
     const QString typed = U("l'étang'; DROP TABLE ALBUMS; -- %s{d'}\\ œ 🎣");

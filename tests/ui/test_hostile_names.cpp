@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <ostream>
@@ -21,6 +20,7 @@
 #include "ui/panels/CatchPanel.h"
 #include "ui/view/AlbumCommands.h"
 #include "ui/view/ListTargets.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 #include "widgets/PictureStatic.h"
 
@@ -198,7 +198,7 @@ TEST_P(HostileNameTest, AlbumGridShowsAnEmptyCellAndDeletingTouchesNoFile) {
     ASSERT_EQ(grid.CurrentAlbum()->photos.size(), 1u);
     EXPECT_EQ(CellCentre(grid, 0), kWhite.rgb());
 
-    QListWidget list;
+    CNavigationList list;
     CAlbumCommands commands(Db(), list, grid, nullptr, [] {});
     grid.SelectPhotoAt(PhotoCellRect(0, grid.size()).center());
     ASSERT_NE(grid.CurrentPhoto(), nullptr);
@@ -210,7 +210,7 @@ TEST_P(HostileNameTest, AlbumGridShowsAnEmptyCellAndDeletingTouchesNoFile) {
     Exec(QStringLiteral("INSERT INTO PHOTOS (ID_ALBUM, LIBELLE) VALUES (%1, %2)")
              .arg(albumId)
              .arg(QuoteSqlText(Stored(GetParam()))));
-    CListWidgetTarget target(list);
+    CNavigationListTarget target(list);
     ASSERT_TRUE(Db().FillNavigationList(target, CatalogKind::Albums));
     list.setCurrentRow(0);
     commands.DeleteAlbum();

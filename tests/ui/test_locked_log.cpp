@@ -17,6 +17,7 @@
 #include "ui/dialogs/CatchDialog.h"
 #include "ui/view/BrevaneView.h"
 #include "ui/view/ListTargets.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 

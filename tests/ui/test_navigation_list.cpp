@@ -1,7 +1,6 @@
 // The main view's navigation list: names in French order, long rows shown whole, and the
 // catch list after one catch changed matching a full refill.
 #include <QApplication>
-#include <QListWidget>
 #include <QScrollBar>
 #include <memory>
 
@@ -13,9 +12,9 @@
 
 namespace {
 
-QStringList Texts(const QListWidget& list) {
+QStringList Texts(const CNavigationList& list) {
     QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    for (int row = 0; row < list.count(); ++row) texts << list.RowText(row);
     return texts;
 }
 
@@ -70,13 +69,13 @@ TEST_F(NavigationListTest, LongestRowShowsWholeAndTheListScrollsSideways) {
     AddCatch(QStringLiteral("2022-07-13 10:00:00"), place, pike);  // the last row is short
 
     CBrevaneView& v = ShownView();
-    QListWidget& list = v.NavigationList();
+    CNavigationList& list = v.NavigationList();
     list.doItemsLayout();
-    const QListWidgetItem* longRow = list.item(0);
-    ASSERT_EQ(longRow->text(), QStringLiteral("12/07/2022 - TRUITE ARC-EN-CIEL, BROCHET"));
-    const int textWidth = list.fontMetrics().horizontalAdvance(longRow->text());
+    const QModelIndex longRow = list.model()->index(0, 0);
+    ASSERT_EQ(list.RowText(0), QStringLiteral("12/07/2022 - TRUITE ARC-EN-CIEL, BROCHET"));
+    const int textWidth = list.fontMetrics().horizontalAdvance(list.RowText(0));
     ASSERT_GT(textWidth, list.viewport()->width());
-    EXPECT_GE(list.visualItemRect(longRow).width(), textWidth);
+    EXPECT_GE(list.visualRect(longRow).width(), textWidth);
     EXPECT_GE(list.horizontalScrollBar()->maximum(), textWidth - list.viewport()->width());
     // The other categories start again from their own widest row.
     v.SetCategory(3);
@@ -106,18 +105,23 @@ const RowChange kRowChanges[] = {
     {"DeletedLeavesFilteredList", "DELETE FROM PRISES WHERE ID = %1", true},
 };
 
-class CatchRowUpdate : public TestCatchLog, public ::testing::WithParamInterface<RowChange> {};
+// The change, and whether the list was shown two rows at a time (the catch list of the view
+// reads its rows by stretches) rather than filled whole.
+class CatchRowUpdate : public TestCatchLog,
+                       public ::testing::WithParamInterface<std::tuple<RowChange, bool>> {};
 
-std::vector<std::pair<QString, int>> Rows(const QListWidget& list) {
+std::vector<std::pair<QString, int>> Rows(const CNavigationList& list) {
     std::vector<std::pair<QString, int>> rows;
     for (int row = 0; row < list.count(); ++row)
-        rows.emplace_back(list.item(row)->text(), list.item(row)->data(Qt::UserRole).toInt());
+        rows.emplace_back(list.RowText(row), list.RowId(row));
     return rows;
 }
 
 }  // namespace
 
 TEST_P(CatchRowUpdate, ListMatchesAFullRefill) {
+    const RowChange& change = std::get<0>(GetParam());
+    const bool stretched = std::get<1>(GetParam());
     const int pike = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("BROCHET"));
     const int perch = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("PERCHE"));
     const int place = AddCatalogRow(QStringLiteral("LIEUX"), QStringLiteral("LAC"));
@@ -132,30 +136,44 @@ TEST_P(CatchRowUpdate, ListMatchesAFullRefill) {
              .arg(perch)
              .arg(pike)
              .arg(changed));
-    if (GetParam().fishFilter) Db().Filter().fish = pike;
+    if (change.fishFilter) Db().Filter().fish = pike;
     // The filtered list must have the changed catch in or out, whichever the change does.
-    if (QString(GetParam().name).startsWith("FilteredSpecies"))
+    if (QString(change.name).startsWith("FilteredSpecies"))
         Exec(QStringLiteral("UPDATE PRISES SET ID_POISSON = %1 WHERE ID = %2")
                  .arg(perch)
                  .arg(changed));
 
     CNavigationList shown;
-    CListWidgetTarget shownTarget(shown);
-    ASSERT_TRUE(Db().FillCatchList(shownTarget));
-    const QString sql = QString::fromUtf8(GetParam().sql);
+    CNavigationListTarget shownTarget(shown);
+    if (stretched) {
+        ShowCatchList(Db(), shown, 2);
+        // The catch to change is selected, as in the view; the list holds a few rows around it.
+        shown.SelectId(changed);
+        ASSERT_LT(shown.count(), 6);
+    } else {
+        ASSERT_TRUE(Db().FillCatchList(shownTarget));
+    }
+    const QString sql = QString::fromUtf8(change.sql);
     Exec(
         QString(sql).replace("%1", QString::number(changed)).replace("%2", QString::number(perch)));
     if (sql.startsWith("INSERT")) changed = ScalarInt(QStringLiteral("SELECT MAX(ID) FROM PRISES"));
     ASSERT_TRUE(UpdateCatchRow(Db(), shown, changed));
+    // Every row read, as a full fill holds them; the selection follows its row.
+    shown.Rows().FetchAll();
 
     CNavigationList refilled;
-    CListWidgetTarget refilledTarget(refilled);
+    CNavigationListTarget refilledTarget(refilled);
     ASSERT_TRUE(Db().FillCatchList(refilledTarget));
-    SelectListId(refilled, changed);
+    refilled.SelectId(changed);
     EXPECT_EQ(Rows(shown), Rows(refilled));
     EXPECT_EQ(shown.currentRow(), refilled.currentRow());
-    EXPECT_EQ(shown.selectedItems().size(), refilled.selectedItems().size());
+    EXPECT_EQ(shown.selectionModel()->selectedIndexes().size(),
+              refilled.selectionModel()->selectedIndexes().size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Changes, CatchRowUpdate, ::testing::ValuesIn(kRowChanges),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Changes, CatchRowUpdate,
+                         ::testing::Combine(::testing::ValuesIn(kRowChanges), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Stretched" : "");
+                         });

@@ -1,6 +1,5 @@
 // The main view: layout, categories, button states and the selection.
 #include <QApplication>
-#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
 #include "widgets/IconButton.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PictureStatic.h"
 #include "widgets/StyledEdit.h"
 
@@ -138,7 +138,7 @@ TEST_F(ViewTest, SwitchingCategoryHidesThePreviousPanelAndFillsTheList) {
     v.SetCategory(2);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("POISSONS"));
     ASSERT_EQ(v.NavigationList().count(), 1);
-    EXPECT_EQ(v.NavigationList().item(0)->data(Qt::UserRole).toInt(), m_fish);
+    EXPECT_EQ(v.NavigationList().RowId(0), m_fish);
     EXPECT_EQ(VisiblePanel(v), &v.CatalogPhotoPanel());
     EXPECT_EQ(v.CatalogPhotoPanel().Kind(), 2);
     EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
@@ -192,7 +192,7 @@ TEST_F(ViewTest, UserSelectionShowsTheChosenRow) {
     CBrevaneView& v = ShownView();
     v.SetCategory(2);
     ASSERT_EQ(v.NavigationList().count(), 2);
-    const int row = v.NavigationList().item(0)->data(Qt::UserRole).toInt() == second ? 0 : 1;
+    const int row = v.NavigationList().RowId(0) == second ? 0 : 1;
     v.NavigationList().setCurrentRow(row);
     EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("SANDRE"));
 
@@ -201,7 +201,7 @@ TEST_F(ViewTest, UserSelectionShowsTheChosenRow) {
     v.ShowSelection();
     EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
     v.SelectRowById(424242);  // no such row: nothing changes
-    EXPECT_EQ(v.NavigationList().currentItem()->data(Qt::UserRole).toInt(), m_fish);
+    EXPECT_EQ(v.NavigationList().RowId(v.NavigationList().currentRow()), m_fish);
 }
 
 TEST_F(ViewTest, ShowSelectionWithoutSelectedRowWarns) {

@@ -8,7 +8,6 @@
 #include <QDate>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +25,7 @@
 #include "widgets/CalendarCtrl.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 #include "widgets/StyledEdit.h"
 
@@ -80,10 +80,7 @@ protected:
         Messages().Clear();
         return *m_view;
     }
-    int SelectedId() {
-        QListWidgetItem* item = m_view->NavigationList().currentItem();
-        return item && item->isSelected() ? item->data(Qt::UserRole).toInt() : -1;
-    }
+    int SelectedId() { return m_view->NavigationList().SelectedId(); }
 
     int m_fish = -1;
     int m_place = -1;
@@ -262,7 +259,7 @@ TEST_F(ViewCommandTest, AlbumPopupCommandsKeepListAndPanelTogether) {
         v.OnAlbumCommand(CommandId::AlbumAdd);
     }
     ASSERT_EQ(v.NavigationList().count(), 2);
-    EXPECT_EQ(v.NavigationList().item(1)->text(), QStringLiteral("NOUVEAU"));
+    EXPECT_EQ(v.NavigationList().RowText(1), QStringLiteral("NOUVEAU"));
     EXPECT_EQ(v.NavigationList().currentRow(), 1);
     ASSERT_NE(v.AlbumPanel().CurrentAlbum(), nullptr);
     EXPECT_EQ(v.AlbumPanel().CurrentAlbum()->name, QStringLiteral("NOUVEAU"));
@@ -297,7 +294,7 @@ TEST_F(ViewCommandTest, CalendarKeysCrossMonthsAndOpenOrAddSessions) {
     const QDate last = first.addDays(-1);
     EXPECT_EQ(calendar.MonthKey(), last.year() * 100 + last.month());
     EXPECT_EQ(calendar.SelectedDay()->dayKey, key(last));
-    EXPECT_EQ(v.NavigationList().currentItem()->data(Qt::UserRole).toInt(), calendar.MonthKey());
+    EXPECT_EQ(v.NavigationList().RowId(v.NavigationList().currentRow()), calendar.MonthKey());
     EXPECT_EQ(calendar.SelectedDay()->sessions.size(), 1u);
     {
         NextDialog dialog([](QDialog& d) { d.reject(); });

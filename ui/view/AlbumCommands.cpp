@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QListWidget>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -26,6 +25,7 @@
 #include "ui/dialogs/PhotoCommentDialog.h"
 #include "ui/view/ListTargets.h"
 #include "ui/view/PhotoImporter.h"
+#include "widgets/NavigationList.h"
 #include "widgets/PhotoGrid.h"
 
 namespace {
@@ -123,18 +123,19 @@ QString CopyWithProgress(CPhotoImporter& importer, const QString& file, QProgres
 
 }  // namespace
 
-CAlbumCommands::CAlbumCommands(CCatchDatabase& db, QListWidget& navigationList, CPhotoGrid& grid,
-                               QWidget* parent, std::function<void()> showSelection)
+CAlbumCommands::CAlbumCommands(CCatchDatabase& db, CNavigationList& navigationList,
+                               CPhotoGrid& grid, QWidget* parent,
+                               std::function<void()> showSelection)
     : m_db(db),
       m_list(navigationList),
       m_grid(grid),
       m_parent(parent),
       m_showSelection(std::move(showSelection)) {}
 
-int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
+int CAlbumCommands::SelectedAlbumId() const { return m_list.SelectedId(); }
 
 void CAlbumCommands::RefillAlbumList() {
-    CListWidgetTarget target(m_list);
+    CNavigationListTarget target(m_list);
     m_db.FillNavigationList(target, CatalogKind::Albums);
 }
 
@@ -146,10 +147,8 @@ void CAlbumCommands::NewAlbum() {
     if (!m_db.AddAlbum(album)) return;
 
     // The new album goes at the end; the list is sorted again when the category is shown.
-    auto* item = new QListWidgetItem(album.name);
-    item->setData(Qt::UserRole, album.id);
-    m_list.addItem(item);
-    m_list.setCurrentItem(item);
+    m_list.AppendRow(album.name, album.id);
+    m_list.setCurrentRow(m_list.count() - 1);
     if (m_showSelection) m_showSelection();
 }
 
@@ -170,7 +169,7 @@ void CAlbumCommands::RenameAlbum() {
     if (CAlbum* shown = m_grid.CurrentAlbum(); shown != nullptr && shown->id == albumId)
         shown->name = album.name;
     RefillAlbumList();
-    SelectListId(m_list, albumId);
+    m_list.SelectId(albumId);
 }
 
 void CAlbumCommands::DeleteAlbum() {

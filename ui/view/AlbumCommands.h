@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-class QListWidget;
+class CNavigationList;
 class QWidget;
 class CCatchDatabase;
 class CPhotoGrid;
@@ -14,7 +14,7 @@ class CPhotoGrid;
 // holds the current album and photo.
 class CAlbumCommands {
 public:
-    CAlbumCommands(CCatchDatabase& db, QListWidget& navigationList, CPhotoGrid& grid,
+    CAlbumCommands(CCatchDatabase& db, CNavigationList& navigationList, CPhotoGrid& grid,
                    QWidget* parent, std::function<void()> showSelection);
 
     void NewAlbum();
@@ -34,7 +34,7 @@ private:
     void RefillAlbumList();
 
     CCatchDatabase& m_db;
-    QListWidget& m_list;
+    CNavigationList& m_list;
     CPhotoGrid& m_grid;
     QWidget* m_parent;
     std::function<void()> m_showSelection;

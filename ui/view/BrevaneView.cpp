@@ -1,7 +1,6 @@
 #include "ui/view/BrevaneView.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QResizeEvent>
 
 #include "catalog/CatalogKind.h"
@@ -126,7 +125,7 @@ void CBrevaneView::ConnectSignals() {
     connect(m_modify, &QPushButton::clicked, this, &CBrevaneView::OnModify);
     connect(m_delete, &QPushButton::clicked, this, &CBrevaneView::OnDelete);
     connect(m_search, &QPushButton::clicked, this, &CBrevaneView::OnSearch);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
+    connect(m_list, &CNavigationList::itemSelectionChanged, this,
             &CBrevaneView::OnListSelectionChanged);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OfferAlbumMenu(m_list->viewport()->mapTo(m_list, pos)); });
@@ -161,8 +160,13 @@ void CBrevaneView::RefreshStep() {
     if (!title.isEmpty()) m_title->setText(title);
     {
         CQuietList quiet(m_quietList);
-        CListWidgetTarget target(*m_list);
-        m_db.FillNavigationList(target, m_kind);
+        if (m_kind == CatalogKind::Catches) {
+            // A club's log holds a million catches: the list reads those scrolled into view.
+            ShowCatchList(m_db, *m_list);
+        } else {
+            CNavigationListTarget target(*m_list);
+            m_db.FillNavigationList(target, m_kind);
+        }
     }
     if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
     ShowSelection();
@@ -187,7 +191,7 @@ void CBrevaneView::ShowSelection() {
 
 void CBrevaneView::SelectRowById(int id) {
     CQuietList quiet(m_quietList);
-    SelectListId(*m_list, id);
+    m_list->SelectId(id);
 }
 
 bool CBrevaneView::UpdateCatchRowOnly(int id) {
@@ -206,21 +210,18 @@ void CBrevaneView::RunAlbumCommand(const std::function<void(CAlbumCommands&)>& c
 void CBrevaneView::OnListSelectionChanged() {
     if (m_quietList) return;
     // A click beside the rows clears the selection; that shows nothing rather than a warning.
-    if (m_list->selectedItems().isEmpty()) return;
+    if (!m_list->HasSelectedRow()) return;
     ShowSelection();
 }
 
 bool CBrevaneView::RequireSelectedRow() {
-    if (!m_list->selectedItems().isEmpty()) return true;
+    if (m_list->HasSelectedRow()) return true;
     ShowMessage(QStringLiteral("Vous devez sélectionner une ligne dans la liste !"),
                 MessageIcon::Exclamation);
     return false;
 }
 
-int CBrevaneView::SelectedRowId() const {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->data(Qt::UserRole).toInt();
-}
+int CBrevaneView::SelectedRowId() const { return m_list->SelectedId(); }
 
 IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
     switch (kind) {

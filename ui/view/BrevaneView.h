@@ -17,7 +17,7 @@ class CCatchPanel;
 class CChartPanel;
 class CStatisticsPanel;
 class IDisplayPanel;
-class QListWidget;
+class CNavigationList;
 
 // The form of the main window: title label, navigation list and "Rechercher ..." on the
 // left; on the right the display panel of the current category over "Ajouter ...",
@@ -58,7 +58,7 @@ public:
     bool OfferAlbumMenu(const QPoint& listPoint);
 
     CCatchDatabase& Database() { return m_db; }
-    QListWidget& NavigationList() { return *m_list; }
+    CNavigationList& NavigationList() { return *m_list; }
     CColorLabel& TitleLabel() { return *m_title; }
     CIconButton& SearchButton() { return *m_search; }
     CIconButton& AddButton() { return *m_add; }
@@ -113,7 +113,7 @@ private:
     bool m_quietList = false;
 
     CColorLabel* m_title = nullptr;
-    QListWidget* m_list = nullptr;
+    CNavigationList* m_list = nullptr;
     CIconButton* m_search = nullptr;
     CIconButton* m_add = nullptr;
     CIconButton* m_modify = nullptr;

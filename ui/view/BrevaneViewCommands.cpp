@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenu>
 
 #include "catalog/CatalogKind.h"
@@ -21,6 +20,7 @@
 #include "ui/view/SessionChoice.h"
 #include "widgets/CalendarCtrl.h"
 #include "widgets/CommandIds.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 const QString kDeleteRowQuestion =
@@ -142,7 +142,7 @@ void CBrevaneView::OnCalendarDoubleClick() {
 void CBrevaneView::OnCalendarMonthChange(int dayKey) {
     if (m_kind != CatalogKind::Calendar) return;
     for (int row = 0; row < m_list->count(); ++row) {
-        if (m_list->item(row)->data(Qt::UserRole).toInt() != dayKey / 100) continue;
+        if (m_list->RowId(row) != dayKey / 100) continue;
         // Selecting the row shows its month, as a click on it would.
         m_list->setCurrentRow(row);
         m_calendarPanel->CalendarCtrl().SelectDay(dayKey);
@@ -168,8 +168,8 @@ void CBrevaneView::OnAlbumCommand(int commandId) {
 }
 
 QPoint CBrevaneView::KeyboardMenuPoint() const {
-    const QListWidgetItem* current = m_list->currentItem();
-    const QRect row = current != nullptr ? m_list->visualItemRect(current) : QRect();
+    const QModelIndex current = m_list->currentIndex();
+    const QRect row = current.isValid() ? m_list->visualRect(current) : QRect();
     const QPoint inViewport = row.isValid() ? row.center() : QPoint(1, 1);
     return m_list->viewport()->mapTo(m_list, inViewport);
 }

@@ -1,47 +1,37 @@
 #include "ui/view/CatchRowUpdate.h"
 
-#include <QListWidget>
 #include <optional>
 
 #include "catalog/CatchDatabase.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 
-int IdAt(const QListWidget& list, int row) { return list.item(row)->data(Qt::UserRole).toInt(); }
-
-// First row whose identifier is not below id (binary search of the ascending identifiers).
-int LowerBound(const QListWidget& list, int id) {
-    int low = 0;
-    int high = list.count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (IdAt(list, middle) < id)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+void SelectFirstRow(CNavigationList& list) {
+    // The first row of the whole list, not merely the first one held.
+    if (list.Rows().CanFetchFirstRows()) list.Rows().ShowStart();
+    list.setCurrentRow(list.count() > 0 ? 0 : -1);
 }
 
 }  // namespace
 
-bool UpdateCatchRow(CCatchDatabase& db, QListWidget& list, int catchId) {
+void ShowCatchList(CCatchDatabase& db, CNavigationList& list, int stretchRows) {
+    list.ShowStretches(
+        [&db](int from, ListSide side, int count, ListStretch& stretch) {
+            return db.ReadCatchRows(from, side, count, stretch);
+        },
+        stretchRows);
+    SelectFirstRow(list);
+}
+
+void ShowCatchList(CCatchDatabase& db, CNavigationList& list) {
+    ShowCatchList(db, list, CNavigationList::kStretchRows);
+}
+
+bool UpdateCatchRow(CCatchDatabase& db, CNavigationList& list, int catchId) {
     std::optional<QString> text;
     if (!db.CatchListText(catchId, text)) return false;
-    const int row = LowerBound(list, catchId);
-    const bool listed = row < list.count() && IdAt(list, row) == catchId;
-    if (text && listed) {
-        list.item(row)->setText(*text);
-    } else if (text) {
-        auto* item = new QListWidgetItem(*text);
-        item->setData(Qt::UserRole, catchId);
-        list.insertItem(row, item);
-    } else if (listed) {
-        delete list.takeItem(row);
-    }
-    if (text)
-        list.setCurrentRow(row);
-    else
-        list.setCurrentRow(list.count() > 0 ? 0 : -1);
+    list.Rows().PutRow(catchId, text);
+    if (!text || !list.SelectId(catchId)) SelectFirstRow(list);
     return true;
 }

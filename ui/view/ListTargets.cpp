@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "catalog/FrenchOrder.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 
@@ -52,6 +53,18 @@ void CListWidgetTarget::SelectRow(int index) {
         return;
     }
     m_list.setCurrentRow(index);
+}
+
+CNavigationListTarget::CNavigationListTarget(CNavigationList& list) : m_list(list) {}
+
+void CNavigationListTarget::Clear() { m_list.Clear(); }
+
+void CNavigationListTarget::Append(const QString& text, int id) { m_list.AppendRow(text, id); }
+
+int CNavigationListTarget::Count() const { return m_list.count(); }
+
+void CNavigationListTarget::SelectRow(int index) {
+    m_list.setCurrentRow(index >= 0 && index < m_list.count() ? index : -1);
 }
 
 CComboTarget::CComboTarget(QComboBox& combo) : m_combo(combo) {}

@@ -4,6 +4,7 @@
 
 #include "catalog/ListTarget.h"
 
+class CNavigationList;
 class QComboBox;
 class QListWidget;
 
@@ -12,7 +13,7 @@ class QListWidget;
 class CListWidgetTarget : public IListTarget {
 public:
     // sorted: keep rows in case-insensitive alphabetical order (the dialogs' lists);
-    // otherwise rows keep the order in which they are added (the navigation list).
+    // otherwise rows keep the order in which they are added.
     explicit CListWidgetTarget(QListWidget& list, bool sorted = false);
     void Clear() override;
     void Append(const QString& text, int id) override;
@@ -22,6 +23,19 @@ public:
 private:
     QListWidget& m_list;
     bool m_sorted;
+};
+
+// The main view's navigation list: rows keep the order in which they are added.
+class CNavigationListTarget : public IListTarget {
+public:
+    explicit CNavigationListTarget(CNavigationList& list);
+    void Clear() override;
+    void Append(const QString& text, int id) override;
+    int Count() const override;
+    void SelectRow(int index) override;
+
+private:
+    CNavigationList& m_list;
 };
 
 // A drop-down list kept sorted case-insensitively, with the rows whose identifier is -1
