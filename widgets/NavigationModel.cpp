@@ -104,8 +104,8 @@ CNavigationModel::Position CNavigationModel::PositionOf(int id) const {
     position.row = static_cast<int>(found - m_rows.begin());
     position.listed = found != m_rows.end() && found->id == id;
     // Before the first row held or after the last, an id lies among rows not read yet.
-    position.known = position.listed ||
-                     ((position.row > 0 || m_startReached) && (found != m_rows.end() || m_endReached));
+    position.known = position.listed || ((position.row > 0 || m_startReached) &&
+                                         (found != m_rows.end() || m_endReached));
     return position;
 }
 

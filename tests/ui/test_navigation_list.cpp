@@ -2,6 +2,7 @@
 // catch list after one catch changed matching a full refill.
 #include <QApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <memory>
 
 #include "tests/support/TestCatchLog.h"
@@ -81,6 +82,46 @@ TEST_F(NavigationListTest, LongestRowShowsWholeAndTheListScrollsSideways) {
     v.SetCategory(3);
     list.doItemsLayout();
     EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(NavigationListTest, KeysAndScrollingReadTheCatchesTheyReach) {
+    const int fish = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("BROCHET"));
+    std::vector<int> ids;
+    for (int day = 1; day <= 28; ++day)
+        ids.push_back(
+            AddCatch(QStringLiteral("2022-02-%1 07:00:00").arg(day, 2, 10, QChar(u'0')), -1, fish));
+    CNavigationList list;
+    list.resize(200, 60);
+    list.show();
+    ShowCatchList(Db(), list, 4);
+    ASSERT_EQ(list.count(), 4);
+    ASSERT_EQ(list.SelectedId(), ids.front());
+
+    // Scrolled to its top, the list reads the rows before, and what was on screen stays there.
+    ASSERT_TRUE(list.SelectId(ids[14]));
+    QApplication::processEvents();
+    QScrollBar& bar = *list.verticalScrollBar();
+    ASSERT_GT(bar.maximum(), 0);
+    const int firstHeld = list.RowId(0);
+    const int held = list.count();
+    bar.setValue(bar.maximum());
+    bar.setValue(bar.minimum());
+    EXPECT_GT(list.count(), held);
+    EXPECT_EQ(list.RowId(list.indexAt(QPoint(1, 1)).row()), firstHeld);
+
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(list.SelectedId(), ids.back());
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.SelectedId(), ids.front());
+    for (std::size_t step = 1; step < ids.size(); ++step) {
+        QTest::keyClick(&list, Qt::Key_Down);
+        ASSERT_EQ(list.SelectedId(), ids[step]);
+    }
+    QTest::keyClick(&list, Qt::Key_End);
+    for (std::size_t step = ids.size() - 1; step-- > 0;) {
+        QTest::keyClick(&list, Qt::Key_Up);
+        ASSERT_EQ(list.SelectedId(), ids[step]);
+    }
 }
 
 namespace {
