@@ -43,8 +43,8 @@ QString CatchRowSelect();
 // The current row of a recordset opened on CatchRowSelect().
 CCatchRow ReadCatchRow(CDbRecordset& rows);
 
-// The link table of the fish (PRISE_POISSONS) or the baits (PRISE_ESCHES) and its identifier column;
-// empty for any other kind.
+// The link table of the fish (PRISE_POISSONS) or the baits (PRISE_ESCHES) and its identifier
+// column; empty for any other kind.
 QString LinkTableForKind(Table kind);
 QString LinkColumnForKind(Table kind);
 
