@@ -66,7 +66,7 @@ int MakeChange(CCatchDatabase& db, RowChange change, int middleId) {
                     "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE) SELECT "
                     "DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE FROM PRISES WHERE ID = %1")
                     .arg(middleId));
-            return db.GetLastId(1);
+            return db.GetLastId(Table::Catches);
         case kChange:
             db.ExecuteDirect(
                 QStringLiteral("UPDATE PRISES SET DATE_PRISE = '2001-02-03 04:05:00' WHERE ID = %1")

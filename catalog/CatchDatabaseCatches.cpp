@@ -69,7 +69,7 @@ struct SetView {
         if (several == nullptr) return single == id;
         return std::find(several->begin(), several->end(), id) != several->end();
     }
-    QString Labels(CLabelCache& labels, int kind) const {
+    QString Labels(CLabelCache& labels, Table kind) const {
         return several ? labels.Labels(*several, kind) : labels.Label(single, kind);
     }
 };
@@ -87,7 +87,7 @@ struct CatchScope {
 // in one query, for the stretch read, or for the one catch the list shows again.
 class LinkSets {
 public:
-    LinkSets(const CDbConnection& db, int kind) : m_db(db), m_kind(kind) {}
+    LinkSets(const CDbConnection& db, Table kind) : m_db(db), m_kind(kind) {}
 
     void SetScope(const CatchScope& scope) {
         m_scope = scope;
@@ -113,7 +113,7 @@ public:
 
 private:
     const CDbConnection& m_db;
-    int m_kind;
+    Table m_kind;
     CatchScope m_scope;
     bool m_loaded = false;
     QHash<int, std::vector<int>> m_links;
@@ -128,8 +128,8 @@ public:
         : m_filter(filter),
           m_checks(ActiveReferenceChecks(filter)),
           m_labels(db),
-          m_fishLinks(db, CatalogKind::Fish),
-          m_baitLinks(db, CatalogKind::Baits) {}
+          m_fishLinks(db, Table::Fish),
+          m_baitLinks(db, Table::Baits) {}
 
     void SetScope(const CatchScope& scope) {
         m_scope = scope;
@@ -175,7 +175,7 @@ public:
         CDateStamp moment;
         moment.Parse(rows.GetText(column), DateTimeLayout::Stored);
         return moment.FormatDate(DateLayout::DayFirst) + QStringLiteral(" - ") +
-               fish.Labels(m_labels, CatalogKind::Fish);
+               fish.Labels(m_labels, Table::Fish);
     }
 
 private:
@@ -359,7 +359,7 @@ bool CCatchDatabase::ReadCatchRows(int from, ListSide side, int count, ListStret
     });
 }
 
-bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
+bool CCatchDatabase::ReadCatchLinks(int catchId, Table kind, std::vector<int>& ids) {
     ids.clear();
     if (LinkTableForKind(kind).isEmpty()) return false;
     return RunOrShowError(false, [&] {
@@ -368,7 +368,7 @@ bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids
     });
 }
 
-bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
+bool CCatchDatabase::DeleteCatchLinks(int catchId, Table kind) {
     if (LinkTableForKind(kind).isEmpty()) return false;
     return RunOrShowError(false, [&] {
         CSqlDelete remove(LinkTableForKind(kind));
@@ -379,7 +379,7 @@ bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
     });
 }
 
-bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
+bool CCatchDatabase::WriteCatchLinks(int catchId, Table kind, const std::vector<int>& ids) {
     if (!DeleteCatchLinks(catchId, kind)) return false;
     return RunOrShowError(false, [&] {
         for (const int id : ids) {
@@ -399,9 +399,8 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         rows.AddNumberCondition(QStringLiteral("ID"), catchId);
         if (!rows.Open() || !rows.Fetch()) return true;
         const CCatchRow row = ReadCatchRow(rows);
-        const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, CatalogKind::Fish);
-        const std::vector<int> baits =
-            QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
+        const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, Table::Fish);
+        const std::vector<int> baits = QueryCatchSet(*this, catchId, row.baitId, Table::Baits);
 
         form.SetMoment(row.moment.FormatDateTime(DateTimeLayout::DayFirst));
         form.SetReference(CatchReference::Place, row.placeId);
@@ -439,13 +438,13 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
     if (!CheckCatchTexts(values.row)) return false;
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlInsert insert(TableForSelector(CatalogKind::Catches));
+        CSqlInsert insert(TableName(Table::Catches));
         AddCatchFields(insert, values);
         newId = InsertAndReadId(*this, insert);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
-        if (newId <= 0 || !WriteCatchLinks(newId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(newId, CatalogKind::Baits, values.baits))
+        if (newId <= 0 || !WriteCatchLinks(newId, Table::Fish, values.fish) ||
+            !WriteCatchLinks(newId, Table::Baits, values.baits))
             return false;
         transaction.Commit();
         catchId = newId;
@@ -458,7 +457,7 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     if (!CheckCatchTexts(values.row)) return false;
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlUpdate update(TableForSelector(CatalogKind::Catches));
+        CSqlUpdate update(TableName(Table::Catches));
         AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
         // A catch deleted meanwhile is not brought back, nor its link rows left orphan; the
@@ -467,8 +466,8 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
             ShowMessage(VanishedCatchText(), MessageIcon::Stop);
             return false;
         }
-        if (!WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+        if (!WriteCatchLinks(catchId, Table::Fish, values.fish) ||
+            !WriteCatchLinks(catchId, Table::Baits, values.baits))
             return false;
         transaction.Commit();
         return true;
@@ -478,11 +477,10 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
 bool CCatchDatabase::DeleteCatch(int catchId) {
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlDelete remove(TableForSelector(CatalogKind::Catches));
+        CSqlDelete remove(TableName(Table::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
         ExecuteDirect(remove.GetSql());
-        if (!DeleteCatchLinks(catchId, CatalogKind::Fish) ||
-            !DeleteCatchLinks(catchId, CatalogKind::Baits))
+        if (!DeleteCatchLinks(catchId, Table::Fish) || !DeleteCatchLinks(catchId, Table::Baits))
             return false;
         transaction.Commit();
         return true;

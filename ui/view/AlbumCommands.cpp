@@ -136,7 +136,7 @@ int CAlbumCommands::SelectedAlbumId() const { return m_list.SelectedId(); }
 
 void CAlbumCommands::RefillAlbumList() {
     CNavigationListTarget target(m_list);
-    m_db.FillNavigationList(target, CatalogKind::Albums);
+    m_db.FillNavigationList(target, Category::Albums);
 }
 
 void CAlbumCommands::NewAlbum() {

@@ -138,7 +138,7 @@ void CBrevaneView::ConnectSignals() {
     m_list->installEventFilter(this);
 }
 
-void CBrevaneView::SetCategoryButtons(int kind) {
+void CBrevaneView::SetCategoryButtons(Category kind) {
     const CategoryInfo* info = CategoryForKind(kind);
     if (!info) return;
     m_search->setEnabled(info->search);
@@ -147,9 +147,9 @@ void CBrevaneView::SetCategoryButtons(int kind) {
     m_delete->setEnabled(info->edit);
 }
 
-void CBrevaneView::SetCategory(int kind) {
+void CBrevaneView::SetCategory(Category kind) {
     m_kind = kind;
-    if (CatalogKind::HasPicture(kind)) m_photoPanel->SetKind(kind);
+    if (HasPicture(kind)) m_photoPanel->SetKind(*CatalogOf(kind));
     SetCategoryButtons(kind);
     HideAllPanels();
     RefreshStep();
@@ -160,7 +160,7 @@ void CBrevaneView::RefreshStep() {
     if (!title.isEmpty()) m_title->setText(title);
     {
         CQuietList quiet(m_quietList);
-        if (m_kind == CatalogKind::Catches) {
+        if (m_kind == Category::Catches) {
             // A club's log holds a million catches: the list reads those scrolled into view.
             ShowCatchList(m_db, *m_list);
         } else {
@@ -168,7 +168,7 @@ void CBrevaneView::RefreshStep() {
             m_db.FillNavigationList(target, m_kind);
         }
     }
-    if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
+    if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
     ShowSelection();
 }
 
@@ -181,7 +181,7 @@ void CBrevaneView::ShowSelection() {
     if (m_list->count() == 0) return;
     if (!RequireSelectedRow()) return;
     // A chart is counted off the window's thread: no wait cursor.
-    if (m_kind == CatalogKind::Charts) {
+    if (m_kind == Category::Charts) {
         m_chartPanel->ShowChart(SelectedRowId());
         return;
     }
@@ -195,7 +195,7 @@ void CBrevaneView::SelectRowById(int id) {
 }
 
 bool CBrevaneView::UpdateCatchRowOnly(int id) {
-    if (m_kind != CatalogKind::Catches) return false;
+    if (m_kind != Category::Catches) return false;
     CQuietList quiet(m_quietList);
     return UpdateCatchRow(m_db, *m_list, id);
 }
@@ -223,18 +223,18 @@ bool CBrevaneView::RequireSelectedRow() {
 
 int CBrevaneView::SelectedRowId() const { return m_list->SelectedId(); }
 
-IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
+IDisplayPanel& CBrevaneView::PanelForKind(Category kind) {
     switch (kind) {
-        case CatalogKind::Catches:
+        case Category::Catches:
             return *m_catchPanel;
-        case CatalogKind::Calendar:
+        case Category::Calendar:
             return *m_calendarPanel;
-        case CatalogKind::Records:
+        case Category::Records:
             return *m_statisticsPanel;
-        case CatalogKind::Albums:
+        case Category::Albums:
             return *m_albumPanel;
         default:
-            if (CatalogKind::IsTextCatalog(kind)) return *m_textPanel;
+            if (IsTextCatalog(kind)) return *m_textPanel;
             return *m_photoPanel;
     }
 }

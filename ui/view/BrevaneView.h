@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "catalog/CatalogKind.h"
+
 class CCatchDatabase;
 class CColorLabel;
 class CIconButton;
@@ -30,8 +32,8 @@ public:
     ~CBrevaneView() override;
 
     // Stores the kind, sets the buttons' states, hides every panel and refreshes.
-    void SetCategory(int kind);
-    int Category() const { return m_kind; }
+    void SetCategory(Category kind);
+    Category CurrentCategory() const { return m_kind; }
     // Title, list (first row selected) and the panel of the selected row.
     void RefreshStep();
     // Fills and shows the panel of the selected row; warns when no row is selected.
@@ -86,9 +88,9 @@ private:
     void HideAllPanels();
     bool RequireSelectedRow();
     int SelectedRowId() const;
-    IDisplayPanel& PanelForKind(int kind);
+    IDisplayPanel& PanelForKind(Category kind);
     std::array<QWidget*, 7> Panels() const;
-    void SetCategoryButtons(int kind);
+    void SetCategoryButtons(Category kind);
     // The catch list's one row put right after a change of that catch; false in any other
     // category, or when the log could not be read.
     bool UpdateCatchRowOnly(int id);
@@ -108,7 +110,7 @@ private:
     void ShowEmptyAlbums();
 
     CCatchDatabase& m_db;
-    int m_kind = 1;
+    Category m_kind = Category::Catches;
     bool m_firstShowDone = false;
     bool m_quietList = false;
 
