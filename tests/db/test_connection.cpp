@@ -1,5 +1,6 @@
 // CDbConnection and CSQLException against the real driver manager and SQLite ODBC driver.
 #include <QString>
+#include <memory>
 
 #include "db/DbRecordset.h"
 #include "db/OdbcDiagnostics.h"
@@ -156,10 +157,10 @@ TEST(ConnectionLifecycle, ExecutingWithoutConnectionThrows) {
     try {
         none.ExecuteDirect("SELECT 1");
         FAIL() << "no exception";
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         EXPECT_EQ(e->sqlState, "08003");
         EXPECT_FALSE(e->message.isEmpty());
-        delete e;
     }
 }
 
