@@ -394,7 +394,11 @@ bool CCatchDatabase::DeleteCatch(int catchId) {
         CDbTransaction transaction(*this);
         CSqlDelete remove(TableForSelector(CatalogKind::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
-        ExecuteDirect(remove.GetSql());
+        // Another member deleted it first: said as for a change, and nothing is touched.
+        if (!ExecuteDirect(remove.GetSql())) {
+            ShowMessage(VanishedCatchText(), MessageIcon::Stop);
+            return false;
+        }
         if (!DeleteCatchLinks(catchId, CatalogKind::Fish) ||
             !DeleteCatchLinks(catchId, CatalogKind::Baits))
             return false;

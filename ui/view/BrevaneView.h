@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CCatchDatabase;
 class CColorLabel;
@@ -34,6 +35,10 @@ public:
     int Category() const { return m_kind; }
     // Title, list (first row selected) and the panel of the selected row.
     void RefreshStep();
+    // When another program or member changed the log since the list was filled (its change
+    // number moved, or cannot be read), fills the list anew keeping the selected row and shows
+    // its panel again; otherwise reads nothing more. "Actualiser" and the window's activation.
+    void RefreshIfChanged();
     // Fills and shows the panel of the selected row; warns when no row is selected.
     void ShowSelection();
     // Selects the first row carrying the id; no change when none does.
@@ -86,6 +91,8 @@ private:
     void HideAllPanels();
     bool RequireSelectedRow();
     int SelectedRowId() const;
+    // The log's change number now; none when it cannot be read (the log is then filled anew).
+    std::optional<qint64> ChangeCount();
     IDisplayPanel& PanelForKind(int kind);
     std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(int kind);
@@ -111,6 +118,8 @@ private:
     int m_kind = 1;
     bool m_firstShowDone = false;
     bool m_quietList = false;
+    // The change number read before the list was last filled.
+    std::optional<qint64> m_seenChanges;
 
     CColorLabel* m_title = nullptr;
     QListWidget* m_list = nullptr;
