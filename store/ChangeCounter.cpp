@@ -6,6 +6,7 @@
 #include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
+#include "db/SQLException.h"
 
 namespace {
 
@@ -57,13 +58,19 @@ QStringList ServerCounterStatements() {
 
 bool AddChangeCounter(CCatchDatabase& db) {
     if (db.Engine() != DbEngine::PostgreSql) return true;
-    return RunOrShowError(false, [&] {
-        if (CounterComplete(db)) return true;
+    const std::optional<bool> complete = CheckOrShowError([&] { return CounterComplete(db); });
+    if (!complete) return false;
+    if (*complete) return true;
+    std::unique_ptr<CSQLException> error = CatchDbError([&] {
         CDbTransaction transaction(db, CDbTransaction::Kind::Immediate);
         for (const QString& statement : ServerCounterStatements()) db.ExecuteDirect(statement);
         transaction.Commit();
-        return true;
     });
+    // A member whose account does not own the club's tables still opens the log: windows then
+    // fill their lists anew at each look, until the owner's next start adds the counter.
+    if (!error || error->sqlState == QLatin1String("42501")) return true;
+    ShowDatabaseError(*error);
+    return false;
 }
 
 std::optional<qint64> ReadChangeCount(CDbConnection& db) {
