@@ -78,7 +78,17 @@ QString StoredOrder(CDbConnection& db, const QStringList& columns) {
 struct TableCopy {
     QString name;
     QStringList columns;  // those both logs have, in the source's order
+    QList<bool> textual;  // per column: the target stores text there
 };
+
+// The target's columns that hold text; a number or a moment column takes no empty text.
+QStringList TextColumns(CDbConnection& db, const QString& table) {
+    if (db.Engine() != DbEngine::PostgreSql) return Columns(db, table);
+    return Column1(db, QStringLiteral("SELECT upper(column_name) FROM information_schema.columns "
+                                      "WHERE table_schema = current_schema() AND table_name = "
+                                      "lower(%1) AND data_type IN ('text', 'character varying')")
+                           .arg(QuoteSqlText(table)));
+}
 
 // Every value with a flag that tells NULL from empty text: the recordset reads both as "".
 QString SelectWithNullFlags(CDbConnection& source, const TableCopy& table) {
@@ -104,8 +114,11 @@ public:
         while (rows.Fetch()) {
             QStringList row;
             for (int i = 0; i < table.columns.size(); ++i) {
-                const bool isNull = rows.GetText(2 * i + 2) == QLatin1String("1");
-                row << (isNull ? QStringLiteral("NULL") : QuoteSqlText(rows.GetText(2 * i + 1)));
+                const QString value = rows.GetText(2 * i + 1);
+                // SQLite keeps an empty text in any column; the server only in a text one.
+                const bool isNull = rows.GetText(2 * i + 2) == QLatin1String("1") ||
+                                    (value.isEmpty() && !table.textual[i]);
+                row << (isNull ? QStringLiteral("NULL") : QuoteSqlText(value));
             }
             values << u'(' + row.join(u',') + u')';
             if (values.size() == kRowsPerInsert && !Flush(table, values)) return false;
@@ -246,9 +259,13 @@ WorkResult CopyLogToServer(CDbConnection& source, const QString& sourceDataDir,
         for (const QString& name : Tables(source)) {
             if (!targetTables.contains(name)) continue;
             const QStringList targetColumns = Columns(target, name);
-            TableCopy table{name, {}};
-            for (const QString& column : Columns(source, name))
-                if (targetColumns.contains(column)) table.columns << column;
+            const QStringList textColumns = TextColumns(target, name);
+            TableCopy table{name, {}, {}};
+            for (const QString& column : Columns(source, name)) {
+                if (!targetColumns.contains(column)) continue;
+                table.columns << column;
+                table.textual << textColumns.contains(column);
+            }
             if (table.columns.isEmpty()) continue;
             totalRows += Count(source, QStringLiteral("SELECT COUNT(*) FROM ") + name);
             tables.push_back(table);
