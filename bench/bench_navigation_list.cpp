@@ -46,7 +46,8 @@ void BM_FillNavigationListWidget(benchmark::State& state) {
     ShowList(list);
     CListWidgetTarget target(list);
     for (auto _ : state) {
-        if (!db->FillNavigationList(target, 1)) state.SkipWithError("FillNavigationList a échoué");
+        if (!db->FillNavigationList(target, Category::Catches))
+            state.SkipWithError("FillNavigationList a échoué");
         list.repaint();  // the first paint of the filled list
     }
     state.counters["rows"] = list.count();
@@ -65,7 +66,7 @@ int MakeChange(CCatchDatabase& db, RowChange change, int middleId) {
                     "INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE) SELECT "
                     "DATE_PRISE, ID_LIEU, ID_POISSON, ID_ESCHE FROM PRISES WHERE ID = %1")
                     .arg(middleId));
-            return db.GetLastId(1);
+            return db.GetLastId(Table::Catches);
         case kChange:
             db.ExecuteDirect(
                 QStringLiteral("UPDATE PRISES SET DATE_PRISE = '2001-02-03 04:05:00' WHERE ID = %1")
@@ -90,7 +91,7 @@ void BM_CatchRowUpdate(benchmark::State& state) {
     CNavigationList list;
     ShowList(list);
     CListWidgetTarget target(list);
-    db->FillNavigationList(target, 1);
+    db->FillNavigationList(target, Category::Catches);
     const int middleId = list.item(list.count() / 2)->data(Qt::UserRole).toInt();
     CBenchCatchPanel panel;
     try {

@@ -4,14 +4,14 @@
 
 namespace {
 
-struct KindNames {
+struct CatalogNames {
     const char* table;
     const char* catchColumn;
     const char* pictureFolder;
 };
 
-// Indexed by kind 2..13.
-constexpr std::array<KindNames, 12> kCatalogs = {{
+// Indexed from Table::Fish to Table::Techniques.
+constexpr std::array<CatalogNames, 12> kCatalogs = {{
     {"POISSONS", "ID_POISSON", "Poissons"},
     {"LIEUX", "ID_LIEU", "Lieux"},
     {"ESCHES", "ID_ESCHE", "Esches"},
@@ -26,36 +26,67 @@ constexpr std::array<KindNames, 12> kCatalogs = {{
     {"TECHNIQUES", "ID_TECHNIQUE", ""},
 }};
 
-const KindNames* CatalogNames(int kind) {
-    if (!CatalogKind::IsCatalog(kind)) return nullptr;
-    return &kCatalogs[kind - CatalogKind::Fish];
+const CatalogNames* NamesOf(Table table) {
+    if (!IsCatalog(table)) return nullptr;
+    return &kCatalogs[static_cast<int>(table) - static_cast<int>(Table::Fish)];
 }
 
 }  // namespace
 
-QString TableForSelector(int selector) {
-    switch (selector) {
-        case CatalogKind::Calendar:
+std::optional<Category> CategoryFromNumber(int number) {
+    if (number < NumberOf(Category::Calendar) || number > NumberOf(Category::Charts) ||
+        number == NumberOf(Category::Records) + 1)
+        return std::nullopt;
+    return static_cast<Category>(number);
+}
+
+std::optional<Table> CatalogOf(Category category) {
+    const int number = NumberOf(category);
+    if (number < static_cast<int>(Table::Fish) || number > static_cast<int>(Table::Techniques))
+        return std::nullopt;
+    return static_cast<Table>(number);
+}
+
+Category CategoryOf(Table catalog) {
+    return IsCatalog(catalog) ? static_cast<Category>(static_cast<int>(catalog))
+                              : Category::Catches;
+}
+
+bool HasPicture(Category category) {
+    const auto catalog = CatalogOf(category);
+    return catalog && HasPicture(*catalog);
+}
+
+bool IsTextCatalog(Category category) {
+    const auto catalog = CatalogOf(category);
+    return catalog && IsTextCatalog(*catalog);
+}
+
+bool IsCatalog(Category category) { return CatalogOf(category).has_value(); }
+
+QString TableName(Table table) {
+    switch (table) {
+        case Table::Sessions:
             return QStringLiteral("CALENDRIER");
-        case CatalogKind::Catches:
+        case Table::Catches:
             return QStringLiteral("PRISES");
-        case CatalogKind::AlbumsTable:
+        case Table::Albums:
             return QStringLiteral("ALBUMS");
-        case CatalogKind::PhotosTable:
+        case Table::Photos:
             return QStringLiteral("PHOTOS");
         default:
             break;
     }
-    const KindNames* names = CatalogNames(selector);
+    const CatalogNames* names = NamesOf(table);
     return names ? QString::fromLatin1(names->table) : QString();
 }
 
-QString CatchColumnForKind(int kind) {
-    const KindNames* names = CatalogNames(kind);
+QString CatchColumnOf(Table catalog) {
+    const CatalogNames* names = NamesOf(catalog);
     return names ? QString::fromLatin1(names->catchColumn) : QString();
 }
 
-QString PictureFolderForKind(int kind) {
-    const KindNames* names = CatalogNames(kind);
+QString PictureFolderOf(Table catalog) {
+    const CatalogNames* names = NamesOf(catalog);
     return names ? QString::fromLatin1(names->pictureFolder) : QString();
 }

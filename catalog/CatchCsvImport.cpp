@@ -79,7 +79,7 @@ const CatchColumnInfo& InfoOf(CatchColumn column) { return CatchColumns().at(Col
 // The catch dialog as an imported row fills it.
 class ImportedCatchForm : public ICatchForm {
 public:
-    using IdOf = std::function<int(int kind, const QString& name)>;
+    using IdOf = std::function<int(Table kind, const QString& name)>;
     ImportedCatchForm(const CCatchCsvImport::Row& row, IdOf idOf)
         : m_cells(row.cells), m_idOf(std::move(idOf)) {}
 
@@ -87,7 +87,7 @@ public:
     int Reference(CatchReference which) const override {
         const CatchColumn column = ColumnOf(which);
         const QString name = Cell(column);
-        return name.isEmpty() ? -1 : m_idOf(InfoOf(column).kind, name);
+        return name.isEmpty() ? -1 : m_idOf(*InfoOf(column).catalog, name);
     }
     std::vector<int> FishSet() const override { return Set(CatchColumn::Fish); }
     std::vector<int> BaitSet() const override { return Set(CatchColumn::Baits); }
@@ -150,7 +150,7 @@ private:
     std::vector<int> Set(CatchColumn column) const {
         std::vector<int> ids;
         for (const QString& name : SplitNames(Cell(column)))
-            ids.push_back(m_idOf(InfoOf(column).kind, name));
+            ids.push_back(m_idOf(*InfoOf(column).catalog, name));
         return ids;
     }
 
@@ -199,7 +199,7 @@ QString CCatchCsvImport::RowProblem(const QStringList& cells) {
             (cell.trimmed().toInt(&isInteger), !isInteger))
             return QStringLiteral("« %1 » (%2) n'est pas un nombre entier.").arg(cell, header);
         bool fits = true;
-        if (info.kind != -1)
+        if (info.catalog)
             for (const QString& name : NamesOf(info, cell)) fits = fits && CheckLabelText(name);
         else if (info.column == CatchColumn::Gps)
             fits = CheckGpsText(cell);
@@ -212,7 +212,7 @@ QString CCatchCsvImport::RowProblem(const QStringList& cells) {
     return {};
 }
 
-void CCatchCsvImport::NoteNames(int kind, const QStringList& names) {
+void CCatchCsvImport::NoteNames(Table kind, const QStringList& names) {
     for (const QString& name : names) {
         if (m_exact[kind].contains(name) || m_folded[kind].contains(Folded(name))) continue;
         m_newEntries[kind] << name;
@@ -244,13 +244,13 @@ WorkResult CCatchCsvImport::Read(CCatchDatabase& db, const QString& path, IWorkP
     // The names already in the log, each catalogue read once.
     const bool namesRead = RunOrShowError(false, [&] {
         for (const CatchColumnInfo& info : CatchColumns()) {
-            if (info.kind == -1 || m_exact.count(info.kind)) continue;
+            if (!info.catalog || m_exact.count(*info.catalog)) continue;
             CDbRecordset rows(db);
             rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM %1 ORDER BY ID")
-                            .arg(TableForSelector(info.kind)));
+                            .arg(TableName(*info.catalog)));
             if (!rows.Open()) return false;
-            auto& exact = m_exact[info.kind];
-            auto& folded = m_folded[info.kind];
+            auto& exact = m_exact[*info.catalog];
+            auto& folded = m_folded[*info.catalog];
             while (rows.Fetch()) {
                 const int id = rows.GetInt(1);
                 const QString name = rows.GetText(2);
@@ -273,8 +273,8 @@ WorkResult CCatchCsvImport::Read(CCatchDatabase& db, const QString& path, IWorkP
         const QString problem = RowProblem(row.cells);
         if (!problem.isEmpty()) return WorkResult::Failed(LineProblem(line, problem));
         for (const CatchColumnInfo& info : CatchColumns())
-            if (info.kind != -1)
-                NoteNames(info.kind, NamesOf(info, row.cells.at(ColumnIndex(info.column))));
+            if (info.catalog)
+                NoteNames(*info.catalog, NamesOf(info, row.cells.at(ColumnIndex(info.column))));
         m_rows.push_back(std::move(row));
         if (m_rows.size() % kProgressEvery == 0 &&
             !progress.Advance(reader.Position(), reader.TextSize()))
@@ -293,7 +293,7 @@ QString CCatchCsvImport::Preview() const {
     for (const auto& [kind, names] : m_newEntries) {
         QString header;
         for (const CatchColumnInfo& info : CatchColumns())
-            if (info.kind == kind) header = QString::fromUtf8(info.header);
+            if (info.catalog == kind) header = QString::fromUtf8(info.header);
         QStringList shown = names.mid(0, kPreviewNames);
         if (names.size() > kPreviewNames)
             shown << QStringLiteral("et %1 autres").arg(names.size() - kPreviewNames);
@@ -304,7 +304,7 @@ QString CCatchCsvImport::Preview() const {
 
 WorkResult CCatchCsvImport::Write(CCatchDatabase& db, IWorkProgress& progress) {
     progress.SetStep(QStringLiteral("Écriture des prises..."));
-    const auto idOf = [this](int kind, const QString& name) {
+    const auto idOf = [this](Table kind, const QString& name) {
         const int exact = m_exact[kind].value(name, 0);
         return exact > 0 ? exact : m_folded[kind].value(Folded(name), -1);
     };

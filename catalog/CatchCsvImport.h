@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/WorkProgress.h"
 
 class CCatchDatabase;
@@ -22,7 +23,7 @@ public:
 
     int CatchCount() const { return static_cast<int>(m_rows.size()); }
     // The catalogue entries the import will create, by catalogue kind, in file order.
-    const std::map<int, QStringList>& NewEntries() const { return m_newEntries; }
+    const std::map<Table, QStringList>& NewEntries() const { return m_newEntries; }
     // What Write will do, in French, for the angler to confirm.
     QString Preview() const;
 
@@ -37,12 +38,12 @@ public:
 private:
     WorkResult ReadHeader(const QStringList& cells);
     QString RowProblem(const QStringList& cells);
-    void NoteNames(int kind, const QStringList& names);
+    void NoteNames(Table kind, const QStringList& names);
 
     QList<int> m_columnOfField;  // for each file field, its CatchTable column
     std::vector<Row> m_rows;
-    std::map<int, QStringList> m_newEntries;
+    std::map<Table, QStringList> m_newEntries;
     // Known names by kind: exact text, and the text as the log compares it (ASCII case).
-    std::map<int, QHash<QString, int>> m_exact;
-    std::map<int, QHash<QString, int>> m_folded;
+    std::map<Table, QHash<QString, int>> m_exact;
+    std::map<Table, QHash<QString, int>> m_folded;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/CatchFilter.h"
 #include "catalog/DateStamp.h"
 #include "catalog/GeoPosition.h"
@@ -49,30 +50,30 @@ public:
     std::optional<GeoPosition> MostUsedPlacePosition();
 
     // ---- Reference catalogues ----
-    bool FillNavigationList(IListTarget& list, int kind);
-    bool FillCatalogList(IListTarget& list, int kind);    // 2..13 and 16 (albums)
-    bool FillCatalogCombo(IListTarget& combo, int kind);  // 2..13, "-- PAS DE SELECTION --" first
-    bool LoadCatalogItem(ICatalogItemForm& form, int kind, int id);
-    bool AddCatalogItem(ICatalogItemForm& form, int kind, int& id);
-    bool ModifyCatalogItem(ICatalogItemForm& form, int kind, int id);
-    bool InsertCatalogRow(int kind, const QString& label, const QString& description,
+    bool FillNavigationList(IListTarget& list, Category kind);
+    bool FillCatalogList(IListTarget& list, Table kind);    // a catalogue, or the albums
+    bool FillCatalogCombo(IListTarget& combo, Table kind);  // "-- PAS DE SELECTION --" first
+    bool LoadCatalogItem(ICatalogItemForm& form, Table kind, int id);
+    bool AddCatalogItem(ICatalogItemForm& form, Table kind, int& id);
+    bool ModifyCatalogItem(ICatalogItemForm& form, Table kind, int id);
+    bool InsertCatalogRow(Table kind, const QString& label, const QString& description,
                           int* newId = nullptr);
-    bool DeleteCatalogItem(int kind, int id);
+    bool DeleteCatalogItem(Table kind, int id);
     // Both fail closed: true, after the cause was shown, when the log cannot answer.
-    bool IsCatalogItemUsed(int kind, int id);
-    bool NameExists(const QString& name, int selector, int exceptId);
-    QString GetLabel(int id, int kind);  // ten blanks for -1, "" for a missing row
-    QString GetLabels(const std::vector<int>& ids, int kind);
-    int GetLastId(int selector);
+    bool IsCatalogItemUsed(Table kind, int id);
+    bool NameExists(const QString& name, Table selector, int exceptId);
+    QString GetLabel(int id, Table kind);  // ten blanks for -1, "" for a missing row
+    QString GetLabels(const std::vector<int>& ids, Table kind);
+    int GetLastId(Table selector);
 
     // ---- Catches ----
     bool FillCatchList(IListTarget& list);
     // The row one catch has in FillCatchList's list under the current filter; none when the
     // catch is gone or the filter leaves it out. False on a database error (shown).
     bool CatchListText(int catchId, std::optional<QString>& text);
-    bool ReadCatchLinks(int catchId, int kind, std::vector<int>& ids);
-    bool WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids);
-    bool DeleteCatchLinks(int catchId, int kind);
+    bool ReadCatchLinks(int catchId, Table kind, std::vector<int>& ids);
+    bool WriteCatchLinks(int catchId, Table kind, const std::vector<int>& ids);
+    bool DeleteCatchLinks(int catchId, Table kind);
     bool LoadCatch(ICatchForm& form, int catchId);
     bool InsertCatch(ICatchForm& form, int& catchId);
     bool UpdateCatch(ICatchForm& form, int catchId);
@@ -81,11 +82,11 @@ public:
     const CatchFilter& Filter() const { return m_filter; }
 
     // ---- Catch sheet and panel filling ----
-    // Fills the panel of the kind for the row, then shows it (also after a failed fill).
-    bool FillPanel(IDisplayPanel& panel, int kind, int id);
+    // Fills the panel of the category for the row, then shows it (also after a failed fill).
+    bool FillPanel(IDisplayPanel& panel, Category kind, int id);
     bool ShowCatchSheet(ICatchPanel& panel, int catchId);
-    bool ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind);
-    bool ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind);
+    bool ShowCatalogItem(ICatalogPhotoPanel& panel, int id, Table kind);
+    bool ShowCatalogItem(ICatalogTextPanel& panel, int id, Table kind);
 
     // ---- Records ----
     bool FillSpeciesList(IListTarget& list);

@@ -35,18 +35,18 @@ bool HasRow(const CDbConnection& db, const QString& select, const QString& colum
 
 // Whether a catch (its columns or its fish and bait link rows) or a session still names the
 // item. Throws CSQLException* when the log cannot answer.
-bool ItemIsUsed(const CDbConnection& db, int kind, int id) {
-    if (HasRow(db, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnForKind(kind), id))
+bool ItemIsUsed(const CDbConnection& db, Table kind, int id) {
+    if (HasRow(db, QStringLiteral("SELECT DATE_PRISE FROM PRISES"), CatchColumnOf(kind), id))
         return true;
     // A fish or bait that is one of several of a catch is named only by its link row.
-    if (kind == CatalogKind::Fish)
+    if (kind == Table::Fish)
         return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_POISSONS"),
                       QStringLiteral("ID_POISSON"), id);
-    if (kind == CatalogKind::Baits)
+    if (kind == Table::Baits)
         return HasRow(db, QStringLiteral("SELECT ID_PRISE FROM PRISE_ESCHES"),
                       QStringLiteral("ID_ESCHE"), id);
     // A place planned for an angling session only would leave that session without one.
-    if (kind == CatalogKind::Places)
+    if (kind == Table::Places)
         return HasRow(db, QStringLiteral("SELECT ID FROM CALENDRIER"), QStringLiteral("ID_LIEU"),
                       id);
     return false;
@@ -54,9 +54,9 @@ bool ItemIsUsed(const CDbConnection& db, int kind, int id) {
 
 // Whether another row (not exceptId) of the table already has this name, compared as the
 // database compares LIBELLE. Throws CSQLException* when the log cannot answer.
-bool NameIsTaken(const CDbConnection& db, const QString& name, int selector, int exceptId) {
+bool NameIsTaken(const CDbConnection& db, const QString& name, Table selector, int exceptId) {
     CDbRecordset rows(db);
-    rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(selector));
+    rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableName(selector));
     rows.AddTextCondition(QStringLiteral("LIBELLE"), name, SqlValueKind::UserText);
     if (exceptId != -1)
         rows.AddNumberCondition(QStringLiteral("ID"), exceptId, QStringLiteral("<>"));
@@ -75,12 +75,12 @@ struct ItemTexts {
     QString gps;  // places only
 };
 
-ItemTexts ReadItemTexts(const ICatalogItemForm& form, int kind) {
+ItemTexts ReadItemTexts(const ICatalogItemForm& form, Table kind) {
     ItemTexts texts;
     texts.label = form.Label();
-    if (CatalogKind::HasPicture(kind)) texts.photo = form.PhotoName();
+    if (HasPicture(kind)) texts.photo = form.PhotoName();
     texts.description = form.Description();
-    if (kind == CatalogKind::Places) texts.gps = form.Gps();
+    if (kind == Table::Places) texts.gps = form.Gps();
     return texts;
 }
 
@@ -90,24 +90,21 @@ bool CheckItemTexts(const ItemTexts& texts) {
 }
 
 template <typename Builder>
-void AddItemFields(Builder& builder, const ItemTexts& texts, int kind) {
+void AddItemFields(Builder& builder, const ItemTexts& texts, Table kind) {
     builder.AddField(QStringLiteral("LIBELLE"), texts.label, SqlValueKind::UserText);
-    if (CatalogKind::HasPicture(kind)) {
+    if (HasPicture(kind)) {
         builder.AddField(QStringLiteral("PHOTO"), texts.photo, SqlValueKind::UserText);
     }
     builder.AddField(QStringLiteral("DESCRIPTION"), texts.description, SqlValueKind::UserText);
-    if (kind == CatalogKind::Places)
+    if (kind == Table::Places)
         builder.AddField(QStringLiteral("COORD_GPS"), texts.gps, SqlValueKind::UserText);
 }
 
 }  // namespace
 
-bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
-    // In the navigation, 16 is the albums category; as a table selector it would be PHOTOS.
-    const QString table = kind == CatalogKind::Albums ? TableForSelector(CatalogKind::AlbumsTable)
-                          : CatalogKind::IsCatalog(kind) ? TableForSelector(kind)
-                                                         : QString();
-    if (table.isEmpty()) return false;
+bool CCatchDatabase::FillCatalogList(IListTarget& list, Table kind) {
+    if (!IsCatalog(kind) && kind != Table::Albums) return false;
+    const QString table = TableName(kind);
     return RunOrShowError(false, [&] {
         list.Clear();
         CDbRecordset rows(*this);
@@ -127,13 +124,13 @@ bool CCatchDatabase::FillCatalogList(IListTarget& list, int kind) {
     });
 }
 
-bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
+bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, Table kind) {
+    if (!IsCatalog(kind)) return false;
     return RunOrShowError(false, [&] {
         combo.Clear();
         combo.Append(QString::fromUtf8(kNoSelection), -1);
         CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(kind));
+        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableName(kind));
         if (rows.Open()) {
             while (rows.Fetch()) combo.Append(rows.GetText(2), rows.GetInt(1));
         }
@@ -142,16 +139,16 @@ bool CCatchDatabase::FillCatalogCombo(IListTarget& combo, int kind) {
     });
 }
 
-bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
-    const bool withPicture = CatalogKind::HasPicture(kind);
-    const bool withGps = kind == CatalogKind::Places;
+bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, Table kind, int id) {
+    if (!IsCatalog(kind)) return false;
+    const bool withPicture = HasPicture(kind);
+    const bool withGps = kind == Table::Places;
     return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql((withPicture ? QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION")
                                  : QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION")) +
                     (withGps ? QStringLiteral(", COORD_GPS FROM ") : QStringLiteral(" FROM ")) +
-                    TableForSelector(kind));
+                    TableName(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) {
             form.SetLabel(rows.GetText(2));
@@ -163,8 +160,8 @@ bool CCatchDatabase::LoadCatalogItem(ICatalogItemForm& form, int kind, int id) {
     });
 }
 
-bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
+bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, Table kind, int& id) {
+    if (!IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
     int newId = -1;
@@ -172,7 +169,7 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
         *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
         QStringLiteral("Il existe déjà un objet qui porte ce nom !"),
         [&] {
-            CSqlInsert insert(TableForSelector(kind));
+            CSqlInsert insert(TableName(kind));
             AddItemFields(insert, texts, kind);
             newId = InsertAndReadId(*this, insert);
             return newId != -1;
@@ -181,15 +178,15 @@ bool CCatchDatabase::AddCatalogItem(ICatalogItemForm& form, int kind, int& id) {
     return added;
 }
 
-bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
+bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, Table kind, int id) {
+    if (!IsCatalog(kind)) return false;
     const ItemTexts texts = ReadItemTexts(form, kind);
     if (!CheckItemTexts(texts)) return false;
     return RunGuardedWrite(
         *this, [&] { return NameIsTaken(*this, texts.label, kind, id); },
         QStringLiteral("Il existe déjà un objet qui porte ce nom dans la base !"),
         [&] {
-            CSqlUpdate update(TableForSelector(kind));
+            CSqlUpdate update(TableName(kind));
             AddItemFields(update, texts, kind);
             update.AddNumberCondition(QStringLiteral("ID"), id);
             if (ExecuteDirect(update.GetSql())) return true;
@@ -198,12 +195,12 @@ bool CCatchDatabase::ModifyCatalogItem(ICatalogItemForm& form, int kind, int id)
         });
 }
 
-bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QString& description,
+bool CCatchDatabase::InsertCatalogRow(Table kind, const QString& label, const QString& description,
                                       int* newId) {
     // Seed rows of the schema steps and starter lists: any catalogue, without picture.
-    if (!CatalogKind::IsCatalog(kind)) return false;
+    if (!IsCatalog(kind)) return false;
     if (!CheckLabelText(label) || !CheckNoNul(description)) return false;
-    CSqlInsert insert(TableForSelector(kind));
+    CSqlInsert insert(TableName(kind));
     insert.AddField(QStringLiteral("LIBELLE"), label, SqlValueKind::UserText);
     insert.AddField(QStringLiteral("DESCRIPTION"), description, SqlValueKind::UserText);
     const int id = InsertAndReadId(*this, insert);
@@ -211,13 +208,13 @@ bool CCatchDatabase::InsertCatalogRow(int kind, const QString& label, const QStr
     return id != -1;
 }
 
-bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
+bool CCatchDatabase::DeleteCatalogItem(Table kind, int id) {
+    if (!IsCatalog(kind)) return false;
     return RunGuardedWrite(
         *this, [&] { return ItemIsUsed(*this, kind, id); },
         QStringLiteral("Cet objet est encore référencé, vous ne pouvez pas le supprimer !"),
         [&] {
-            CSqlDelete remove(TableForSelector(kind));
+            CSqlDelete remove(TableName(kind));
             remove.AddNumberCondition(QStringLiteral("ID"), id);
             ExecuteDirect(remove.GetSql());
             return true;
@@ -226,29 +223,29 @@ bool CCatchDatabase::DeleteCatalogItem(int kind, int id) {
 
 // Both checks fail closed: when the log cannot answer, the item counts as used and the name
 // as taken, so that no write they guard goes ahead on a guess.
-bool CCatchDatabase::IsCatalogItemUsed(int kind, int id) {
-    if (!CatalogKind::IsCatalog(kind)) return false;
+bool CCatchDatabase::IsCatalogItemUsed(Table kind, int id) {
+    if (!IsCatalog(kind)) return false;
     return RunOrShowError(true, [&] { return ItemIsUsed(*this, kind, id); });
 }
 
-bool CCatchDatabase::NameExists(const QString& name, int selector, int exceptId) {
-    if (!CatalogKind::IsCatalog(selector) && selector != CatalogKind::AlbumsTable) return false;
+bool CCatchDatabase::NameExists(const QString& name, Table selector, int exceptId) {
+    if (!IsCatalog(selector) && selector != Table::Albums) return false;
     return RunOrShowError(true, [&] { return NameIsTaken(*this, name, selector, exceptId); });
 }
 
-QString CCatchDatabase::GetLabel(int id, int kind) {
+QString CCatchDatabase::GetLabel(int id, Table kind) {
     if (id == -1) return NoReferenceLabel();
-    if (!CatalogKind::IsCatalog(kind)) return QString();
+    if (!IsCatalog(kind)) return QString();
     return RunOrShowError(NoReferenceLabel(), [&] {
         CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral("SELECT LIBELLE FROM ") + TableForSelector(kind));
+        rows.SetSql(QStringLiteral("SELECT LIBELLE FROM ") + TableName(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) return rows.GetText(1);
         return QString();
     });
 }
 
-QString CCatchDatabase::GetLabels(const std::vector<int>& ids, int kind) {
+QString CCatchDatabase::GetLabels(const std::vector<int>& ids, Table kind) {
     if (ids.size() == 1) return GetLabel(ids.front(), kind);
     return RunOrShowError(QString(), [&] {
         CLabelCache labels(*this);
@@ -256,8 +253,8 @@ QString CCatchDatabase::GetLabels(const std::vector<int>& ids, int kind) {
     });
 }
 
-int CCatchDatabase::GetLastId(int selector) {
-    const QString table = TableForSelector(selector);
+int CCatchDatabase::GetLastId(Table selector) {
+    const QString table = TableName(selector);
     if (table.isEmpty()) return 0;
     return RunOrShowError(0, [&] {
         CDbRecordset rows(*this);

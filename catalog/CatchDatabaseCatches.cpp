@@ -68,7 +68,7 @@ struct SetView {
         if (several == nullptr) return single == id;
         return std::find(several->begin(), several->end(), id) != several->end();
     }
-    QString Labels(CLabelCache& labels, int kind) const {
+    QString Labels(CLabelCache& labels, Table kind) const {
         return several ? labels.Labels(*several, kind) : labels.Label(single, kind);
     }
 };
@@ -77,7 +77,7 @@ struct SetView {
 // in one query, or for the one catch the list shows again.
 class LinkSets {
 public:
-    LinkSets(const CDbConnection& db, int kind, int onlyCatch)
+    LinkSets(const CDbConnection& db, Table kind, int onlyCatch)
         : m_db(db), m_kind(kind), m_onlyCatch(onlyCatch) {}
 
     SetView SetOf(int catchId, int columnValue) {
@@ -96,7 +96,7 @@ public:
 
 private:
     const CDbConnection& m_db;
-    int m_kind;
+    Table m_kind;
     int m_onlyCatch;
     bool m_loaded = false;
     QHash<int, std::vector<int>> m_links;
@@ -112,8 +112,8 @@ public:
           m_checks(ActiveReferenceChecks(filter)),
           m_onlyCatch(onlyCatch),
           m_labels(db),
-          m_fishLinks(db, CatalogKind::Fish, onlyCatch),
-          m_baitLinks(db, CatalogKind::Baits, onlyCatch) {}
+          m_fishLinks(db, Table::Fish, onlyCatch),
+          m_baitLinks(db, Table::Baits, onlyCatch) {}
 
     // Only the columns the list shows or the filter tests are read: with 100,000 catches
     // every column costs a driver call per row. The moment comes last, so that it is read
@@ -143,7 +143,7 @@ public:
         CDateStamp moment;
         moment.Parse(rows.GetText(column), DateTimeLayout::Stored);
         return moment.FormatDate(DateLayout::DayFirst) + QStringLiteral(" - ") +
-               fish.Labels(m_labels, CatalogKind::Fish);
+               fish.Labels(m_labels, Table::Fish);
     }
 
 private:
@@ -273,7 +273,7 @@ bool CCatchDatabase::CatchListText(int catchId, std::optional<QString>& text) {
     });
 }
 
-bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids) {
+bool CCatchDatabase::ReadCatchLinks(int catchId, Table kind, std::vector<int>& ids) {
     ids.clear();
     if (LinkTableForKind(kind).isEmpty()) return false;
     return RunOrShowError(false, [&] {
@@ -282,7 +282,7 @@ bool CCatchDatabase::ReadCatchLinks(int catchId, int kind, std::vector<int>& ids
     });
 }
 
-bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
+bool CCatchDatabase::DeleteCatchLinks(int catchId, Table kind) {
     if (LinkTableForKind(kind).isEmpty()) return false;
     return RunOrShowError(false, [&] {
         CSqlDelete remove(LinkTableForKind(kind));
@@ -293,7 +293,7 @@ bool CCatchDatabase::DeleteCatchLinks(int catchId, int kind) {
     });
 }
 
-bool CCatchDatabase::WriteCatchLinks(int catchId, int kind, const std::vector<int>& ids) {
+bool CCatchDatabase::WriteCatchLinks(int catchId, Table kind, const std::vector<int>& ids) {
     if (!DeleteCatchLinks(catchId, kind)) return false;
     return RunOrShowError(false, [&] {
         for (const int id : ids) {
@@ -313,9 +313,8 @@ bool CCatchDatabase::LoadCatch(ICatchForm& form, int catchId) {
         rows.AddNumberCondition(QStringLiteral("ID"), catchId);
         if (!rows.Open() || !rows.Fetch()) return true;
         const CCatchRow row = ReadCatchRow(rows);
-        const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, CatalogKind::Fish);
-        const std::vector<int> baits =
-            QueryCatchSet(*this, catchId, row.baitId, CatalogKind::Baits);
+        const std::vector<int> fish = QueryCatchSet(*this, catchId, row.fishId, Table::Fish);
+        const std::vector<int> baits = QueryCatchSet(*this, catchId, row.baitId, Table::Baits);
 
         form.SetMoment(row.moment.FormatDateTime(DateTimeLayout::DayFirst));
         form.SetReference(CatchReference::Place, row.placeId);
@@ -353,13 +352,13 @@ bool CCatchDatabase::InsertCatch(ICatchForm& form, int& catchId) {
     if (!CheckCatchTexts(values.row)) return false;
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlInsert insert(TableForSelector(CatalogKind::Catches));
+        CSqlInsert insert(TableName(Table::Catches));
         AddCatchFields(insert, values);
         newId = InsertAndReadId(*this, insert);
         // Without the new identifier (its message has been shown) the link rows would name no
         // catch: the row is rolled back with the transaction.
-        if (newId <= 0 || !WriteCatchLinks(newId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(newId, CatalogKind::Baits, values.baits))
+        if (newId <= 0 || !WriteCatchLinks(newId, Table::Fish, values.fish) ||
+            !WriteCatchLinks(newId, Table::Baits, values.baits))
             return false;
         transaction.Commit();
         catchId = newId;
@@ -372,7 +371,7 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
     if (!CheckCatchTexts(values.row)) return false;
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlUpdate update(TableForSelector(CatalogKind::Catches));
+        CSqlUpdate update(TableName(Table::Catches));
         AddCatchFields(update, values);
         update.AddNumberCondition(QStringLiteral("ID"), catchId);
         // A catch deleted meanwhile is not brought back, nor its link rows left orphan; the
@@ -381,8 +380,8 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
             ShowMessage(VanishedCatchText(), MessageIcon::Stop);
             return false;
         }
-        if (!WriteCatchLinks(catchId, CatalogKind::Fish, values.fish) ||
-            !WriteCatchLinks(catchId, CatalogKind::Baits, values.baits))
+        if (!WriteCatchLinks(catchId, Table::Fish, values.fish) ||
+            !WriteCatchLinks(catchId, Table::Baits, values.baits))
             return false;
         transaction.Commit();
         return true;
@@ -392,15 +391,14 @@ bool CCatchDatabase::UpdateCatch(ICatchForm& form, int catchId) {
 bool CCatchDatabase::DeleteCatch(int catchId) {
     return RunOrShowError(false, [&] {
         CDbTransaction transaction(*this);
-        CSqlDelete remove(TableForSelector(CatalogKind::Catches));
+        CSqlDelete remove(TableName(Table::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
         // Another member deleted it first: said as for a change, and nothing is touched.
         if (!ExecuteDirect(remove.GetSql())) {
             ShowMessage(VanishedCatchText(), MessageIcon::Stop);
             return false;
         }
-        if (!DeleteCatchLinks(catchId, CatalogKind::Fish) ||
-            !DeleteCatchLinks(catchId, CatalogKind::Baits))
+        if (!DeleteCatchLinks(catchId, Table::Fish) || !DeleteCatchLinks(catchId, Table::Baits))
             return false;
         transaction.Commit();
         return true;

@@ -83,7 +83,7 @@ QString Integer(int value) { return QString::number(value); }
 // " pêchée le 12/05/2007 à 14:30:00 - LAC BLEU" and the end of the line.
 QString WhenAndWhere(const RecordCatch& record, CLabelCache& labels) {
     return QStringLiteral(" le ") + record.moment.FormatDateTime(DateTimeLayout::Spoken) +
-           QStringLiteral(" - ") + labels.Label(record.placeId, CatalogKind::Places) + kLineEnd;
+           QStringLiteral(" - ") + labels.Label(record.placeId, Table::Places) + kLineEnd;
 }
 
 QString SingleSpeciesRecords(const CDbConnection& db, int speciesId, CLabelCache& labels) {
@@ -146,8 +146,7 @@ bool CCatchDatabase::FillSpeciesList(IListTarget& list) {
         species.Open();
         while (species.Fetch()) {
             const int id = species.GetInt(1);
-            list.Append(id == SEVERAL_IDS ? kSeveralFishName : labels.Label(id, CatalogKind::Fish),
-                        id);
+            list.Append(id == SEVERAL_IDS ? kSeveralFishName : labels.Label(id, Table::Fish), id);
         }
         return true;
     });

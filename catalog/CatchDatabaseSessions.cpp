@@ -48,7 +48,7 @@ CCalendarSession ReadSessionRow(CDbRecordset& row, CLabelCache& labels) {
     session.comment = row.GetText(5, SqlValueKind::UserText);
     session.startTime = row.GetInt(6);
     session.endTime = row.GetInt(7);
-    session.placeLabel = labels.Label(session.placeId, CatalogKind::Places);
+    session.placeLabel = labels.Label(session.placeId, Table::Places);
     return session;
 }
 
@@ -275,7 +275,7 @@ bool CCatchDatabase::FillSessionCatches(IListTarget& list, int startDay, int end
             const std::vector<int> fish = row.fishId == SEVERAL_IDS ? severalFish.value(row.id)
                                                                     : std::vector<int>{row.fishId};
             list.Append(row.moment.FormatDateTime(DateTimeLayout::DayFirstMinutes) +
-                            QStringLiteral(" - ") + labels.Labels(fish, CatalogKind::Fish),
+                            QStringLiteral(" - ") + labels.Labels(fish, Table::Fish),
                         row.id);
         }
         return true;

@@ -28,44 +28,49 @@ std::optional<CCatchRow> QueryCatchRow(const CDbConnection& db, int catchId) {
 
 }  // namespace
 
-bool CCatchDatabase::FillNavigationList(IListTarget& list, int kind) {
+bool CCatchDatabase::FillNavigationList(IListTarget& list, Category kind) {
     switch (kind) {
-        case CatalogKind::Calendar:
+        case Category::Calendar:
             return FillMonthList(list);
-        case CatalogKind::Catches:
+        case Category::Catches:
             return FillCatchList(list);
-        case CatalogKind::Records:
+        case Category::Records:
             return FillSpeciesList(list);
-        case CatalogKind::Charts:
+        case Category::Charts:
             FillChartList(list);
             return true;
-        default:
-            return FillCatalogList(list, kind);
+        case Category::Albums:
+            return FillCatalogList(list, Table::Albums);
+        default: {
+            const auto catalog = CatalogOf(kind);
+            return catalog && FillCatalogList(list, *catalog);
+        }
     }
 }
 
-bool CCatchDatabase::FillPanel(IDisplayPanel& panel, int kind, int id) {
+bool CCatchDatabase::FillPanel(IDisplayPanel& panel, Category kind, int id) {
     bool filled = false;
-    if (kind == CatalogKind::Calendar) {
+    if (kind == Category::Calendar) {
         if (auto* calendar = dynamic_cast<ICalendarPanel*>(&panel)) {
             filled = ShowMonthSessions(calendar->Calendar(), id);
         }
-    } else if (kind == CatalogKind::Catches) {
+    } else if (kind == Category::Catches) {
         if (auto* catchPanel = dynamic_cast<ICatchPanel*>(&panel)) {
             filled = ShowCatchSheet(*catchPanel, id);
         }
-    } else if (CatalogKind::IsTextCatalog(kind)) {
+    } else if (IsTextCatalog(kind)) {
         if (auto* textPanel = dynamic_cast<ICatalogTextPanel*>(&panel)) {
-            filled = ShowCatalogItem(*textPanel, id, kind);
+            filled = ShowCatalogItem(*textPanel, id, *CatalogOf(kind));
         }
-    } else if (kind == CatalogKind::Records) {
+    } else if (kind == Category::Records) {
         if (auto* statistics = dynamic_cast<IStatisticsPanel*>(&panel)) {
             filled = ShowRecords(*statistics, id);
         }
-    } else if (kind == CatalogKind::Albums) {
+    } else if (kind == Category::Albums) {
         if (auto* album = dynamic_cast<IAlbumPanel*>(&panel)) filled = ShowAlbum(*album, id);
     } else if (auto* photoPanel = dynamic_cast<ICatalogPhotoPanel*>(&panel)) {
-        filled = ShowCatalogItem(*photoPanel, id, kind);
+        if (const auto catalog = CatalogOf(kind))
+            filled = ShowCatalogItem(*photoPanel, id, *catalog);
     }
     // The panel of the category is shown even when it could not be filled: it keeps what it
     // showed before.
@@ -77,9 +82,8 @@ bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
     return RunOrShowError(false, [&] {
         const std::optional<CCatchRow> row = QueryCatchRow(*this, catchId);
         if (!row) return true;
-        const std::vector<int> fish = QueryCatchSet(*this, catchId, row->fishId, CatalogKind::Fish);
-        const std::vector<int> baits =
-            QueryCatchSet(*this, catchId, row->baitId, CatalogKind::Baits);
+        const std::vector<int> fish = QueryCatchSet(*this, catchId, row->fishId, Table::Fish);
+        const std::vector<int> baits = QueryCatchSet(*this, catchId, row->baitId, Table::Baits);
         const SheetOptions options = QuerySheetOptions(*this);
         CLabelCache labels(*this);
         const std::optional<GeoPosition> placePosition =
@@ -93,12 +97,12 @@ bool CCatchDatabase::ShowCatchSheet(ICatchPanel& panel, int catchId) {
     });
 }
 
-bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind) {
-    if (!CatalogKind::HasPicture(kind)) return false;
+bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, Table kind) {
+    if (!HasPicture(kind)) return false;
     return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
         rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, PHOTO, DESCRIPTION FROM ") +
-                    TableForSelector(kind));
+                    TableName(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) {
             const QString title = rows.GetText(2);
@@ -112,12 +116,11 @@ bool CCatchDatabase::ShowCatalogItem(ICatalogPhotoPanel& panel, int id, int kind
     });
 }
 
-bool CCatchDatabase::ShowCatalogItem(ICatalogTextPanel& panel, int id, int kind) {
-    if (!CatalogKind::IsTextCatalog(kind)) return false;
+bool CCatchDatabase::ShowCatalogItem(ICatalogTextPanel& panel, int id, Table kind) {
+    if (!IsTextCatalog(kind)) return false;
     return RunOrShowError(false, [&] {
         CDbRecordset rows(*this);
-        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ") +
-                    TableForSelector(kind));
+        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE, DESCRIPTION FROM ") + TableName(kind));
         rows.AddNumberCondition(QStringLiteral("ID"), id);
         if (rows.Open() && rows.Fetch()) {
             const QString title = rows.GetText(2);

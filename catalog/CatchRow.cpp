@@ -40,19 +40,19 @@ CCatchRow ReadCatchRow(CDbRecordset& rows) {
     return row;
 }
 
-QString LinkTableForKind(int kind) {
-    if (kind == CatalogKind::Fish) return QStringLiteral("PRISE_POISSONS");
-    if (kind == CatalogKind::Baits) return QStringLiteral("PRISE_ESCHES");
+QString LinkTableForKind(Table kind) {
+    if (kind == Table::Fish) return QStringLiteral("PRISE_POISSONS");
+    if (kind == Table::Baits) return QStringLiteral("PRISE_ESCHES");
     return QString();
 }
 
-QString LinkColumnForKind(int kind) {
-    if (kind == CatalogKind::Fish) return QStringLiteral("ID_POISSON");
-    if (kind == CatalogKind::Baits) return QStringLiteral("ID_ESCHE");
+QString LinkColumnForKind(Table kind) {
+    if (kind == Table::Fish) return QStringLiteral("ID_POISSON");
+    if (kind == Table::Baits) return QStringLiteral("ID_ESCHE");
     return QString();
 }
 
-std::vector<int> QueryCatchLinks(const CDbConnection& db, int catchId, int kind) {
+std::vector<int> QueryCatchLinks(const CDbConnection& db, int catchId, Table kind) {
     std::vector<int> ids;
     CDbRecordset rows(db);
     rows.SetSql(QStringLiteral("SELECT ") + LinkColumnForKind(kind) + QStringLiteral(" FROM ") +
@@ -64,12 +64,12 @@ std::vector<int> QueryCatchLinks(const CDbConnection& db, int catchId, int kind)
     return ids;
 }
 
-std::vector<int> QueryCatchSet(const CDbConnection& db, int catchId, int columnValue, int kind) {
+std::vector<int> QueryCatchSet(const CDbConnection& db, int catchId, int columnValue, Table kind) {
     if (columnValue == SEVERAL_IDS) return QueryCatchLinks(db, catchId, kind);
     return {columnValue};
 }
 
-QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, int kind) {
+QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, Table kind) {
     // The link rows come in table order, as the query of one catch would give them.
     const QString column = LinkColumnForKind(kind);
     QHash<int, std::vector<int>> links;

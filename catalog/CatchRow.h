@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/DateStamp.h"
 
 class CDbConnection;
@@ -42,18 +43,18 @@ QString CatchRowSelect();
 // The current row of a recordset opened on CatchRowSelect().
 CCatchRow ReadCatchRow(CDbRecordset& rows);
 
-// The link table of kind 2 (PRISE_POISSONS) or 4 (PRISE_ESCHES) and its identifier column;
-// empty for any other kind.
-QString LinkTableForKind(int kind);
-QString LinkColumnForKind(int kind);
+// The link table of the fish (PRISE_POISSONS) or the baits (PRISE_ESCHES) and its identifier
+// column; empty for any other kind.
+QString LinkTableForKind(Table kind);
+QString LinkColumnForKind(Table kind);
 
 // The link rows of one catch, in the order the table gives them. Throws CSQLException*.
-std::vector<int> QueryCatchLinks(const CDbConnection& db, int catchId, int kind);
+std::vector<int> QueryCatchLinks(const CDbConnection& db, int catchId, Table kind);
 
 // The fish or bait set of a catch from its PRISES column: the link rows when the column holds
 // SEVERAL_IDS, else the one value (-1 for a catch without bait). Throws CSQLException*.
-std::vector<int> QueryCatchSet(const CDbConnection& db, int catchId, int columnValue, int kind);
+std::vector<int> QueryCatchSet(const CDbConnection& db, int catchId, int columnValue, Table kind);
 
 // The link rows of every catch whose PRISES column holds SEVERAL_IDS, by catch, each in link
 // order: one query instead of one per catch. Throws CSQLException*.
-QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, int kind);
+QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, Table kind);

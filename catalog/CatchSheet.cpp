@@ -92,8 +92,8 @@ SheetOptions QuerySheetOptions(const CDbConnection& db) {
 QString ComposeCatchSheet(const CCatchRow& row, const std::vector<int>& fish,
                           const std::vector<int>& baits, const SheetOptions& options,
                           CLabelCache& labels, const std::optional<GeoPosition>& placePosition) {
-    using namespace CatalogKind;
-    const auto label = [&labels](int id, int kind) {
+    using enum Table;
+    const auto label = [&labels](int id, Table kind) {
         return [&labels, id, kind] { return labels.Label(id, kind); };
     };
     const auto number = [](int value) { return [value] { return QString::number(value); }; };

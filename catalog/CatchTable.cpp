@@ -19,8 +19,8 @@ constexpr int kProgressEvery = 500;
 class Names {
 public:
     explicit Names(CCatchDatabase& db) : m_labels(db) {}
-    QString One(int id, int kind) { return id == -1 ? QString() : m_labels.Label(id, kind); }
-    QString Set(const std::vector<int>& ids, int kind) {
+    QString One(int id, Table kind) { return id == -1 ? QString() : m_labels.Label(id, kind); }
+    QString Set(const std::vector<int>& ids, Table kind) {
         QStringList names;
         for (const int id : ids)
             if (id != -1) names << m_labels.Label(id, kind);
@@ -39,27 +39,26 @@ std::vector<int> SetOf(const QHash<int, std::vector<int>>& several, int catchId,
 
 QStringList CellsOf(const CCatchRow& row, Names& names, const QHash<int, std::vector<int>>& fish,
                     const QHash<int, std::vector<int>>& baits) {
-    using namespace CatalogKind;
     return {
         row.moment.FormatDateTime(DateTimeLayout::DayFirstMinutes),
-        names.One(row.placeId, Places),
+        names.One(row.placeId, Table::Places),
         row.gps,
-        names.Set(SetOf(fish, row.id, row.fishId), Fish),
+        names.Set(SetOf(fish, row.id, row.fishId), Table::Fish),
         FormatCsvDecimal(row.weight, 3),
         QString::number(row.size),
         QString::number(row.number),
-        names.Set(SetOf(baits, row.id, row.baitId), Baits),
-        names.One(row.groundbaitId, Groundbaits),
-        names.One(row.rigId, Rigs),
-        names.One(row.techniqueId, Techniques),
-        names.One(row.weatherId, Weather),
-        names.One(row.windId, Winds),
-        names.One(row.windDirectionId, WindDirections),
-        names.One(row.moonId, Moons),
+        names.Set(SetOf(baits, row.id, row.baitId), Table::Baits),
+        names.One(row.groundbaitId, Table::Groundbaits),
+        names.One(row.rigId, Table::Rigs),
+        names.One(row.techniqueId, Table::Techniques),
+        names.One(row.weatherId, Table::Weather),
+        names.One(row.windId, Table::Winds),
+        names.One(row.windDirectionId, Table::WindDirections),
+        names.One(row.moonId, Table::Moons),
         QString::number(row.airTemperature),
         QString::number(row.waterTemperature),
-        names.One(row.waterColourId, WaterColours),
-        names.One(row.tideId, Tides),
+        names.One(row.waterColourId, Table::WaterColours),
+        names.One(row.tideId, Table::Tides),
         QString::number(row.tideCoefficient),
         row.photo,
         row.comment,
@@ -75,30 +74,29 @@ int CountCatches(CCatchDatabase& db) {
 }  // namespace
 
 const QList<CatchColumnInfo>& CatchColumns() {
-    using namespace CatalogKind;
     static const QList<CatchColumnInfo> columns = {
-        {CatchColumn::Moment, "Date", -1},
-        {CatchColumn::Place, "Lieu", Places},
-        {CatchColumn::Gps, "GPS", -1},
-        {CatchColumn::Fish, "Poissons", Fish},
-        {CatchColumn::Weight, "Poids (kg)", -1},
-        {CatchColumn::Size, "Taille (cm)", -1},
-        {CatchColumn::Number, "Nombre", -1},
-        {CatchColumn::Baits, "Esches", Baits},
-        {CatchColumn::Groundbait, "Amorce", Groundbaits},
-        {CatchColumn::Rig, "Montage", Rigs},
-        {CatchColumn::Technique, "Technique", Techniques},
-        {CatchColumn::Weather, "Temps", Weather},
-        {CatchColumn::Wind, "Vent", Winds},
-        {CatchColumn::WindDirection, "Direction du vent", WindDirections},
-        {CatchColumn::Moon, "Lune", Moons},
-        {CatchColumn::AirTemperature, "Température de l'air (°C)", -1},
-        {CatchColumn::WaterTemperature, "Température de l'eau (°C)", -1},
-        {CatchColumn::WaterColour, "Couleur de l'eau", WaterColours},
-        {CatchColumn::Tide, "Marée", Tides},
-        {CatchColumn::TideCoefficient, "Coefficient de marée", -1},
-        {CatchColumn::Picture, "Photo", -1},
-        {CatchColumn::Comment, "Commentaire", -1},
+        {CatchColumn::Moment, "Date", std::nullopt},
+        {CatchColumn::Place, "Lieu", Table::Places},
+        {CatchColumn::Gps, "GPS", std::nullopt},
+        {CatchColumn::Fish, "Poissons", Table::Fish},
+        {CatchColumn::Weight, "Poids (kg)", std::nullopt},
+        {CatchColumn::Size, "Taille (cm)", std::nullopt},
+        {CatchColumn::Number, "Nombre", std::nullopt},
+        {CatchColumn::Baits, "Esches", Table::Baits},
+        {CatchColumn::Groundbait, "Amorce", Table::Groundbaits},
+        {CatchColumn::Rig, "Montage", Table::Rigs},
+        {CatchColumn::Technique, "Technique", Table::Techniques},
+        {CatchColumn::Weather, "Temps", Table::Weather},
+        {CatchColumn::Wind, "Vent", Table::Winds},
+        {CatchColumn::WindDirection, "Direction du vent", Table::WindDirections},
+        {CatchColumn::Moon, "Lune", Table::Moons},
+        {CatchColumn::AirTemperature, "Température de l'air (°C)", std::nullopt},
+        {CatchColumn::WaterTemperature, "Température de l'eau (°C)", std::nullopt},
+        {CatchColumn::WaterColour, "Couleur de l'eau", Table::WaterColours},
+        {CatchColumn::Tide, "Marée", Table::Tides},
+        {CatchColumn::TideCoefficient, "Coefficient de marée", std::nullopt},
+        {CatchColumn::Picture, "Photo", std::nullopt},
+        {CatchColumn::Comment, "Commentaire", std::nullopt},
     };
     return columns;
 }
@@ -141,8 +139,8 @@ bool ReadCatchTable(CCatchDatabase& db, const std::function<bool(const QStringLi
     return RunOrShowError(false, [&] {
         const int total = CountCatches(db);
         Names names(db);
-        const auto fish = QuerySeveralLinks(db, CatalogKind::Fish);
-        const auto baits = QuerySeveralLinks(db, CatalogKind::Baits);
+        const auto fish = QuerySeveralLinks(db, Table::Fish);
+        const auto baits = QuerySeveralLinks(db, Table::Baits);
         CDbRecordset rows(db);
         rows.SetSql(CatchRowSelect() + QStringLiteral(" ORDER BY ID"));
         if (!rows.Open()) return false;

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+
+#include "catalog/CatalogKind.h"
 
 class CCatchDatabase;
 class IWorkProgress;
@@ -37,8 +40,8 @@ enum class CatchColumn {
 
 struct CatchColumnInfo {
     CatchColumn column;
-    const char* header;  // UTF-8
-    int kind;            // the catalogue the names come from, -1 for other fields
+    const char* header;            // UTF-8
+    std::optional<Table> catalog;  // the catalogue the names come from, if any
 };
 
 // Every column, in table order.

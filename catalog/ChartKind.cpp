@@ -8,34 +8,36 @@
 namespace {
 using G = ChartGrouping;
 using K = ChartKind;
-namespace C = CatalogKind;
+using T = Table;
 
 constexpr std::array<ChartDefinition, 18> kCharts = {{
-    {K::CatchesPerMonth, "Prises par mois", "Mois", G::YearMonth, "", -1, 0, ""},
-    {K::Seasons, "Saisons : prises par mois de l'année", "Mois de l'année", G::MonthOfYear, "", -1,
-     0, ""},
-    {K::Weight, "Poids d'une espèce", "Poids", G::Histogram, "POIDS_POISSON", -1, 0, "kg"},
-    {K::Size, "Taille d'une espèce", "Taille", G::Histogram, "TAILLE_POISSON", -1, 0, "cm"},
-    {K::Hour, "Heure de la journée", "Heure", G::HourOfDay, "", -1, 0, ""},
-    {K::Moon, "Phase de lune", "Lune", G::Catalogue, "ID_LUNE", C::Moons, 0, ""},
-    {K::Tide, "Marée", "Marée", G::Catalogue, "ID_MAREE", C::Tides, 0, ""},
-    {K::TideCoefficient, "Coefficient de marée", "Coefficient", G::Bands, "COEFF_MAREE", -1, 10,
-     ""},
-    {K::Wind, "Vent", "Vent", G::Catalogue, "ID_VENT", C::Winds, 0, ""},
+    {K::CatchesPerMonth, "Prises par mois", "Mois", G::YearMonth, "", std::nullopt, 0, ""},
+    {K::Seasons, "Saisons : prises par mois de l'année", "Mois de l'année", G::MonthOfYear, "",
+     std::nullopt, 0, ""},
+    {K::Weight, "Poids d'une espèce", "Poids", G::Histogram, "POIDS_POISSON", std::nullopt, 0,
+     "kg"},
+    {K::Size, "Taille d'une espèce", "Taille", G::Histogram, "TAILLE_POISSON", std::nullopt, 0,
+     "cm"},
+    {K::Hour, "Heure de la journée", "Heure", G::HourOfDay, "", std::nullopt, 0, ""},
+    {K::Moon, "Phase de lune", "Lune", G::Catalogue, "ID_LUNE", T::Moons, 0, ""},
+    {K::Tide, "Marée", "Marée", G::Catalogue, "ID_MAREE", T::Tides, 0, ""},
+    {K::TideCoefficient, "Coefficient de marée", "Coefficient", G::Bands, "COEFF_MAREE",
+     std::nullopt, 10, ""},
+    {K::Wind, "Vent", "Vent", G::Catalogue, "ID_VENT", T::Winds, 0, ""},
     {K::WindDirection, "Direction du vent", "Direction du vent", G::Catalogue, "ID_DIRECTION_VENT",
-     C::WindDirections, 0, ""},
-    {K::Weather, "Temps", "Temps", G::Catalogue, "ID_TEMPS", C::Weather, 0, ""},
+     T::WindDirections, 0, ""},
+    {K::Weather, "Temps", "Temps", G::Catalogue, "ID_TEMPS", T::Weather, 0, ""},
     {K::WaterColour, "Couleur de l'eau", "Couleur de l'eau", G::Catalogue, "ID_COULEUR_EAU",
-     C::WaterColours, 0, ""},
-    {K::AirTemperature, "Température de l'air", "Température de l'air", G::Bands, "TEMPERATURE", -1,
-     2, "°C"},
+     T::WaterColours, 0, ""},
+    {K::AirTemperature, "Température de l'air", "Température de l'air", G::Bands, "TEMPERATURE",
+     std::nullopt, 2, "°C"},
     {K::WaterTemperature, "Température de l'eau", "Température de l'eau", G::Bands,
-     "TEMPERATURE_EAU", -1, 2, "°C"},
-    {K::Bait, "Esches", "Esche", G::RankedCatalogue, "ID_ESCHE", C::Baits, 0, ""},
-    {K::Technique, "Techniques", "Technique", G::RankedCatalogue, "ID_TECHNIQUE", C::Techniques, 0,
+     "TEMPERATURE_EAU", std::nullopt, 2, "°C"},
+    {K::Bait, "Esches", "Esche", G::RankedCatalogue, "ID_ESCHE", T::Baits, 0, ""},
+    {K::Technique, "Techniques", "Technique", G::RankedCatalogue, "ID_TECHNIQUE", T::Techniques, 0,
      ""},
-    {K::Rig, "Montages", "Montage", G::RankedCatalogue, "ID_MONTAGE", C::Rigs, 0, ""},
-    {K::Places, "Lieux les plus pêchés", "Lieu", G::RankedCatalogue, "ID_LIEU", C::Places, 0, ""},
+    {K::Rig, "Montages", "Montage", G::RankedCatalogue, "ID_MONTAGE", T::Rigs, 0, ""},
+    {K::Places, "Lieux les plus pêchés", "Lieu", G::RankedCatalogue, "ID_LIEU", T::Places, 0, ""},
 }};
 }  // namespace
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
+
+#include "catalog/CatalogKind.h"
 
 // The charts of the "GRAPHIQUES" category, in the order of its list; the value is the list
 // row's identifier.
@@ -41,10 +44,10 @@ struct ChartDefinition {
     const char* name;       // row of the list and title of the chart
     const char* axisTitle;  // title of the categories' axis and of the table's first column
     ChartGrouping grouping;
-    const char* column;  // the PRISES column grouped; "" for the parts of DATE_PRISE
-    int catalogKind;     // CatalogKind of the column's catalogue; -1 for none
-    int bandWidth;       // Bands: width in the column's unit
-    const char* unit;    // after the bands' bounds: "°C", "kg", "cm" or ""
+    const char* column;            // the PRISES column grouped; "" for the parts of DATE_PRISE
+    std::optional<Table> catalog;  // the column's catalogue, if it names one
+    int bandWidth;                 // Bands: width in the column's unit
+    const char* unit;              // after the bands' bounds: "°C", "kg", "cm" or ""
 };
 
 class IListTarget;

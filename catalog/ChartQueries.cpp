@@ -68,7 +68,7 @@ QString SourceRows(const ChartDefinition& chart, const ChartFilter& filter,
                    const DatePartSql& dateParts) {
     const QString m = Multiplicity(filter);
     const QString where = ChartFilterCondition(filter, true);
-    if (chart.catalogKind == CatalogKind::Baits) {
+    if (chart.catalog == Table::Baits) {
         return QStringLiteral(
                    "SELECT p.ID_ESCHE AS k, %1 AS m, %2 AS n FROM PRISES p WHERE p.ID_ESCHE <> "
                    "%3 AND %4 UNION ALL SELECT e.ID_ESCHE, %1, %2 FROM PRISES p JOIN "
@@ -100,7 +100,7 @@ std::vector<GroupRow> ReadGroups(const CDbConnection& db, const QString& sql, bo
 std::vector<GroupRow> CountGroups(const CDbConnection& db, const ChartDefinition& chart,
                                   const ChartFilter& filter, const DatePartSql& dateParts) {
     const QString source = SourceRows(chart, filter, dateParts);
-    if (chart.catalogKind == -1) {
+    if (!chart.catalog) {
         return ReadGroups(db,
                           QStringLiteral("SELECT s.k, SUM(s.m), SUM(s.m * s.n) FROM (%1) s "
                                          "GROUP BY s.k")
@@ -113,7 +113,7 @@ std::vector<GroupRow> CountGroups(const CDbConnection& db, const ChartDefinition
                       QStringLiteral("SELECT g.k, c.LIBELLE, g.m, g.n FROM (SELECT s.k AS k, "
                                      "SUM(s.m) AS m, SUM(s.m * s.n) AS n FROM (%1) s GROUP BY "
                                      "s.k) g LEFT JOIN %2 c ON c.ID = g.k")
-                          .arg(source, TableForSelector(chart.catalogKind)),
+                          .arg(source, TableName(*chart.catalog)),
                       true);
 }
 
@@ -228,7 +228,6 @@ ChartData QueryChart(const CDbConnection& db, ChartKind kind, const ChartFilter&
     ChartData data;
     data.kind = kind;
     const std::vector<GroupRow> groups = CountGroups(db, chart, filter, dateParts);
-    data.rows =
-        chart.catalogKind == -1 ? TimeOrBandRows(chart, groups) : CatalogueRows(chart, groups);
+    data.rows = !chart.catalog ? TimeOrBandRows(chart, groups) : CatalogueRows(chart, groups);
     return data;
 }

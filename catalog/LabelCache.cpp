@@ -10,27 +10,27 @@ QString NoReferenceLabel() { return QStringLiteral("          "); }
 
 CLabelCache::CLabelCache(CCatchDatabase& database) : m_database(database) {}
 
-QString CLabelCache::Label(int id, int kind) {
+QString CLabelCache::Label(int id, Table kind) {
     if (id == -1) return NoReferenceLabel();
-    return Table(kind).value(id);
+    return LabelsOf(kind).value(id);
 }
 
-QString CLabelCache::Labels(const std::vector<int>& ids, int kind) {
+QString CLabelCache::Labels(const std::vector<int>& ids, Table kind) {
     QStringList labels;
     labels.reserve(static_cast<qsizetype>(ids.size()));
     for (const int id : ids) labels << Label(id, kind);
     return labels.join(QStringLiteral(", "));
 }
 
-const QHash<int, QString>& CLabelCache::Table(int kind) {
-    const auto found = m_tables.constFind(kind);
-    if (found != m_tables.constEnd()) return *found;
+const QHash<int, QString>& CLabelCache::LabelsOf(Table kind) {
+    const auto found = m_tables.find(kind);
+    if (found != m_tables.end()) return found->second;
 
     QHash<int, QString> labels;
     // Only tables with a LIBELLE column; any other kind has no labels at all.
-    if (CatalogKind::IsCatalog(kind) || kind == CatalogKind::AlbumsTable) {
+    if (IsCatalog(kind) || kind == Table::Albums) {
         CDbRecordset rows(m_database);
-        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableForSelector(kind));
+        rows.SetSql(QStringLiteral("SELECT ID, LIBELLE FROM ") + TableName(kind));
         if (rows.Open()) {
             while (rows.Fetch()) {
                 const int id = rows.GetInt(1);
@@ -39,5 +39,5 @@ const QHash<int, QString>& CLabelCache::Table(int kind) {
             }
         }
     }
-    return *m_tables.insert(kind, labels);
+    return m_tables.emplace(kind, std::move(labels)).first->second;
 }

@@ -2,7 +2,10 @@
 
 #include <QHash>
 #include <QString>
+#include <map>
 #include <vector>
+
+#include "catalog/CatalogKind.h"
 
 class CCatchDatabase;
 
@@ -17,11 +20,11 @@ QString NoReferenceLabel();
 class CLabelCache {
 public:
     explicit CLabelCache(CCatchDatabase& database);
-    QString Label(int id, int kind);
-    QString Labels(const std::vector<int>& ids, int kind);  // joined by ", "
+    QString Label(int id, Table kind);
+    QString Labels(const std::vector<int>& ids, Table kind);  // joined by ", "
 
 private:
-    const QHash<int, QString>& Table(int kind);
+    const QHash<int, QString>& LabelsOf(Table kind);
     CCatchDatabase& m_database;
-    QHash<int, QHash<int, QString>> m_tables;
+    std::map<Table, QHash<int, QString>> m_tables;
 };

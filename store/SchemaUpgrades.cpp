@@ -27,7 +27,7 @@ SchemaOutcome AddColumns(CCatchDatabase& db, const char* statement) {
 
 // Seed rows go only into a table made in this run: an existing table, even empty, keeps
 // what the angler left in it.
-bool StoreSeedRows(CCatchDatabase& db, int kind, const QStringList& names) {
+bool StoreSeedRows(CCatchDatabase& db, Table kind, const QStringList& names) {
     for (const QString& name : names)
         if (!db.InsertCatalogRow(kind, name, QString())) return false;
     return true;
@@ -96,8 +96,7 @@ bool CCatchDatabase::RunUpgradeTo15() {
         "CREATE TABLE DIRECTIONS_VENT (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
     if (Failed(directions)) return false;
     if (directions == SchemaOutcome::Done &&
-        !StoreSeedRows(*this, CatalogKind::WindDirections,
-                       SeedNames(QStringLiteral("DIRECTIONS_VENT"))))
+        !StoreSeedRows(*this, Table::WindDirections, SeedNames(QStringLiteral("DIRECTIONS_VENT"))))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_DIRECTION_VENT LONG"))) return false;
     if (Failed(CreateTable(*this,
@@ -109,7 +108,7 @@ bool CCatchDatabase::RunUpgradeTo15() {
         *this, "CREATE TABLE MAREES (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
     if (Failed(tides)) return false;
     if (tides == SchemaOutcome::Done &&
-        !StoreSeedRows(*this, CatalogKind::Tides, SeedNames(QStringLiteral("MAREES"))))
+        !StoreSeedRows(*this, Table::Tides, SeedNames(QStringLiteral("MAREES"))))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_MAREE LONG, COEFF_MAREE LONG")))
         return false;

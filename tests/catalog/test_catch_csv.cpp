@@ -50,7 +50,7 @@ protected:
         SetProgramDirectory(DataDir());
     }
 
-    int AddItem(int kind, const QString& name) {
+    int AddItem(Table kind, const QString& name) {
         InMemoryItemForm form(name, {}, {});
         int id = -1;
         return Db().AddCatalogItem(form, kind, id) ? id : -1;
@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(CatchCsv, ExportThenImportIntoAnEmptyLogGivesTheSameCatches) {
-    using namespace CatalogKind;
+    using enum Table;
     std::vector<int> fish;
     int day = 0;
     for (const HostileText& hostile : kHostileTexts) {

@@ -317,18 +317,18 @@ TEST_F(CatchesTest, ACatchAnotherMemberDeletedIsToldGoneAndNothingChanges) {
 
 TEST_F(CatchesTest, LinkOperationsReadWriteAndDelete) {
     std::vector<int> ids = {1};
-    EXPECT_TRUE(Db().ReadCatchLinks(42, CatalogKind::Fish, ids));
+    EXPECT_TRUE(Db().ReadCatchLinks(42, Table::Fish, ids));
     EXPECT_TRUE(ids.empty());
-    EXPECT_TRUE(Db().WriteCatchLinks(42, CatalogKind::Baits, {8, 70000, 3}));
-    EXPECT_TRUE(Db().ReadCatchLinks(42, CatalogKind::Baits, ids));
+    EXPECT_TRUE(Db().WriteCatchLinks(42, Table::Baits, {8, 70000, 3}));
+    EXPECT_TRUE(Db().ReadCatchLinks(42, Table::Baits, ids));
     EXPECT_EQ(ids, (std::vector<int>{8, 70000, 3}));  // full 32-bit identifiers
-    EXPECT_TRUE(Db().WriteCatchLinks(42, CatalogKind::Baits, {5}));
-    EXPECT_TRUE(Db().ReadCatchLinks(42, CatalogKind::Baits, ids));
+    EXPECT_TRUE(Db().WriteCatchLinks(42, Table::Baits, {5}));
+    EXPECT_TRUE(Db().ReadCatchLinks(42, Table::Baits, ids));
     EXPECT_EQ(ids, (std::vector<int>{5}));
-    EXPECT_TRUE(Db().DeleteCatchLinks(42, CatalogKind::Baits));
-    EXPECT_TRUE(Db().ReadCatchLinks(42, CatalogKind::Baits, ids));
+    EXPECT_TRUE(Db().DeleteCatchLinks(42, Table::Baits));
+    EXPECT_TRUE(Db().ReadCatchLinks(42, Table::Baits, ids));
     EXPECT_TRUE(ids.empty());
-    EXPECT_FALSE(Db().ReadCatchLinks(42, CatalogKind::Places, ids));
+    EXPECT_FALSE(Db().ReadCatchLinks(42, Table::Places, ids));
 }
 
 TEST_F(CatchesTest, RefusesTypedTextsThatDoNotFit) {

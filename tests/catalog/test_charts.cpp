@@ -76,8 +76,8 @@ protected:
                  .arg(c.coefficient)
                  .arg(single(c.baits))
                  .arg(id));
-        ASSERT_TRUE(Db().WriteCatchLinks(id, CatalogKind::Fish, c.fish));
-        ASSERT_TRUE(Db().WriteCatchLinks(id, CatalogKind::Baits, c.baits));
+        ASSERT_TRUE(Db().WriteCatchLinks(id, Table::Fish, c.fish));
+        ASSERT_TRUE(Db().WriteCatchLinks(id, Table::Baits, c.baits));
     }
 
     ChartData Chart(ChartKind kind, const ChartFilter& filter = {}) {

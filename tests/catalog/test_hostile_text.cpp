@@ -249,10 +249,10 @@ class CatalogueTextTest : public HostileTextTest {
 protected:
     // Stores the text in one field of a catalogue item, by "Modifier" on an existing row,
     // then by "Ajouter" of a new one, and reads it back each time.
-    void CheckItemField(int kind, ItemField field) {
-        SCOPED_TRACE(TableForSelector(kind).toStdString());
-        const QString table = TableForSelector(kind);
-        const bool withPicture = CatalogKind::HasPicture(kind);
+    void CheckItemField(Table kind, ItemField field) {
+        SCOPED_TRACE(TableName(kind).toStdString());
+        const QString table = TableName(kind);
+        const bool withPicture = HasPicture(kind);
         InMemoryItemForm form(QStringLiteral("ARTICLE"), withPicture ? U("a.jpg") : QString(),
                               U("description"));
         const Column* column = &kLongText;
@@ -274,12 +274,12 @@ protected:
         }
     }
 
-    void ExpectItemField(int kind, int id, ItemField field) {
+    void ExpectItemField(Table kind, int id, ItemField field) {
         InMemoryItemForm loaded;
         ASSERT_TRUE(Db().LoadCatalogItem(loaded, kind, id));
         ItemPanel panel;
-        ASSERT_TRUE(Db().FillPanel(panel, kind, id));
-        const QString table = TableForSelector(kind);
+        ASSERT_TRUE(Db().FillPanel(panel, CategoryOf(kind), id));
+        const QString table = TableName(kind);
         if (field == ItemField::Label) {
             ExpectSame(loaded.label, "item dialog");
             ExpectSame(panel.title, "panel title");
@@ -304,19 +304,20 @@ protected:
 };
 
 TEST_P(CatalogueTextTest, LabelsOfTheTwelveCatalogues) {
-    for (int kind = CatalogKind::Fish; kind <= CatalogKind::Techniques; ++kind) {
+    for (const Table kind : kCatalogues) {
         CheckItemField(kind, ItemField::Label);
     }
 }
 
 TEST_P(CatalogueTextTest, DescriptionsOfTheTwelveCatalogues) {
-    for (int kind = CatalogKind::Fish; kind <= CatalogKind::Techniques; ++kind) {
+    for (const Table kind : kCatalogues) {
         CheckItemField(kind, ItemField::Description);
     }
 }
 
 TEST_P(CatalogueTextTest, PictureNamesOfThePhotoCatalogues) {
-    for (int kind = CatalogKind::Fish; kind <= CatalogKind::Rigs; ++kind) {
+    for (const Table kind : kCatalogues) {
+        if (!HasPicture(kind)) continue;
         CheckItemField(kind, ItemField::Picture);
     }
 }
@@ -363,7 +364,7 @@ protected:
         InMemoryCatchForm loaded;
         ASSERT_TRUE(Db().LoadCatch(loaded, catchId));
         SheetPanel panel;
-        ASSERT_TRUE(Db().FillPanel(panel, CatalogKind::Catches, catchId));
+        ASSERT_TRUE(Db().FillPanel(panel, Category::Catches, catchId));
         if (field == Field::Comment) {
             ExpectSame(loaded.comment, "catch dialog");
             ExpectSame(panel.comment, "catch panel");
@@ -432,7 +433,7 @@ TEST_P(HostileTextTest, AlbumName) {
         ASSERT_TRUE(Db().LoadAlbum(loaded));
         ExpectSame(loaded.name, "album");
         InMemoryList list;
-        ASSERT_TRUE(Db().FillCatalogList(list, CatalogKind::Albums));
+        ASSERT_TRUE(Db().FillCatalogList(list, Table::Albums));
         ExpectSame(ListText(list, id), "navigation list");
         ExpectStored(U("ALBUMS"), U("LIBELLE"), id);
     };
@@ -472,7 +473,7 @@ protected:
         loaded.id = m_album;
         ASSERT_TRUE(Db().LoadAlbum(loaded));
         AlbumGrid grid;
-        ASSERT_TRUE(Db().FillPanel(grid, CatalogKind::Albums, m_album));
+        ASSERT_TRUE(Db().FillPanel(grid, Category::Albums, m_album));
         ASSERT_TRUE(grid.album);
         for (CAlbum* album : {&loaded, grid.album.get()}) {
             const CAlbumPhoto* photo = album->FindPhoto(photoId);

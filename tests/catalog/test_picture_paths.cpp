@@ -64,31 +64,58 @@ TEST(PicturePathsTest, AcceptsOrdinaryFileNames) {
     }
 }
 
-TEST(CatalogKindTest, TablesOfKindsAndSelectors) {
-    const char* tables[] = {"CALENDRIER", "PRISES",          "POISSONS", "LIEUX",
-                            "ESCHES",     "AMORCES",         "MONTAGES", "TEMPS",
-                            "VENTS",      "DIRECTIONS_VENT", "MAREES",   "COULEURS_EAU",
-                            "LUNES",      "TECHNIQUES"};
-    for (int kind = 0; kind <= 13; ++kind) EXPECT_EQ(TableForSelector(kind), tables[kind]);
-    EXPECT_EQ(TableForSelector(14), "");
-    EXPECT_EQ(TableForSelector(15), "ALBUMS");
-    EXPECT_EQ(TableForSelector(16), "PHOTOS");
-    EXPECT_EQ(TableForSelector(17), "");
-    EXPECT_EQ(TableForSelector(-1), "");
+TEST(CatalogKindTest, TablesColumnsAndFolders) {
+    struct Row {
+        Table table;
+        const char* name;
+        const char* catchColumn;
+        const char* pictureFolder;
+    };
+    const Row rows[] = {
+        {Table::Sessions, "CALENDRIER", "", ""},
+        {Table::Catches, "PRISES", "", ""},
+        {Table::Fish, "POISSONS", "ID_POISSON", "Poissons"},
+        {Table::Places, "LIEUX", "ID_LIEU", "Lieux"},
+        {Table::Baits, "ESCHES", "ID_ESCHE", "Esches"},
+        {Table::Groundbaits, "AMORCES", "ID_AMORCE", "Amorces"},
+        {Table::Rigs, "MONTAGES", "ID_MONTAGE", "Montages"},
+        {Table::Weather, "TEMPS", "ID_TEMPS", ""},
+        {Table::Winds, "VENTS", "ID_VENT", ""},
+        {Table::WindDirections, "DIRECTIONS_VENT", "ID_DIRECTION_VENT", ""},
+        {Table::Tides, "MAREES", "ID_MAREE", ""},
+        {Table::WaterColours, "COULEURS_EAU", "ID_COULEUR_EAU", ""},
+        {Table::Moons, "LUNES", "ID_LUNE", ""},
+        {Table::Techniques, "TECHNIQUES", "ID_TECHNIQUE", ""},
+        {Table::Albums, "ALBUMS", "", ""},
+        {Table::Photos, "PHOTOS", "", ""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TableName(row.table), row.name);
+        EXPECT_EQ(CatchColumnOf(row.table), row.catchColumn) << row.name;
+        EXPECT_EQ(PictureFolderOf(row.table), row.pictureFolder) << row.name;
+    }
 }
 
-TEST(CatalogKindTest, CatchColumnsAndPictureFolders) {
-    const char* columns[] = {"ID_POISSON", "ID_LIEU",        "ID_ESCHE", "ID_AMORCE",
-                             "ID_MONTAGE", "ID_TEMPS",       "ID_VENT",  "ID_DIRECTION_VENT",
-                             "ID_MAREE",   "ID_COULEUR_EAU", "ID_LUNE",  "ID_TECHNIQUE"};
-    for (int kind = 2; kind <= 13; ++kind) EXPECT_EQ(CatchColumnForKind(kind), columns[kind - 2]);
-    EXPECT_EQ(CatchColumnForKind(1), "");
-    EXPECT_EQ(CatchColumnForKind(14), "");
-
-    const char* folders[] = {"Poissons", "Lieux", "Esches", "Amorces", "Montages"};
-    for (int kind = 2; kind <= 6; ++kind) EXPECT_EQ(PictureFolderForKind(kind), folders[kind - 2]);
-    EXPECT_EQ(PictureFolderForKind(7), "");
-    EXPECT_EQ(PictureFolderForKind(1), "");
+// The numbers are those the category buttons and the navigation tree were always given;
+// albums keep 16 although 15 is free.
+TEST(CatalogKindTest, CategoriesKeepTheirNumbersAndCatalogues) {
+    for (int number = -1; number <= 18; ++number) {
+        const auto category = CategoryFromNumber(number);
+        const bool known = number >= 0 && number <= 17 && number != 15;
+        ASSERT_EQ(category.has_value(), known) << number;
+        if (!known) continue;
+        EXPECT_EQ(NumberOf(*category), number);
+        const auto catalog = CatalogOf(*category);
+        EXPECT_EQ(catalog.has_value(), number >= 2 && number <= 13) << number;
+        if (catalog) {
+            EXPECT_EQ(CategoryOf(*catalog), *category);
+        }
+    }
+    EXPECT_EQ(CatalogOf(Category::Albums), std::nullopt);
+    EXPECT_TRUE(HasPicture(Category::Rigs));
+    EXPECT_FALSE(HasPicture(Category::Weather));
+    EXPECT_TRUE(IsTextCatalog(Category::Techniques));
+    EXPECT_FALSE(IsCatalog(Category::Records));
 }
 
 }  // namespace

@@ -222,57 +222,56 @@ TEST_F(SheetTest, EmptyGpsAndPictureAndAMissingCatch) {
 TEST_F(SheetTest, CatalogueItemPanelsGetTitlePictureAndDescription) {
     Exec(QStringLiteral("UPDATE LIEUX SET PHOTO='etang.jpg' WHERE ID=%1").arg(place));
     PhotoPanel photo;
-    EXPECT_TRUE(Db().ShowCatalogItem(photo, place, CatalogKind::Places));
+    EXPECT_TRUE(Db().ShowCatalogItem(photo, place, Table::Places));
     EXPECT_EQ(photo.calls,
               (QStringList{"title:ETANG", "picture:etang.jpg", "description:desc ETANG"}));
 
     TextPanel text;
-    EXPECT_TRUE(Db().ShowCatalogItem(text, weather, CatalogKind::Weather));
+    EXPECT_TRUE(Db().ShowCatalogItem(text, weather, Table::Weather));
     EXPECT_EQ(text.calls, (QStringList{"title:SOLEIL", "description:desc SOLEIL"}));
 
     TextPanel missing;
-    EXPECT_TRUE(Db().ShowCatalogItem(missing, weather + 1000, CatalogKind::Weather));
+    EXPECT_TRUE(Db().ShowCatalogItem(missing, weather + 1000, Table::Weather));
     EXPECT_TRUE(missing.calls.isEmpty());
 }
 
 TEST_F(SheetTest, FillPanelDispatchesByKindAndAlwaysShowsThePanel) {
     const int id = StoreCatch();
     CatchPanel catchPanel;
-    EXPECT_TRUE(Db().FillPanel(catchPanel, CatalogKind::Catches, id));
+    EXPECT_TRUE(Db().FillPanel(catchPanel, Category::Catches, id));
     EXPECT_EQ(catchPanel.calls.size(), 3);
     EXPECT_EQ(catchPanel.shown, 1);
 
     TextPanel text;
-    EXPECT_TRUE(Db().FillPanel(text, CatalogKind::Techniques, technique));
+    EXPECT_TRUE(Db().FillPanel(text, Category::Techniques, technique));
     EXPECT_EQ(text.calls.front(), "title:LANCER");
     EXPECT_EQ(text.shown, 1);
 
     PhotoPanel photo;
-    EXPECT_TRUE(Db().FillPanel(photo, CatalogKind::Fish, fish));
+    EXPECT_TRUE(Db().FillPanel(photo, Category::Fish, fish));
     EXPECT_EQ(photo.calls.front(), "title:BROCHET");
     EXPECT_EQ(photo.shown, 1);
 
     CalendarPanel calendar;
-    EXPECT_TRUE(Db().FillPanel(calendar, CatalogKind::Calendar, 200705));
+    EXPECT_TRUE(Db().FillPanel(calendar, Category::Calendar, 200705));
     EXPECT_TRUE(calendar.calls.contains("200705")) << calendar.calls.join(',').toStdString();
     EXPECT_EQ(calendar.shown, 1);
 
     StatisticsPanel statistics;
-    EXPECT_TRUE(Db().FillPanel(statistics, CatalogKind::Records, fish));
+    EXPECT_TRUE(Db().FillPanel(statistics, Category::Records, fish));
     ASSERT_FALSE(statistics.calls.isEmpty());
     EXPECT_TRUE(statistics.calls.front().contains("LE NOMBRE DE PRISES : 1"));
     EXPECT_EQ(statistics.shown, 1);
 
     Exec("INSERT INTO ALBUMS (LIBELLE) VALUES ('ETE')");
     AlbumPanel album;
-    EXPECT_TRUE(
-        Db().FillPanel(album, CatalogKind::Albums, Db().GetLastId(CatalogKind::AlbumsTable)));
+    EXPECT_TRUE(Db().FillPanel(album, Category::Albums, Db().GetLastId(Table::Albums)));
     EXPECT_TRUE(album.calls.contains("album:ETE")) << album.calls.join(',').toStdString();
     EXPECT_EQ(album.shown, 1);
 
     // A panel of another category is not filled, but still shown.
     TextPanel wrong;
-    EXPECT_FALSE(Db().FillPanel(wrong, CatalogKind::Catches, id));
+    EXPECT_FALSE(Db().FillPanel(wrong, Category::Catches, id));
     EXPECT_TRUE(wrong.calls.isEmpty());
     EXPECT_EQ(wrong.shown, 1);
 }
@@ -280,19 +279,19 @@ TEST_F(SheetTest, FillPanelDispatchesByKindAndAlwaysShowsThePanel) {
 TEST_F(SheetTest, NavigationListDispatchesByKind) {
     const int id = StoreCatch();
     InMemoryList list;
-    EXPECT_TRUE(Db().FillNavigationList(list, CatalogKind::Catches));
+    EXPECT_TRUE(Db().FillNavigationList(list, Category::Catches));
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Id(0), id);
     EXPECT_EQ(list.Text(0), "12/05/2007 - BROCHET");
 
-    EXPECT_TRUE(Db().FillNavigationList(list, CatalogKind::Techniques));
+    EXPECT_TRUE(Db().FillNavigationList(list, Category::Techniques));
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Text(0), "LANCER");
 
-    EXPECT_TRUE(Db().FillNavigationList(list, CatalogKind::Records));
+    EXPECT_TRUE(Db().FillNavigationList(list, Category::Records));
     EXPECT_GE(list.Count(), 1);
 
-    EXPECT_TRUE(Db().FillNavigationList(list, CatalogKind::Calendar));
+    EXPECT_TRUE(Db().FillNavigationList(list, Category::Calendar));
     EXPECT_GE(list.Count(), 1);  // the months up to today
     EXPECT_TRUE(Messages().shown.empty());
 }

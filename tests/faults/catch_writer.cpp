@@ -41,11 +41,11 @@ std::vector<int> Identifiers(CCatchDatabase& db, const QString& table) {
 }
 
 bool Prepare(CCatchDatabase& db) {
-    return db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("CARPE"), QString()) &&
-           db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("BROCHET"), QString()) &&
-           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("MAIS"), QString()) &&
-           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("VER"), QString()) &&
-           db.InsertCatalogRow(CatalogKind::Places, QStringLiteral("ETANG"), QString());
+    return db.InsertCatalogRow(Table::Fish, QStringLiteral("CARPE"), QString()) &&
+           db.InsertCatalogRow(Table::Fish, QStringLiteral("BROCHET"), QString()) &&
+           db.InsertCatalogRow(Table::Baits, QStringLiteral("MAIS"), QString()) &&
+           db.InsertCatalogRow(Table::Baits, QStringLiteral("VER"), QString()) &&
+           db.InsertCatalogRow(Table::Places, QStringLiteral("ETANG"), QString());
 }
 
 int WriteForever(CCatchDatabase& db) {
@@ -101,7 +101,7 @@ int WriteAsMember(CCatchDatabase& db, int rounds) {
         InMemoryItemForm item(name, {}, {});
         int added = -1;
         // Refused ("existe déjà") when another member was first: that member's row is used.
-        if (!db.AddCatalogItem(item, CatalogKind::Fish, added)) added = FishNamed(db, name);
+        if (!db.AddCatalogItem(item, Table::Fish, added)) added = FishNamed(db, name);
         if (added <= 0) {
             std::fprintf(stderr, "catch_writer: no fish named %s\n", qPrintable(name));
             return 1;

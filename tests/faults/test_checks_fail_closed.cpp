@@ -58,13 +58,13 @@ struct GuardedCase {
 
 const GuardedCase kCases[] = {
     {"DeleteOfAFishACatchNames",
-     [](CCatchDatabase& db, int fish) { return db.DeleteCatalogItem(CatalogKind::Fish, fish); },
+     [](CCatchDatabase& db, int fish) { return db.DeleteCatalogItem(Table::Fish, fish); },
      "SELECT COUNT(*) FROM POISSONS"},
     {"AddOfANameAlreadyTaken",
      [](CCatchDatabase& db, int) {
          InMemoryItemForm form(QStringLiteral("carpe"), {}, {});
          int id = -1;
-         return db.AddCatalogItem(form, CatalogKind::Fish, id);
+         return db.AddCatalogItem(form, Table::Fish, id);
      },
      "SELECT COUNT(*) FROM POISSONS"},
     {"AlbumNamedAsAnother",

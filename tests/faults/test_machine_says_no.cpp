@@ -28,9 +28,9 @@ namespace {
 // A catch with two fish and two baits (so with link rows) and a comment.
 InMemoryCatchForm CatchWith(CCatchDatabase& db, const QString& comment) {
     InMemoryCatchForm form;
-    form.references[CatchReference::Place] = db.GetLastId(CatalogKind::Places);
-    const int lastFish = db.GetLastId(CatalogKind::Fish);
-    const int lastBait = db.GetLastId(CatalogKind::Baits);
+    form.references[CatchReference::Place] = db.GetLastId(Table::Places);
+    const int lastFish = db.GetLastId(Table::Fish);
+    const int lastBait = db.GetLastId(Table::Baits);
     form.fish = {lastFish - 1, lastFish};
     form.baits = {lastBait - 1, lastBait};
     form.weight = 3.25;
@@ -40,11 +40,11 @@ InMemoryCatchForm CatchWith(CCatchDatabase& db, const QString& comment) {
 }
 
 bool AddCatalogue(CCatchDatabase& db) {
-    return db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("CARPE"), {}) &&
-           db.InsertCatalogRow(CatalogKind::Fish, QStringLiteral("TANCHE"), {}) &&
-           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("MAIS"), {}) &&
-           db.InsertCatalogRow(CatalogKind::Baits, QStringLiteral("BOUILLETTE"), {}) &&
-           db.InsertCatalogRow(CatalogKind::Places, QStringLiteral("ETANG DU MOULIN"), {});
+    return db.InsertCatalogRow(Table::Fish, QStringLiteral("CARPE"), {}) &&
+           db.InsertCatalogRow(Table::Fish, QStringLiteral("TANCHE"), {}) &&
+           db.InsertCatalogRow(Table::Baits, QStringLiteral("MAIS"), {}) &&
+           db.InsertCatalogRow(Table::Baits, QStringLiteral("BOUILLETTE"), {}) &&
+           db.InsertCatalogRow(Table::Places, QStringLiteral("ETANG DU MOULIN"), {});
 }
 
 // "comment|fish links|bait links" of every catch, in identifier order, through the program's
@@ -121,7 +121,7 @@ TEST_F(LockedLog, StoreWhileAnotherProgramReservedTheLogSaysSoAndWorksAfterwards
 }
 
 TEST_F(LockedLog, DeleteAndChangeUnderTheLockKeepTheCatch) {
-    const int stored = Db().GetLastId(CatalogKind::Catches);
+    const int stored = Db().GetLastId(Table::Catches);
     InMemoryCatchForm changed = CatchWith(Db(), QStringLiteral("changé sous le verrou"));
     SqliteLockHolder holder;
     ASSERT_TRUE(holder.Take(DataDir() + QStringLiteral("brevane.db"), "IMMEDIATE"))

@@ -77,7 +77,7 @@ protected:
 
     void FillAlbumList() {
         CListWidgetTarget target(m_list);
-        ASSERT_TRUE(Db().FillNavigationList(target, 16));
+        ASSERT_TRUE(Db().FillNavigationList(target, Category::Albums));
     }
 
     void ShowAlbum(int id) {

@@ -32,7 +32,7 @@ void TypeText(QWidget& widget, const QString& text) {
 using CatalogDialogTest = TestCatchLog;
 
 TEST_F(CatalogDialogTest, NameTypedInSmallLettersIsStoredInCapitals) {
-    CCatalogTextDialog dialog(Db(), -1, CatalogKind::Weather);
+    CCatalogTextDialog dialog(Db(), -1, Table::Weather);
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Saisie d'une nouvelle donnée"));
     auto& name = Child<QLineEdit>(dialog, "labelEdit");
     EXPECT_EQ(name.maxLength(), 50);
@@ -52,7 +52,7 @@ TEST_F(CatalogDialogTest, NameTypedInSmallLettersIsStoredInCapitals) {
 }
 
 TEST_F(CatalogDialogTest, PastedNameIsTurnedToCapitalsWithinTheLimit) {
-    CCatalogTextDialog dialog(Db(), -1, CatalogKind::Winds);
+    CCatalogTextDialog dialog(Db(), -1, Table::Winds);
     auto& name = Child<QLineEdit>(dialog, "labelEdit");
     name.insert(QString(60, u'a'));
     EXPECT_EQ(name.text(), QString(50, u'A'));
@@ -60,7 +60,7 @@ TEST_F(CatalogDialogTest, PastedNameIsTurnedToCapitalsWithinTheLimit) {
 
 TEST_F(CatalogDialogTest, DuplicateNameIsRefusedAndTheDialogStaysOpen) {
     AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("CARPE"));
-    CCatalogPhotoDialog dialog(Db(), -1, CatalogKind::Fish);
+    CCatalogPhotoDialog dialog(Db(), -1, Table::Fish);
     dialog.show();
     QTest::keyClicks(&Child<QLineEdit>(dialog, "labelEdit"), QStringLiteral("carpe"));
     Child<QPushButton>(dialog, "validateButton").click();
@@ -73,7 +73,7 @@ TEST_F(CatalogDialogTest, DuplicateNameIsRefusedAndTheDialogStaysOpen) {
 }
 
 TEST_F(CatalogDialogTest, EmptyNameIsRequired) {
-    CCatalogPhotoDialog dialog(Db(), -1, CatalogKind::Places);
+    CCatalogPhotoDialog dialog(Db(), -1, Table::Places);
     dialog.show();
     Child<QPushButton>(dialog, "validateButton").click();
     EXPECT_EQ(Messages().Texts(),
@@ -89,7 +89,7 @@ TEST_F(CatalogDialogTest, ExistingRowLoadsAndSavesUnderItsOwnName) {
                                  QStringLiteral("au bout du chemin"), QStringLiteral("etang.jpg"));
     AddCatalogRow(QStringLiteral("LIEUX"), QStringLiteral("RIVIERE"));
     {
-        CCatalogPhotoDialog dialog(Db(), id, CatalogKind::Places);
+        CCatalogPhotoDialog dialog(Db(), id, Table::Places);
         EXPECT_EQ(dialog.Label(), QStringLiteral("ETANG"));
         EXPECT_EQ(Child<QLineEdit>(dialog, "photoEdit").text(), QStringLiteral("etang.jpg"));
         EXPECT_EQ(dialog.Description(), QStringLiteral("au bout du chemin"));
@@ -104,7 +104,7 @@ TEST_F(CatalogDialogTest, ExistingRowLoadsAndSavesUnderItsOwnName) {
               QStringLiteral("etang.jpg"));
 
     // Taking the name of another row is refused.
-    CCatalogPhotoDialog rename(Db(), id, CatalogKind::Places);
+    CCatalogPhotoDialog rename(Db(), id, Table::Places);
     Child<QLineEdit>(rename, "labelEdit").setText(QStringLiteral("RIVIERE"));
     rename.accept();
     EXPECT_NE(rename.result(), QDialog::Accepted);
@@ -115,7 +115,7 @@ TEST_F(CatalogDialogTest, ExistingRowLoadsAndSavesUnderItsOwnName) {
 
 TEST_F(CatalogDialogTest, PhotoIsChosenInTheFolderOfTheKind) {
     QImage(4, 4, QImage::Format_RGB32).save(DataDir() + "images/Montages/montage.bmp", "BMP");
-    CCatalogPhotoDialog dialog(Db(), -1, CatalogKind::Rigs);
+    CCatalogPhotoDialog dialog(Db(), -1, Table::Rigs);
     auto& photo = Child<QLineEdit>(dialog, "photoEdit");
     EXPECT_TRUE(photo.isReadOnly());
     {
@@ -142,7 +142,7 @@ TEST_F(CatalogDialogTest, RunCatalogItemDialogOpensTheDialogOfTheKind) {
             EXPECT_NE(d.findChild<QLineEdit*>(QStringLiteral("photoEdit")), nullptr);
             Child<QPushButton>(d, "cancelButton").click();
         });
-        EXPECT_EQ(RunCatalogItemDialog(Db(), CatalogKind::Groundbaits, -1, nullptr), -1);
+        EXPECT_EQ(RunCatalogItemDialog(Db(), Table::Groundbaits, -1, nullptr), -1);
         EXPECT_EQ(answerer.opened.size(), 1);
     }
     {
@@ -151,12 +151,12 @@ TEST_F(CatalogDialogTest, RunCatalogItemDialogOpensTheDialogOfTheKind) {
             QTest::keyClicks(&Child<QLineEdit>(d, "labelEdit"), QStringLiteral("lancer"));
             Child<QPushButton>(d, "validateButton").click();
         });
-        const int id = RunCatalogItemDialog(Db(), CatalogKind::Techniques, -1, nullptr);
+        const int id = RunCatalogItemDialog(Db(), Table::Techniques, -1, nullptr);
         EXPECT_EQ(id,
                   ScalarInt(QStringLiteral("SELECT ID FROM TECHNIQUES WHERE LIBELLE='LANCER'")));
         EXPECT_GT(id, 0);
     }
-    EXPECT_EQ(RunCatalogItemDialog(Db(), CatalogKind::Catches, -1, nullptr), -1);
+    EXPECT_EQ(RunCatalogItemDialog(Db(), Table::Catches, -1, nullptr), -1);
 }
 
 }  // namespace

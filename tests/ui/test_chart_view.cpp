@@ -37,7 +37,7 @@ protected:
         view = std::make_unique<CBrevaneView>(Db());
         view->resize(800, 560);
         view->show();
-        view->SetCategory(CatalogKind::Charts);
+        view->SetCategory(Category::Charts);
         Panel().Loader().WaitForDone();
     }
     CChartPanel& Panel() { return view->ChartPanel(); }

@@ -125,7 +125,7 @@ protected:
     // The album panel showing the album, its photos decoded.
     void ShowAlbum(CAlbumPanel& panel, int albumId) {
         panel.resize(600, 500);
-        ASSERT_TRUE(Db().FillPanel(panel, CatalogKind::Albums, albumId));
+        ASSERT_TRUE(Db().FillPanel(panel, Category::Albums, albumId));
         panel.PhotoGrid().grab();
         ASSERT_TRUE(WaitForDecodes(panel.PhotoGrid()));
     }
@@ -149,14 +149,15 @@ TEST_F(HostileNamesTest, OrdinaryNamesAreShownFromTheirFolder) {
     const int catchId = AddCatch(QStringLiteral("2007-05-12 14:30:00"), -1, -1,
                                  QStringLiteral(", PHOTO"), QStringLiteral(", 'vrai.jpg'"));
     CCatchPanel catchPanel;
-    ASSERT_TRUE(Db().FillPanel(catchPanel, CatalogKind::Catches, catchId));
+    ASSERT_TRUE(Db().FillPanel(catchPanel, Category::Catches, catchId));
     EXPECT_TRUE(catchPanel.Picture().HasPicture());
-    for (int kind = CatalogKind::Fish; kind <= CatalogKind::Rigs; ++kind) {
-        const int id = AddCatalogRow(TableForSelector(kind), "ARTICLE", {}, "vrai.jpg");
+    for (const Table kind : kCatalogues) {
+        if (!HasPicture(kind)) continue;
+        const int id = AddCatalogRow(TableName(kind), "ARTICLE", {}, "vrai.jpg");
         CCatalogPhotoPanel panel;
         panel.SetKind(kind);
-        ASSERT_TRUE(Db().FillPanel(panel, kind, id));
-        EXPECT_TRUE(panel.Picture().HasPicture()) << kind;
+        ASSERT_TRUE(Db().FillPanel(panel, CategoryOf(kind), id));
+        EXPECT_TRUE(panel.Picture().HasPicture()) << TableName(kind).toStdString();
     }
     CAlbumPanel albumPanel;
     ShowAlbum(albumPanel, AddAlbumWithPhoto("vrai.jpg"));
@@ -171,20 +172,21 @@ TEST_P(HostileNameTest, CatchPanelShowsNothing) {
         AddCatch(QStringLiteral("2007-05-12 14:30:00"), -1, -1, QStringLiteral(", PHOTO"),
                  QStringLiteral(", ") + QuoteSqlText(Stored(GetParam())));
     CCatchPanel panel;
-    ASSERT_TRUE(Db().FillPanel(panel, CatalogKind::Catches, catchId));
+    ASSERT_TRUE(Db().FillPanel(panel, Category::Catches, catchId));
     EXPECT_FALSE(panel.Picture().HasPicture()) << panel.Picture().PicturePath().toStdString();
     EXPECT_TRUE(Messages().shown.empty());
 }
 
 TEST_P(HostileNameTest, CataloguePanelsShowNothing) {
     PlantPictures(GetParam());
-    for (int kind = CatalogKind::Fish; kind <= CatalogKind::Rigs; ++kind) {
-        const int id = AddCatalogRow(TableForSelector(kind), "ARTICLE", {}, Stored(GetParam()));
+    for (const Table kind : kCatalogues) {
+        if (!HasPicture(kind)) continue;
+        const int id = AddCatalogRow(TableName(kind), "ARTICLE", {}, Stored(GetParam()));
         CCatalogPhotoPanel panel;
         panel.SetKind(kind);
-        ASSERT_TRUE(Db().FillPanel(panel, kind, id));
+        ASSERT_TRUE(Db().FillPanel(panel, CategoryOf(kind), id));
         EXPECT_FALSE(panel.Picture().HasPicture())
-            << kind << ' ' << panel.Picture().PicturePath().toStdString();
+            << TableName(kind).toStdString() << ' ' << panel.Picture().PicturePath().toStdString();
     }
 }
 
@@ -211,7 +213,7 @@ TEST_P(HostileNameTest, AlbumGridShowsAnEmptyCellAndDeletingTouchesNoFile) {
              .arg(albumId)
              .arg(QuoteSqlText(Stored(GetParam()))));
     CListWidgetTarget target(list);
-    ASSERT_TRUE(Db().FillNavigationList(target, CatalogKind::Albums));
+    ASSERT_TRUE(Db().FillNavigationList(target, Category::Albums));
     list.setCurrentRow(0);
     commands.DeleteAlbum();
     EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 0);

@@ -52,7 +52,7 @@ TEST_F(LockedLogDialog, ValiderUnderTheLockShowsTheMessageKeepsTheEntryAndStores
     CBrevaneView view(Db());
     view.resize(800, 560);
     view.show();
-    view.SetCategory(CatalogKind::Catches);
+    view.SetCategory(Category::Catches);
     ASSERT_EQ(view.NavigationList().count(), 0);
 
     QStringList boxTexts;

@@ -41,9 +41,10 @@ TEST_F(NavigationListTest, NamesFollowFrenchOrderInCataloguesAndAlbums) {
     const QStringList french = {QStringLiteral("écluse"), QStringLiteral("ÉTANG DU MOULIN"),
                                 QStringLiteral("ETANG NEUF"), QStringLiteral("LAC"),
                                 QStringLiteral("RIVIERE")};
-    const std::pair<int, QString> lists[] = {{3, QStringLiteral("LIEUX")},
-                                             {13, QStringLiteral("TECHNIQUES")},
-                                             {16, QStringLiteral("ALBUMS")}};
+    const std::pair<Category, QString> lists[] = {
+        {Category::Places, QStringLiteral("LIEUX")},
+        {Category::Techniques, QStringLiteral("TECHNIQUES")},
+        {Category::Albums, QStringLiteral("ALBUMS")}};
     for (const auto& [kind, table] : lists) {
         for (const QString& name : stored)
             Exec(QStringLiteral("INSERT INTO %1 (LIBELLE) VALUES ('%2')").arg(table, name));
@@ -79,7 +80,7 @@ TEST_F(NavigationListTest, LongestRowShowsWholeAndTheListScrollsSideways) {
     EXPECT_GE(list.visualItemRect(longRow).width(), textWidth);
     EXPECT_GE(list.horizontalScrollBar()->maximum(), textWidth - list.viewport()->width());
     // The other categories start again from their own widest row.
-    v.SetCategory(3);
+    v.SetCategory(Category::Places);
     list.doItemsLayout();
     EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
 }

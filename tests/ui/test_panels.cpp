@@ -139,10 +139,10 @@ TEST_F(PanelTest, CatchPictureNamesBecomePathsInPrises) {
 
 TEST_F(PanelTest, CatalogPhotoPanelChoosesTheFolderByKind) {
     CCatalogPhotoPanel panel;
-    panel.SetKind(3);
+    panel.SetKind(Table::Places);
     panel.SetPictureName(QStringLiteral("lac.jpg"));
     EXPECT_EQ(panel.Picture().PicturePath(), DataDir() + QStringLiteral("images/Lieux/lac.jpg"));
-    panel.SetKind(5);
+    panel.SetKind(Table::Groundbaits);
     panel.SetPictureName(QStringLiteral("mais.jpg"));
     EXPECT_EQ(panel.Picture().PicturePath(), DataDir() + QStringLiteral("images/Amorces/mais.jpg"));
     panel.SetPictureName(QString());

@@ -165,17 +165,20 @@ TEST_F(MainWindowTest, FrameHoldsTheViewAndRoutesCommands) {
     PlaceMainWindow(*frame);
     frame->show();
     EXPECT_EQ(frame->size(), QSize(800, 600));
-    EXPECT_EQ(view.Category(), 1);
+    EXPECT_EQ(view.CurrentCategory(), Category::Catches);
 
-    const std::pair<int, int> routes[] = {
-        {CommandId::ShowFish, 2},     {CommandId::ShowWindDirections, 9},
-        {CommandId::ShowRecords, 14}, {CommandId::ShowCalendar, 0},
-        {CommandId::ShowAlbums, 16},  {CommandId::ShowCatches, 1}};
+    const std::pair<int, Category> routes[] = {
+        {CommandId::ShowFish, Category::Fish},
+        {CommandId::ShowWindDirections, Category::WindDirections},
+        {CommandId::ShowRecords, Category::Records},
+        {CommandId::ShowCalendar, Category::Calendar},
+        {CommandId::ShowAlbums, Category::Albums},
+        {CommandId::ShowCatches, Category::Catches}};
     for (const auto& [command, kind] : routes) {
         QAction* action = frame->Action(command);
         ASSERT_NE(action, nullptr) << command;
         action->trigger();
-        EXPECT_EQ(view.Category(), kind) << command;
+        EXPECT_EQ(view.CurrentCategory(), kind) << command;
     }
     EXPECT_EQ(view.TitleLabel().text(), QStringLiteral("PRISES"));
 

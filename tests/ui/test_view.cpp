@@ -44,24 +44,32 @@ TEST(ViewLayout, QuarterForTheListThreeQuartersForThePanel) {
 }
 
 TEST(CategoryTable, EveryCategoryCommandHasItsKindAndTitle) {
-    const std::pair<int, int> commands[] = {
-        {CommandId::ShowCatches, 1},        {CommandId::ShowCalendar, 0},
-        {CommandId::ShowAlbums, 16},        {CommandId::ShowFish, 2},
-        {CommandId::ShowPlaces, 3},         {CommandId::ShowBaits, 4},
-        {CommandId::ShowGroundbaits, 5},    {CommandId::ShowRigs, 6},
-        {CommandId::ShowWeather, 7},        {CommandId::ShowWinds, 8},
-        {CommandId::ShowWindDirections, 9}, {CommandId::ShowTides, 10},
-        {CommandId::ShowWaterColours, 11},  {CommandId::ShowMoons, 12},
-        {CommandId::ShowTechniques, 13},    {CommandId::ShowRecords, 14}};
+    const std::pair<int, Category> commands[] = {
+        {CommandId::ShowCatches, Category::Catches},
+        {CommandId::ShowCalendar, Category::Calendar},
+        {CommandId::ShowAlbums, Category::Albums},
+        {CommandId::ShowFish, Category::Fish},
+        {CommandId::ShowPlaces, Category::Places},
+        {CommandId::ShowBaits, Category::Baits},
+        {CommandId::ShowGroundbaits, Category::Groundbaits},
+        {CommandId::ShowRigs, Category::Rigs},
+        {CommandId::ShowWeather, Category::Weather},
+        {CommandId::ShowWinds, Category::Winds},
+        {CommandId::ShowWindDirections, Category::WindDirections},
+        {CommandId::ShowTides, Category::Tides},
+        {CommandId::ShowWaterColours, Category::WaterColours},
+        {CommandId::ShowMoons, Category::Moons},
+        {CommandId::ShowTechniques, Category::Techniques},
+        {CommandId::ShowRecords, Category::Records}};
     for (const auto& [command, kind] : commands) {
         const CategoryInfo* info = CategoryForCommand(command);
         ASSERT_NE(info, nullptr) << command;
         EXPECT_EQ(info->kind, kind);
     }
     EXPECT_EQ(CategoryForCommand(CommandId::Preferences), nullptr);
-    EXPECT_EQ(CategoryTitle(11), QStringLiteral("COULEURS DE L'EAU"));
-    EXPECT_EQ(CategoryTitle(14), QStringLiteral("POISSONS PECHES"));
-    EXPECT_EQ(CategoryTitle(15), QString());
+    EXPECT_EQ(CategoryTitle(Category::WaterColours), QStringLiteral("COULEURS DE L'EAU"));
+    EXPECT_EQ(CategoryTitle(Category::Records), QStringLiteral("POISSONS PECHES"));
+    EXPECT_EQ(CategoryTitle(Category::Charts), QStringLiteral("GRAPHIQUES"));
 }
 
 class ViewTest : public TestCatchLog {
@@ -118,7 +126,7 @@ TEST_F(ViewTest, StartsWithTheCatchesAndShowsTheFirstOne) {
     AddCatch(QStringLiteral("2007-05-12 14:30:00"), m_place, m_fish);
     AddCatch(QStringLiteral("2007-06-01 08:00:00"), m_place, m_fish);
     CBrevaneView& v = ShownView();
-    EXPECT_EQ(v.Category(), 1);
+    EXPECT_EQ(v.CurrentCategory(), Category::Catches);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("PRISES"));
     ASSERT_EQ(v.NavigationList().count(), 2);
     EXPECT_EQ(v.NavigationList().currentRow(), 0);
@@ -136,34 +144,34 @@ TEST_F(ViewTest, SwitchingCategoryHidesThePreviousPanelAndFillsTheList) {
     CBrevaneView& v = ShownView();
     ASSERT_TRUE(v.CatchPanel().isVisible());
 
-    v.SetCategory(2);
+    v.SetCategory(Category::Fish);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("POISSONS"));
     ASSERT_EQ(v.NavigationList().count(), 1);
     EXPECT_EQ(v.NavigationList().item(0)->data(Qt::UserRole).toInt(), m_fish);
     EXPECT_EQ(VisiblePanel(v), &v.CatalogPhotoPanel());
-    EXPECT_EQ(v.CatalogPhotoPanel().Kind(), 2);
+    EXPECT_EQ(v.CatalogPhotoPanel().Kind(), Table::Fish);
     EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
     EXPECT_EQ(v.CatalogPhotoPanel().Description().Text(), QStringLiteral("Carnassier"));
 
-    v.SetCategory(7);
+    v.SetCategory(Category::Weather);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("TYPES DE TEMPS"));
     EXPECT_EQ(VisiblePanel(v), &v.CatalogTextPanel());
     EXPECT_EQ(v.CatalogTextPanel().Title().text(), QStringLiteral("ORAGE"));
 
     // Baits are empty: nothing at all is shown.
-    v.SetCategory(4);
+    v.SetCategory(Category::Baits);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("ESCHES"));
     EXPECT_EQ(v.NavigationList().count(), 0);
     EXPECT_EQ(VisiblePanel(v), nullptr);
     EXPECT_FALSE(v.CatalogTextPanel().isVisible());
     EXPECT_TRUE(Messages().shown.empty());
 
-    v.SetCategory(14);
+    v.SetCategory(Category::Records);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("POISSONS PECHES"));
     ASSERT_GT(v.NavigationList().count(), 0);
     EXPECT_EQ(VisiblePanel(v), &v.StatisticsPanel());
 
-    v.SetCategory(0);
+    v.SetCategory(Category::Calendar);
     EXPECT_EQ(v.TitleLabel().text(), QStringLiteral("CALENDRIER"));
     // The month list always holds the current month.
     ASSERT_GT(v.NavigationList().count(), 0);
@@ -177,13 +185,14 @@ TEST_F(ViewTest, ButtonsFollowTheCategory) {
                                  v.ModifyButton().isEnabled(), v.DeleteButton().isEnabled()};
     };
     EXPECT_EQ(states(), (std::vector<bool>{true, true, true, true}));
-    v.SetCategory(14);
+    v.SetCategory(Category::Records);
     EXPECT_EQ(states(), (std::vector<bool>{false, false, false, false}));
-    for (int kind : {0, 2, 6, 7, 13, 16}) {
+    for (const Category kind : {Category::Calendar, Category::Fish, Category::Rigs,
+                                Category::Weather, Category::Techniques, Category::Albums}) {
         v.SetCategory(kind);
-        EXPECT_EQ(states(), (std::vector<bool>{false, true, true, true})) << kind;
+        EXPECT_EQ(states(), (std::vector<bool>{false, true, true, true})) << NumberOf(kind);
     }
-    v.SetCategory(1);
+    v.SetCategory(Category::Catches);
     EXPECT_EQ(states(), (std::vector<bool>{true, true, true, true}));
 }
 
@@ -191,7 +200,7 @@ TEST_F(ViewTest, UserSelectionShowsTheChosenRow) {
     const int second = AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("SANDRE"),
                                      QStringLiteral("Percidé"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(2);
+    v.SetCategory(Category::Fish);
     ASSERT_EQ(v.NavigationList().count(), 2);
     const int row = v.NavigationList().item(0)->data(Qt::UserRole).toInt() == second ? 0 : 1;
     v.NavigationList().setCurrentRow(row);
@@ -232,7 +241,7 @@ TEST_F(ViewTest, RefreshFillsAnewOnlyAfterAnotherConnectionsChangeAndKeepsTheSel
 
 TEST_F(ViewTest, ShowSelectionWithoutSelectedRowWarns) {
     CBrevaneView& v = ShownView();
-    v.SetCategory(2);
+    v.SetCategory(Category::Fish);
     v.NavigationList().clearSelection();
     Messages().Clear();
     v.ShowSelection();
@@ -276,7 +285,7 @@ TEST_F(ViewTest, AlbumMenuOnlyInTheAlbumsCategoryAndInsideTheList) {
     const QPoint inside = v.NavigationList().rect().center();
     EXPECT_FALSE(v.OfferAlbumMenu(inside));  // catches category
 
-    v.SetCategory(16);
+    v.SetCategory(Category::Albums);
     ASSERT_EQ(v.NavigationList().count(), 1);
     EXPECT_EQ(VisiblePanel(v), &v.AlbumPanel());
     EXPECT_FALSE(v.OfferAlbumMenu(QPoint(-3, inside.y())));

@@ -134,7 +134,7 @@ TEST_F(ViewCommandTest, DeletingACatalogueRow) {
     const int orage = AddCatalogRow(QStringLiteral("TEMPS"), QStringLiteral("ORAGE"));
     const int pluie = AddCatalogRow(QStringLiteral("TEMPS"), QStringLiteral("PLUIE"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(7);
+    v.SetCategory(Category::Weather);
     v.SelectRowById(pluie);
     v.ShowSelection();
     v.OnDelete();
@@ -146,7 +146,7 @@ TEST_F(ViewCommandTest, DeletingACatalogueRow) {
 
 TEST_F(ViewCommandTest, EmptyCatalogueAsksForASelection) {
     CBrevaneView& v = ShownView();
-    v.SetCategory(4);  // no bait yet
+    v.SetCategory(Category::Baits);  // no bait yet
     ASSERT_EQ(v.NavigationList().count(), 0);
     v.OnModify();
     v.OnDelete();
@@ -161,7 +161,7 @@ TEST_F(ViewCommandTest, EmptyCatalogueAsksForASelection) {
 TEST_F(ViewCommandTest, AddedRowIsSelectedAndShown) {
     AddCatalogRow(QStringLiteral("TECHNIQUES"), QStringLiteral("AU COUP"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(13);
+    v.SetCategory(Category::Techniques);
     NextDialog dialog([](QDialog& d) {
         d.findChild<QLineEdit*>(QStringLiteral("labelEdit"))->setText(QStringLiteral("ZANDER JIG"));
         Click(d, "validateButton");
@@ -176,7 +176,7 @@ TEST_F(ViewCommandTest, AddedRowIsSelectedAndShown) {
 TEST_F(ViewCommandTest, CancelledModifyChangesNothing) {
     const int id = AddCatalogRow(QStringLiteral("TECHNIQUES"), QStringLiteral("AU COUP"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(13);
+    v.SetCategory(Category::Techniques);
     NextDialog dialog([](QDialog& d) {
         d.findChild<QLineEdit*>(QStringLiteral("labelEdit"))->setText(QStringLiteral("AUTRE"));
         Click(d, "cancelButton");
@@ -217,7 +217,7 @@ TEST_F(ViewCommandTest, CalendarDoubleClickEditsAndDeleteRemovesTheSession) {
              .arg(m_place));
     const int sessionId = ScalarInt(QStringLiteral("SELECT MAX(ID) FROM CALENDRIER"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(0);
+    v.SetCategory(Category::Calendar);
     ASSERT_TRUE(v.CalendarPanel().isVisible());
     CCalendarCtrl& calendar = v.CalendarPanel().CalendarCtrl();
     const CCalendarDay* day = nullptr;
@@ -252,7 +252,7 @@ TEST_F(ViewCommandTest, CalendarDoubleClickEditsAndDeleteRemovesTheSession) {
 TEST_F(ViewCommandTest, AlbumPopupCommandsKeepListAndPanelTogether) {
     Exec(QStringLiteral("INSERT INTO ALBUMS (LIBELLE) VALUES ('ANCIEN')"));
     CBrevaneView& v = ShownView();
-    v.SetCategory(16);
+    v.SetCategory(Category::Albums);
     ASSERT_NE(v.AlbumPanel().CurrentAlbum(), nullptr);
     {
         NextDialog dialog([](QDialog& d) {
@@ -274,7 +274,7 @@ TEST_F(ViewCommandTest, AlbumPopupCommandsKeepListAndPanelTogether) {
     EXPECT_EQ(v.AlbumPanel().CurrentAlbum()->name, QStringLiteral("ANCIEN"));
 
     // Outside the albums category the popup commands do nothing.
-    v.SetCategory(1);
+    v.SetCategory(Category::Catches);
     v.OnAlbumCommand(CommandId::AlbumDelete);
     EXPECT_EQ(CountRows(QStringLiteral("ALBUMS")), 1);
 }
@@ -287,7 +287,7 @@ TEST_F(ViewCommandTest, CalendarKeysCrossMonthsAndOpenOrAddSessions) {
              .arg(key(first.addDays(-1)))
              .arg(m_place));
     CBrevaneView& v = ShownView();
-    v.SetCategory(0);
+    v.SetCategory(Category::Calendar);
     CCalendarCtrl& calendar = v.CalendarPanel().CalendarCtrl();
     ASSERT_EQ(calendar.SelectedDay()->dayKey, key(first));
     calendar.setFocus();
@@ -321,7 +321,7 @@ TEST_F(ViewCommandTest, CalendarKeysCrossMonthsAndOpenOrAddSessions) {
 
 TEST_F(ViewCommandTest, AlbumMenuFromTheKeyboardAndHintWithoutAlbums) {
     CBrevaneView& v = ShownView();
-    v.SetCategory(16);
+    v.SetCategory(Category::Albums);
     ASSERT_EQ(v.NavigationList().count(), 0);
     EXPECT_TRUE(v.AlbumPanel().isVisible());
     EXPECT_EQ(v.AlbumPanel().PhotoGrid().EmptyText(),
@@ -350,7 +350,7 @@ TEST_F(ViewCommandTest, ModifyActsOnThePhotoChosenWithTheKeyboard) {
                             "((SELECT MAX(ID) FROM ALBUMS), '%1', '')")
                  .arg(QString::fromLatin1(file)));
     CBrevaneView& v = ShownView();
-    v.SetCategory(16);
+    v.SetCategory(Category::Albums);
     CPhotoGrid& grid = v.AlbumPanel().PhotoGrid();
     grid.setFocus();
     QTest::keyClick(&grid, Qt::Key_End);

@@ -18,7 +18,7 @@ constexpr int kDescriptionLength = 65535;
 
 }  // namespace
 
-CCatalogItemDialogBase::CCatalogItemDialogBase(CCatchDatabase& db, int id, int kind,
+CCatalogItemDialogBase::CCatalogItemDialogBase(CCatchDatabase& db, int id, Table kind,
                                                QWidget* parent)
     : QDialog(parent), m_db(db), m_id(id), m_kind(kind) {
     setWindowTitle(QString::fromUtf8("Saisie d'une nouvelle donnée"));

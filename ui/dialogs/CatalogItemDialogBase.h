@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/EntryForms.h"
 
 class CCatchDatabase;
@@ -19,7 +20,7 @@ class CCatalogItemDialogBase : public QDialog, public ICatalogItemForm {
 public:
     // id -1 for a new row; after "Valider" the stored row's id.
     int ItemId() const { return m_id; }
-    int Kind() const { return m_kind; }
+    Table Kind() const { return m_kind; }
 
     // ICatalogItemForm (the photo dialog overrides the photo pair)
     QString Label() const override;
@@ -33,7 +34,7 @@ public slots:
     void accept() override;  // "Valider": name required, then add or modify
 
 protected:
-    CCatalogItemDialogBase(CCatchDatabase& db, int id, int kind, QWidget* parent);
+    CCatalogItemDialogBase(CCatchDatabase& db, int id, Table kind, QWidget* parent);
     // The derived dialog adds its own rows between the name and the description, then
     // calls Finish(), which adds the description and the buttons and loads the row.
     QFormLayout& Form() { return *m_form; }
@@ -42,7 +43,7 @@ protected:
 private:
     CCatchDatabase& m_db;
     int m_id;
-    int m_kind;
+    Table m_kind;
     QFormLayout* m_form = nullptr;
     CUpperCaseLineEdit* m_label = nullptr;
     CLimitedPlainTextEdit* m_description = nullptr;

@@ -11,7 +11,7 @@
 #include "ui/dialogs/EntryDialogParts.h"
 #include "ui/dialogs/ImagePickerDialog.h"
 
-CCatalogPhotoDialog::CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, QWidget* parent)
+CCatalogPhotoDialog::CCatalogPhotoDialog(CCatchDatabase& db, int id, Table kind, QWidget* parent)
     : CCatalogItemDialogBase(db, id, kind, parent) {
     m_photo = new QLineEdit;
     NameControl(*m_photo, "photoEdit", QStringLiteral("Photo : "));
@@ -23,7 +23,7 @@ CCatalogPhotoDialog::CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, Q
     row->addWidget(m_photo, 1);
     row->addWidget(choose);
     Form().addRow(NewFieldLabel(QStringLiteral("Photo : "), *m_photo, nullptr), row);
-    if (kind == CatalogKind::Places) {
+    if (kind == Table::Places) {
         const QString label = QStringLiteral("Coordonnées GPS :");
         m_gps = new QLineEdit;
         NameControl(*m_gps, "gpsEdit", label);
@@ -49,6 +49,6 @@ void CCatalogPhotoDialog::SetGps(const QString& text) {
 // "Annuler" in the picker leaves the field as it was; there is no way to empty it other than
 // choosing another picture.
 void CCatalogPhotoDialog::ChoosePhoto() {
-    CImagePickerDialog picker(PictureFolderForKind(Kind()), this);
+    CImagePickerDialog picker(PictureFolderOf(Kind()), this);
     if (picker.exec() == QDialog::Accepted) m_photo->setText(picker.ChosenFileName());
 }

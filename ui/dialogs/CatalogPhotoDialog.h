@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-// Catalogue item dialog of the catalogues with a picture (kinds 2..6): name, photo file name
+// Catalogue item dialog of the catalogues with a picture (fish .. rigs): name, photo file name
 // chosen with the image picker on the folder of the kind, description.
 //
 // Object names: those of CCatalogItemDialogBase plus photoEdit and photoButton, and gpsEdit
@@ -12,7 +12,7 @@ class QLineEdit;
 class CCatalogPhotoDialog : public CCatalogItemDialogBase {
     Q_OBJECT
 public:
-    CCatalogPhotoDialog(CCatchDatabase& db, int id, int kind, QWidget* parent = nullptr);
+    CCatalogPhotoDialog(CCatchDatabase& db, int id, Table kind, QWidget* parent = nullptr);
 
     QString PhotoName() const override;
     void SetPhotoName(const QString& name) override;

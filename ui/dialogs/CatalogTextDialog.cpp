@@ -2,7 +2,7 @@
 
 #include "ui/dialogs/EntryDialogParts.h"
 
-CCatalogTextDialog::CCatalogTextDialog(CCatchDatabase& db, int id, int kind, QWidget* parent)
+CCatalogTextDialog::CCatalogTextDialog(CCatchDatabase& db, int id, Table kind, QWidget* parent)
     : CCatalogItemDialogBase(db, id, kind, parent) {
     Finish();
     ResizeToDialogUnits(*this, 408, 214);

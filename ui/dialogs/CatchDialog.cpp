@@ -60,11 +60,11 @@ CCatchDialog::~CCatchDialog() = default;
 
 void CCatchDialog::ConnectButtons() {
     for (const CatchCombo& combo : m_controls->combos) {
-        const int kind = combo.kind;
+        const Table kind = combo.kind;
         connect(combo.add, &QPushButton::clicked, this, [this, kind] { AddCatalogRow(kind); });
     }
     for (const CatchList* list : {&m_controls->fish, &m_controls->bait}) {
-        const int kind = list->kind;
+        const Table kind = list->kind;
         connect(list->add, &QPushButton::clicked, this, [this, kind] { AddCatalogRow(kind); });
     }
     connect(m_controls->photoButton, &QPushButton::clicked, this, &CCatchDialog::ChoosePhoto);
@@ -72,10 +72,10 @@ void CCatchDialog::ConnectButtons() {
 
 // The order in which the catalogues are read when the dialog opens.
 void CCatchDialog::FillLists() {
-    using namespace CatalogKind;
-    const int order[] = {Winds, WindDirections, WaterColours, Moons,       Weather,    Fish,
-                         Rigs,  Places,         Baits,        Groundbaits, Techniques, Tides};
-    for (int kind : order) {
+    using enum Table;
+    const Table order[] = {Winds, WindDirections, WaterColours, Moons,       Weather,    Fish,
+                           Rigs,  Places,         Baits,        Groundbaits, Techniques, Tides};
+    for (Table kind : order) {
         if (const CatchCombo* combo = m_controls->ComboOfKind(kind)) {
             CComboTarget target(*combo->combo);
             m_db.FillCatalogCombo(target, kind);
@@ -88,12 +88,12 @@ void CCatchDialog::FillLists() {
     }
 }
 
-void CCatchDialog::AddCatalogRow(int kind) {
+void CCatchDialog::AddCatalogRow(Table kind) {
     const int newId = RunCatalogItemDialog(m_db, kind, -1, this);
     if (newId != -1) ShowNewCatalogRow(kind, newId);
 }
 
-void CCatchDialog::ShowNewCatalogRow(int kind, int newId) {
+void CCatchDialog::ShowNewCatalogRow(Table kind, int newId) {
     if (const CatchCombo* combo = m_controls->ComboOfKind(kind)) {
         CComboTarget target(*combo->combo);
         m_db.FillCatalogCombo(target, kind);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/EntryForms.h"
 
 class CCatchDatabase;
@@ -28,10 +29,10 @@ public:
     // -1 for a new catch until "Valider" stored it; then the new row's id.
     int CatchId() const { return m_catchId; }
 
-    // After a catalogue row of this kind (2..13) was added elsewhere: refills the list of
+    // After a catalogue row of this kind (a catalogue) was added elsewhere: refills the list of
     // the kind and selects the new row (drop-down lists: instead of their selection;
     // multiple-selection lists: beside the rows already chosen).
-    void ShowNewCatalogRow(int kind, int newId);
+    void ShowNewCatalogRow(Table kind, int newId);
 
     // ICatchForm
     QString Moment() const override;
@@ -67,7 +68,7 @@ public slots:
 private:
     void FillLists();
     void ConnectButtons();
-    void AddCatalogRow(int kind);
+    void AddCatalogRow(Table kind);
     void ChoosePhoto();
 
     CCatchDatabase& m_db;

@@ -25,7 +25,7 @@
 namespace {
 
 struct ComboSpec {
-    int kind;
+    Table kind;
     CatchReference which;
     const char* label;
     const char* comboName;
@@ -35,25 +35,24 @@ struct ComboSpec {
 
 // In the order of the dialog (and of CatchDialogControls::combos).
 const ComboSpec kComboSpecs[] = {
-    {CatalogKind::Places, CatchReference::Place, "Lieu :", "placeCombo", "placeAddButton",
+    {Table::Places, CatchReference::Place, "Lieu :", "placeCombo", "placeAddButton",
      "Ajouter un lieu"},
-    {CatalogKind::Groundbaits, CatchReference::Groundbait, "Amorce :", "groundbaitCombo",
+    {Table::Groundbaits, CatchReference::Groundbait, "Amorce :", "groundbaitCombo",
      "groundbaitAddButton", "Ajouter une amorce"},
-    {CatalogKind::Techniques, CatchReference::Technique, "Technique :", "techniqueCombo",
+    {Table::Techniques, CatchReference::Technique, "Technique :", "techniqueCombo",
      "techniqueAddButton", "Ajouter une technique"},
-    {CatalogKind::Rigs, CatchReference::Rig, "Montage :", "rigCombo", "rigAddButton",
+    {Table::Rigs, CatchReference::Rig, "Montage :", "rigCombo", "rigAddButton",
      "Ajouter un montage"},
-    {CatalogKind::Weather, CatchReference::Weather, "Temps :", "weatherCombo", "weatherAddButton",
+    {Table::Weather, CatchReference::Weather, "Temps :", "weatherCombo", "weatherAddButton",
      "Ajouter un temps"},
-    {CatalogKind::Winds, CatchReference::Wind, "Vent :", "windCombo", "windAddButton",
-     "Ajouter un vent"},
-    {CatalogKind::WindDirections, CatchReference::WindDirection, "Direction du vent :",
+    {Table::Winds, CatchReference::Wind, "Vent :", "windCombo", "windAddButton", "Ajouter un vent"},
+    {Table::WindDirections, CatchReference::WindDirection, "Direction du vent :",
      "windDirectionCombo", "windDirectionAddButton", "Ajouter une direction du vent"},
-    {CatalogKind::Moons, CatchReference::Moon, "Lune :", "moonCombo", "moonAddButton",
+    {Table::Moons, CatchReference::Moon, "Lune :", "moonCombo", "moonAddButton",
      "Ajouter une lune"},
-    {CatalogKind::WaterColours, CatchReference::WaterColour, "Couleur de l'eau :",
-     "waterColourCombo", "waterColourAddButton", "Ajouter une couleur de l'eau"},
-    {CatalogKind::Tides, CatchReference::Tide, "Marée :", "tideCombo", "tideAddButton",
+    {Table::WaterColours, CatchReference::WaterColour, "Couleur de l'eau :", "waterColourCombo",
+     "waterColourAddButton", "Ajouter une couleur de l'eau"},
+    {Table::Tides, CatchReference::Tide, "Marée :", "tideCombo", "tideAddButton",
      "Ajouter une marée"},
 };
 
@@ -113,7 +112,7 @@ CatchCombo NewCombo(const ComboSpec& spec) {
     return combo;
 }
 
-CatchList NewList(int kind, const char* objectName, const char* label, const char* addName,
+CatchList NewList(Table kind, const char* objectName, const char* label, const char* addName,
                   const char* addAccessibleName) {
     CatchList list;
     list.kind = kind;
@@ -135,16 +134,14 @@ void CreateControls(CatchDialogControls& c) {
     for (std::size_t i = 0; i < c.combos.size(); ++i) c.combos[i] = NewCombo(kComboSpecs[i]);
     c.gps = NewEdit("gpsEdit", "Coordonnées GPS :", 20);
     c.gps->setValidator(new WholeCharactersValidator(c.gps));
-    c.fish =
-        NewList(CatalogKind::Fish, "fishList", "Poisson :", "fishAddButton", "Ajouter un poisson");
+    c.fish = NewList(Table::Fish, "fishList", "Poisson :", "fishAddButton", "Ajouter un poisson");
     c.weight = NewEdit("weightEdit", "Poids :", 7);
     AcceptDecimal(*c.weight);
     c.size = NewEdit("sizeEdit", "Taille :", 3);
     AcceptDigitsOnly(*c.size);
     c.number = NewEdit("numberEdit", "Nombre :", 4);
     AcceptDigitsOnly(*c.number);
-    c.bait =
-        NewList(CatalogKind::Baits, "baitList", "Esche :", "baitAddButton", "Ajouter une esche");
+    c.bait = NewList(Table::Baits, "baitList", "Esche :", "baitAddButton", "Ajouter une esche");
     c.airTemperature = NewEdit("airTemperatureEdit", "Température de l'air :", 3);
     AcceptSignedInteger(*c.airTemperature);
     c.waterTemperature = NewEdit("waterTemperatureEdit", "Température de l'eau :", 3);
@@ -228,7 +225,7 @@ void SetTabOrder(QDialog& dialog, const CatchDialogControls& c) {
 
 }  // namespace
 
-const CatchCombo* CatchDialogControls::ComboOfKind(int kind) const {
+const CatchCombo* CatchDialogControls::ComboOfKind(Table kind) const {
     for (const CatchCombo& combo : combos)
         if (combo.kind == kind) return &combo;
     return nullptr;
@@ -240,7 +237,7 @@ const CatchCombo& CatchDialogControls::ComboOf(CatchReference which) const {
     return combos[0];
 }
 
-const CatchList* CatchDialogControls::ListOfKind(int kind) const {
+const CatchList* CatchDialogControls::ListOfKind(Table kind) const {
     if (kind == fish.kind) return &fish;
     if (kind == bait.kind) return &bait;
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/EntryForms.h"
 
 class CLimitedPlainTextEdit;
@@ -16,7 +17,7 @@ class QTimeEdit;
 
 // One drop-down reference of the catch dialog with its "..." button.
 struct CatchCombo {
-    int kind = 0;
+    Table kind = Table::Fish;
     CatchReference which = CatchReference::Place;
     QComboBox* combo = nullptr;
     QPushButton* add = nullptr;
@@ -24,7 +25,7 @@ struct CatchCombo {
 
 // One multiple-selection list (fish, baits) with its "..." button.
 struct CatchList {
-    int kind = 0;
+    Table kind = Table::Fish;
     QListWidget* list = nullptr;
     QPushButton* add = nullptr;
 };
@@ -52,9 +53,9 @@ struct CatchDialogControls {
     // tide: the order of the dialog.
     std::array<CatchCombo, 10> combos;
 
-    const CatchCombo* ComboOfKind(int kind) const;
+    const CatchCombo* ComboOfKind(Table kind) const;
     const CatchCombo& ComboOf(CatchReference which) const;
-    const CatchList* ListOfKind(int kind) const;
+    const CatchList* ListOfKind(Table kind) const;
 };
 
 // Creates every control in the dialog with its limits, input rules and names.

@@ -17,27 +17,26 @@ namespace {
 
 struct FilterField {
     const char* label;
-    int kind;
+    Table kind;
     const char* objectName;
     int CatchFilter::*field;
 };
 
 // Top to bottom, as the dialog shows them.
 const FilterField kFields[] = {
-    {"Poisson :", CatalogKind::Fish, "fishCombo", &CatchFilter::fish},
-    {"Lieu :", CatalogKind::Places, "placeCombo", &CatchFilter::place},
-    {"Esche :", CatalogKind::Baits, "baitCombo", &CatchFilter::bait},
-    {"Amorce :", CatalogKind::Groundbaits, "groundbaitCombo", &CatchFilter::groundbait},
-    {"Technique :", CatalogKind::Techniques, "techniqueCombo", &CatchFilter::technique},
-    {"Montage :", CatalogKind::Rigs, "rigCombo", &CatchFilter::rig},
-    {"Temps :", CatalogKind::Weather, "weatherCombo", &CatchFilter::weather},
-    {"Vent :", CatalogKind::Winds, "windCombo", &CatchFilter::wind},
-    {"Direction du vent :", CatalogKind::WindDirections, "windDirectionCombo",
+    {"Poisson :", Table::Fish, "fishCombo", &CatchFilter::fish},
+    {"Lieu :", Table::Places, "placeCombo", &CatchFilter::place},
+    {"Esche :", Table::Baits, "baitCombo", &CatchFilter::bait},
+    {"Amorce :", Table::Groundbaits, "groundbaitCombo", &CatchFilter::groundbait},
+    {"Technique :", Table::Techniques, "techniqueCombo", &CatchFilter::technique},
+    {"Montage :", Table::Rigs, "rigCombo", &CatchFilter::rig},
+    {"Temps :", Table::Weather, "weatherCombo", &CatchFilter::weather},
+    {"Vent :", Table::Winds, "windCombo", &CatchFilter::wind},
+    {"Direction du vent :", Table::WindDirections, "windDirectionCombo",
      &CatchFilter::windDirection},
-    {"Lune :", CatalogKind::Moons, "moonCombo", &CatchFilter::moon},
-    {"Couleur de l'eau :", CatalogKind::WaterColours, "waterColourCombo",
-     &CatchFilter::waterColour},
-    {"Marée :", CatalogKind::Tides, "tideCombo", &CatchFilter::tide},
+    {"Lune :", Table::Moons, "moonCombo", &CatchFilter::moon},
+    {"Couleur de l'eau :", Table::WaterColours, "waterColourCombo", &CatchFilter::waterColour},
+    {"Marée :", Table::Tides, "tideCombo", &CatchFilter::tide},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "ui/dialogs/CatchViewDialog.h"
+#include "catalog/CatalogKind.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int kCatchKind = 1;
 constexpr int kMargin = 5;
 
 }  // namespace
@@ -22,7 +22,7 @@ CCatchViewDialog::CCatchViewDialog(CCatchDatabase& db, int catchId, QWidget* par
     ResizeToDialogUnits(*this, 433, 345);
     m_panel->setGeometry(kMargin, kMargin, width() - 2 * kMargin, height() - 2 * kMargin);
     m_panel->ApplyOptions(db);
-    db.FillPanel(*m_panel, kCatchKind, catchId);
+    db.FillPanel(*m_panel, Category::Catches, catchId);
 
     // The panel swallows Escape so that it never closes the main view's dialogs; this
     // window has no buttons, so Escape pressed anywhere inside it must still close it.

@@ -1,4 +1,5 @@
 #include "ui/dialogs/ChooseSessionDialog.h"
+#include "catalog/CatalogKind.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,8 +13,6 @@
 #include "widgets/CalendarCtrl.h"
 
 namespace {
-
-constexpr int kPlaceKind = 3;
 
 // An HHMM time as "HH:MM", read from its four-digit text as the calendar writes it.
 QString HoursMinutes(int timeKey) {
@@ -41,7 +40,7 @@ CChooseSessionDialog::CChooseSessionDialog(CCatchDatabase& db, const CCalendarDa
         const QString text =
             QStringLiteral("%1 - %2 : %3")
                 .arg(HoursMinutes(session.startTime), HoursMinutes(session.endTime),
-                     db.GetLabel(session.placeId, kPlaceKind));
+                     db.GetLabel(session.placeId, Table::Places));
         target.Append(text, session.id);
     }
     target.SelectRow(target.Count() > 0 ? 0 : -1);

@@ -1,4 +1,5 @@
 #include "ui/dialogs/SessionDialog.h"
+#include "catalog/CatalogKind.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr int kPlaceKind = 3;
 constexpr int kMaxCommentLength = 65535;
 
 int DayKeyOf(const QDate& date) { return date.year() * 10000 + date.month() * 100 + date.day(); }
@@ -145,7 +145,7 @@ void CSessionDialog::BuildControls() {
 
 void CSessionDialog::FillPlaces() {
     CComboTarget target(*m_place);
-    m_db.FillCatalogCombo(target, kPlaceKind);
+    m_db.FillCatalogCombo(target, Table::Places);
 }
 
 void CSessionDialog::FillCatches() {
@@ -175,7 +175,7 @@ void CSessionDialog::SetPlace(int placeId) { SelectComboId(*m_place, placeId); }
 void CSessionDialog::SetComment(const QString& text) { m_comment->SetText(text); }
 
 void CSessionDialog::OnNewPlace() {
-    const int placeId = RunCatalogItemDialog(m_db, kPlaceKind, -1, this);
+    const int placeId = RunCatalogItemDialog(m_db, Table::Places, -1, this);
     if (placeId == -1) return;
     FillPlaces();
     SelectComboId(*m_place, placeId);
@@ -207,7 +207,7 @@ void CSessionDialog::StoreIntoCalendar() {
     session.startDay = StartDay();
     session.endDay = EndDay();
     session.placeId = Place();
-    session.placeLabel = m_db.GetLabel(session.placeId, kPlaceKind);
+    session.placeLabel = m_db.GetLabel(session.placeId, Table::Places);
     session.comment = Comment();
     session.startTime = StartTime();
     session.endTime = EndTime();

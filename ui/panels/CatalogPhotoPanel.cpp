@@ -39,8 +39,7 @@ void CCatalogPhotoPanel::ShowPanel() { show(); }
 void CCatalogPhotoPanel::SetTitle(const QString& text) { m_title->setText(text); }
 
 void CCatalogPhotoPanel::SetPictureName(const QString& fileName) {
-    m_picture->SetPicture(
-        PicturePath(GetProgramDirectory(), PictureFolderForKind(m_kind), fileName));
+    m_picture->SetPicture(PicturePath(GetProgramDirectory(), PictureFolderOf(m_kind), fileName));
 }
 
 void CCatalogPhotoPanel::SetDescription(const QString& text) { m_description->SetText(text); }

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/DisplayPanels.h"
 #include "ui/panels/PanelDialog.h"
 
@@ -30,8 +31,8 @@ public:
     void SetDescription(const QString& text) override;
 
     // The kind shown; it chooses the picture folder ("Poissons", "Lieux", ...).
-    void SetKind(int kind) { m_kind = kind; }
-    int Kind() const { return m_kind; }
+    void SetKind(Table kind) { m_kind = kind; }
+    Table Kind() const { return m_kind; }
     void SetTextFontHeight(int pixels);
 
     CColorLabel& Title() { return *m_title; }
@@ -45,5 +46,5 @@ private:
     CColorLabel* m_title;
     CPictureStatic* m_picture;
     CStyledEdit* m_description;
-    int m_kind = 2;
+    Table m_kind = Table::Fish;
 };

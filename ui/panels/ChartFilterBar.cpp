@@ -38,7 +38,7 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-void RefillCombo(QComboBox& combo, CCatchDatabase& db, int kind) {
+void RefillCombo(QComboBox& combo, CCatchDatabase& db, Table kind) {
     const int chosen = SelectedId(combo);
     CComboTarget target(combo);
     db.FillCatalogCombo(target, kind);
@@ -87,8 +87,8 @@ CChartFilterBar::CChartFilterBar(QWidget* parent)
 
 void CChartFilterBar::Reload(CCatchDatabase& db) {
     m_reloading = true;
-    RefillCombo(*m_species, db, CatalogKind::Fish);
-    RefillCombo(*m_place, db, CatalogKind::Places);
+    RefillCombo(*m_species, db, Table::Fish);
+    RefillCombo(*m_place, db, Table::Places);
     m_reloading = false;
 }
 

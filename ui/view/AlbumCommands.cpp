@@ -135,7 +135,7 @@ int CAlbumCommands::SelectedAlbumId() const { return SelectedId(m_list); }
 
 void CAlbumCommands::RefillAlbumList() {
     CListWidgetTarget target(m_list);
-    m_db.FillNavigationList(target, CatalogKind::Albums);
+    m_db.FillNavigationList(target, Category::Albums);
 }
 
 void CAlbumCommands::NewAlbum() {

@@ -141,7 +141,7 @@ void CBrevaneView::ConnectSignals() {
     m_list->installEventFilter(this);
 }
 
-void CBrevaneView::SetCategoryButtons(int kind) {
+void CBrevaneView::SetCategoryButtons(Category kind) {
     const CategoryInfo* info = CategoryForKind(kind);
     if (!info) return;
     m_search->setEnabled(info->search);
@@ -150,9 +150,9 @@ void CBrevaneView::SetCategoryButtons(int kind) {
     m_delete->setEnabled(info->edit);
 }
 
-void CBrevaneView::SetCategory(int kind) {
+void CBrevaneView::SetCategory(Category kind) {
     m_kind = kind;
-    if (CatalogKind::HasPicture(kind)) m_photoPanel->SetKind(kind);
+    if (HasPicture(kind)) m_photoPanel->SetKind(*CatalogOf(kind));
     SetCategoryButtons(kind);
     HideAllPanels();
     RefreshStep();
@@ -168,7 +168,7 @@ void CBrevaneView::RefreshStep() {
         CListWidgetTarget target(*m_list);
         m_db.FillNavigationList(target, m_kind);
     }
-    if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
+    if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
     ShowSelection();
 }
 
@@ -193,7 +193,7 @@ void CBrevaneView::RefreshIfChanged() {
     }
     // The row shown was the last one: its panel must not stay on screen.
     if (m_list->count() == 0) HideAllPanels();
-    if (m_list->count() == 0 && m_kind == CatalogKind::Albums) ShowEmptyAlbums();
+    if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
     ShowSelection();
 }
 
@@ -206,7 +206,7 @@ void CBrevaneView::ShowSelection() {
     if (m_list->count() == 0) return;
     if (!RequireSelectedRow()) return;
     // A chart is counted off the window's thread: no wait cursor.
-    if (m_kind == CatalogKind::Charts) {
+    if (m_kind == Category::Charts) {
         m_chartPanel->ShowChart(SelectedRowId());
         return;
     }
@@ -220,7 +220,7 @@ void CBrevaneView::SelectRowById(int id) {
 }
 
 bool CBrevaneView::UpdateCatchRowOnly(int id) {
-    if (m_kind != CatalogKind::Catches) return false;
+    if (m_kind != Category::Catches) return false;
     CQuietList quiet(m_quietList);
     return UpdateCatchRow(m_db, *m_list, id);
 }
@@ -251,18 +251,18 @@ int CBrevaneView::SelectedRowId() const {
     return selected.isEmpty() ? -1 : selected.first()->data(Qt::UserRole).toInt();
 }
 
-IDisplayPanel& CBrevaneView::PanelForKind(int kind) {
+IDisplayPanel& CBrevaneView::PanelForKind(Category kind) {
     switch (kind) {
-        case CatalogKind::Catches:
+        case Category::Catches:
             return *m_catchPanel;
-        case CatalogKind::Calendar:
+        case Category::Calendar:
             return *m_calendarPanel;
-        case CatalogKind::Records:
+        case Category::Records:
             return *m_statisticsPanel;
-        case CatalogKind::Albums:
+        case Category::Albums:
             return *m_albumPanel;
         default:
-            if (CatalogKind::IsTextCatalog(kind)) return *m_textPanel;
+            if (IsTextCatalog(kind)) return *m_textPanel;
             return *m_photoPanel;
     }
 }

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "catalog/CatalogKind.h"
+
 class CCatchDatabase;
 class CColorLabel;
 class CIconButton;
@@ -31,8 +33,8 @@ public:
     ~CBrevaneView() override;
 
     // Stores the kind, sets the buttons' states, hides every panel and refreshes.
-    void SetCategory(int kind);
-    int Category() const { return m_kind; }
+    void SetCategory(Category kind);
+    Category CurrentCategory() const { return m_kind; }
     // Title, list (first row selected) and the panel of the selected row.
     void RefreshStep();
     // When another program or member changed the log since the list was filled (its change
@@ -93,9 +95,9 @@ private:
     int SelectedRowId() const;
     // The log's change number now; none when it cannot be read (the log is then filled anew).
     std::optional<qint64> ChangeCount();
-    IDisplayPanel& PanelForKind(int kind);
+    IDisplayPanel& PanelForKind(Category kind);
     std::array<QWidget*, 7> Panels() const;
-    void SetCategoryButtons(int kind);
+    void SetCategoryButtons(Category kind);
     // The catch list's one row put right after a change of that catch; false in any other
     // category, or when the log could not be read.
     bool UpdateCatchRowOnly(int id);
@@ -115,7 +117,7 @@ private:
     void ShowEmptyAlbums();
 
     CCatchDatabase& m_db;
-    int m_kind = 1;
+    Category m_kind = Category::Catches;
     bool m_firstShowDone = false;
     bool m_quietList = false;
     // The change number read before the list was last filled.

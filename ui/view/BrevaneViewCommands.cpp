@@ -32,54 +32,55 @@ int DayKey(const QDate& date) { return date.year() * 10000 + date.month() * 100 
 }  // namespace
 
 void CBrevaneView::OnAdd() {
-    const int kind = m_kind;
-    if (kind == CatalogKind::Calendar) {
+    const Category kind = m_kind;
+    if (kind == Category::Calendar) {
         EditSession(-1);
-    } else if (kind == CatalogKind::Catches) {
+    } else if (kind == Category::Catches) {
         CCatchDialog dialog(m_db, -1, this);
         if (dialog.exec() == QDialog::Accepted) AfterStoredRow(dialog.CatchId());
-    } else if (CatalogKind::IsCatalog(kind)) {
-        const int id = RunCatalogItemDialog(m_db, kind, -1, this);
+    } else if (const auto catalog = CatalogOf(kind)) {
+        const int id = RunCatalogItemDialog(m_db, *catalog, -1, this);
         if (id != -1) AfterStoredRow(id);
-    } else if (kind == CatalogKind::Albums) {
+    } else if (kind == Category::Albums) {
         RunAlbumCommand([](CAlbumCommands& c) { c.AddPhotos(); });
     }
 }
 
 void CBrevaneView::OnModify() {
     if (!RequireSelectedRow()) return;
-    const int kind = m_kind;
+    const Category kind = m_kind;
     const int id = SelectedRowId();
-    if (kind == CatalogKind::Calendar) {
+    if (kind == Category::Calendar) {
         const int sessionId =
             ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this);
         if (sessionId != -1) EditSession(sessionId);
-    } else if (kind == CatalogKind::Catches) {
+    } else if (kind == Category::Catches) {
         CCatchDialog dialog(m_db, id, this);
         if (dialog.exec() == QDialog::Accepted) AfterStoredRow(id);
-    } else if (CatalogKind::IsCatalog(kind)) {
-        if (RunCatalogItemDialog(m_db, kind, id, this) != -1) AfterStoredRow(id);
-    } else if (kind == CatalogKind::Albums) {
+    } else if (const auto catalog = CatalogOf(kind)) {
+        if (RunCatalogItemDialog(m_db, *catalog, id, this) != -1) AfterStoredRow(id);
+    } else if (kind == Category::Albums) {
         RunAlbumCommand([](CAlbumCommands& c) { c.EditPhotoComment(); });
     }
 }
 
 void CBrevaneView::OnDelete() {
     if (!RequireSelectedRow()) return;
-    const int kind = m_kind;
+    const Category kind = m_kind;
     const int id = SelectedRowId();
-    if (kind == CatalogKind::Calendar) {
+    if (kind == Category::Calendar) {
         RemoveSession(ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this));
-    } else if (kind == CatalogKind::Catches) {
+    } else if (kind == Category::Catches) {
         if (!AskYesNo(kDeleteRowQuestion)) return;
         // A catch another member deleted first leaves the list with the others' changes.
         if (m_db.DeleteCatch(id))
             AfterDeletedRow(id);
         else
             RefreshIfChanged();
-    } else if (CatalogKind::IsCatalog(kind)) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(kind, id)) AfterDeletedRow(id);
-    } else if (kind == CatalogKind::Albums) {
+    } else if (const auto catalog = CatalogOf(kind)) {
+        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(*catalog, id))
+            AfterDeletedRow(id);
+    } else if (kind == Category::Albums) {
         // Asks "Voulez-vous vraiment supprimer cette photo ?" and takes the photo out of the
         // grid; nothing without a current photo.
         RunAlbumCommand([](CAlbumCommands& c) { c.DeletePhoto(); });
@@ -88,7 +89,7 @@ void CBrevaneView::OnDelete() {
 
 void CBrevaneView::OnSearch() {
     CCatchFilterDialog dialog(m_db, this);
-    if (dialog.exec() == QDialog::Accepted) SetCategory(CatalogKind::Catches);
+    if (dialog.exec() == QDialog::Accepted) SetCategory(Category::Catches);
 }
 
 void CBrevaneView::OnPreferences() {
@@ -145,7 +146,7 @@ void CBrevaneView::OnCalendarDoubleClick() {
 }
 
 void CBrevaneView::OnCalendarMonthChange(int dayKey) {
-    if (m_kind != CatalogKind::Calendar) return;
+    if (m_kind != Category::Calendar) return;
     for (int row = 0; row < m_list->count(); ++row) {
         if (m_list->item(row)->data(Qt::UserRole).toInt() != dayKey / 100) continue;
         // Selecting the row shows its month, as a click on it would.
@@ -156,7 +157,7 @@ void CBrevaneView::OnCalendarMonthChange(int dayKey) {
 }
 
 void CBrevaneView::OnAlbumCommand(int commandId) {
-    if (m_kind != CatalogKind::Albums) return;
+    if (m_kind != Category::Albums) return;
     switch (commandId) {
         case CommandId::AlbumAdd:
             RunAlbumCommand([](CAlbumCommands& c) { c.NewAlbum(); });
@@ -193,7 +194,7 @@ bool CBrevaneView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CBrevaneView::OfferAlbumMenu(const QPoint& listPoint) {
-    if (m_kind != CatalogKind::Albums || !m_list->rect().contains(listPoint)) return false;
+    if (m_kind != Category::Albums || !m_list->rect().contains(listPoint)) return false;
     QMenu menu(this);
     menu.setAccessibleName(QStringLiteral("ALBUM"));
     const QAction* add = menu.addAction(QStringLiteral("Ajouter..."));

@@ -7,7 +7,7 @@
 
 namespace {
 using namespace CommandId;
-namespace K = CatalogKind;
+using K = Category;
 
 constexpr std::array<CategoryInfo, 17> kCategories = {{
     {ShowCatches, K::Catches, "PRISES", true, true},
@@ -37,14 +37,14 @@ const CategoryInfo* CategoryForCommand(int commandId) {
     return nullptr;
 }
 
-const CategoryInfo* CategoryForKind(int kind) {
+const CategoryInfo* CategoryForKind(Category kind) {
     for (const CategoryInfo& c : kCategories) {
         if (c.kind == kind) return &c;
     }
     return nullptr;
 }
 
-QString CategoryTitle(int kind) {
+QString CategoryTitle(Category kind) {
     const CategoryInfo* c = CategoryForKind(kind);
     return c ? QString::fromUtf8(c->title) : QString();
 }

@@ -85,7 +85,7 @@ void Restore(QWidget* parent, CCatchDatabase& db, CBrevaneView& view) {
     const WorkResult result = RestoreCatchLog(db, GetProgramDirectory(), path, progress, {}, &kept);
     // The filter names entries of the log that was there before.
     db.Filter() = CatchFilter{};
-    view.SetCategory(CatalogKind::Catches);
+    view.SetCategory(Category::Catches);
     Report(result,
            QStringLiteral("Le carnet est restauré.\nL'ancien carnet est gardé dans %1.").arg(kept));
 }
@@ -115,7 +115,7 @@ void ImportCatches(QWidget* parent, CCatchDatabase& db, CBrevaneView& view) {
         return;
     CWorkProgressDialog writing(parent, QStringLiteral("Import des prises"));
     const WorkResult written = import.Write(db, writing);
-    view.SetCategory(view.Category());
+    view.SetCategory(view.CurrentCategory());
     Report(written, import.CatchCount() == 1
                         ? QStringLiteral("1 prise a été importée.")
                         : QStringLiteral("%1 prises ont été importées.").arg(import.CatchCount()));
