@@ -1,5 +1,6 @@
 // The numbers of every chart on a hand-built log whose answers are counted by hand.
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "catalog/CatalogKind.h"
@@ -83,9 +84,9 @@ protected:
     ChartData Chart(ChartKind kind, const ChartFilter& filter = {}) {
         try {
             return QueryChart(Db(), kind, filter, DatePartSqlFor(Db().Engine()));
-        } catch (CSQLException* e) {
+        } catch (CSQLException* raw) {
+            const std::unique_ptr<CSQLException> e(raw);
             ADD_FAILURE() << e->message.toStdString();
-            delete e;
             return {};
         }
     }

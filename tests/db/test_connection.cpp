@@ -1,6 +1,7 @@
 // CDbConnection and CSQLException against the real driver manager and SQLite ODBC driver.
 #include <QFile>
 #include <QString>
+#include <memory>
 
 #include "db/DataSources.h"
 #include "db/DbRecordset.h"
@@ -159,10 +160,10 @@ TEST(ConnectionLifecycle, ExecutingWithoutConnectionThrows) {
     try {
         none.ExecuteDirect("SELECT 1");
         FAIL() << "no exception";
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         EXPECT_EQ(e->sqlState, "08003");
         EXPECT_FALSE(e->message.isEmpty());
-        delete e;
     }
 }
 

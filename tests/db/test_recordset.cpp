@@ -1,4 +1,5 @@
 // CDbRecordset and text round trips through the real driver.
+#include <memory>
 #include "db/DbRecordset.h"
 #include "db/SQLException.h"
 #include "db/SqlInsert.h"
@@ -141,10 +142,10 @@ TEST_F(Recordset, ErrorAtOpenCarriesTheCompletedText) {
     try {
         rs.Open();
         FAIL() << "no exception";
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         EXPECT_EQ(e->statementText, "SELECT NOPE FROM T where ID=3");
         EXPECT_TRUE(e->message.contains("no such column")) << e->message.toStdString();
-        delete e;
     }
 }
 

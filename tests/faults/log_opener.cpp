@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 #include <sql.h>
 
@@ -38,8 +39,8 @@ QString OpenedFile(CCatchDatabase& db) {
         CDbRecordset list(db);
         list.SetSql(QStringLiteral("PRAGMA database_list"));
         if (list.Open() && list.Fetch()) return list.GetText(3);
-    } catch (CSQLException* e) {
-        delete e;
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 // read-only, the disk is full. Each time the angler gets one clear French message naming the
 // cause, nothing already stored is lost, and the same store works once the cause is gone.
 #include <cstdio>
+#include <memory>
 
 #include <QFile>
 #include <QString>
@@ -59,9 +60,9 @@ QStringList StoredCatches(CCatchDatabase& db) {
             "ORDER BY ID"));
         if (!r.Open()) return {QStringLiteral("not connected")};
         while (r.Fetch()) rows << r.GetText(1) + u'|' + r.GetText(2) + u'|' + r.GetText(3);
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         rows << QStringLiteral("error: ") + e->message;
-        delete e;
     }
     return rows;
 }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "catalog/UserTextChecks.h"
@@ -38,10 +39,10 @@ struct ScratchLog {
     int tableCount = 0;
 };
 
-[[noreturn]] void DatabaseFailure(CSQLException* e, const QString& sql) {
+[[noreturn]] void DatabaseFailure(CSQLException* raw, const QString& sql) {
+    const std::unique_ptr<CSQLException> e(raw);
     const QString detail =
         sql + QStringLiteral(" -> ") + e->sqlState + QStringLiteral(" ") + e->message;
-    delete e;
     FuzzFailure(__FILE__, __LINE__, "statement refused by the driver", detail);
 }
 

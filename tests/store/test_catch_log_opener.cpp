@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "catalog/CatchDatabase.h"
 #include "db/DbRecordset.h"
@@ -53,9 +54,9 @@ QStringList Rows(CCatchDatabase& db, const QString& sql, int columns) {
             for (int c = 1; c <= columns; ++c) values << rs.GetText(c);
             rows << values.join(u'|');
         }
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         ADD_FAILURE() << e->message.toStdString();
-        delete e;
     }
     return rows;
 }
@@ -106,9 +107,9 @@ protected:
         for (const QString& sql : statements) {
             try {
                 raw.ExecuteDirect(sql);
-            } catch (CSQLException* e) {
+            } catch (CSQLException* raw) {
+                const std::unique_ptr<CSQLException> e(raw);
                 ADD_FAILURE() << sql.toStdString() << ": " << e->message.toStdString();
-                delete e;
             }
         }
         raw.Disconnect();
@@ -375,9 +376,9 @@ TEST_F(CatchLogOpening, StoredSchemaFunctionsCannotReachFiles) {
         rs.Open();
         rs.Fetch();
         FAIL() << "the view read the file: " << rs.GetText(1).toStdString();
-    } catch (CSQLException* e) {
+    } catch (CSQLException* raw) {
+        const std::unique_ptr<CSQLException> e(raw);
         EXPECT_TRUE(e->message.contains("unsafe use of blob_import")) << e->message.toStdString();
-        delete e;
     }
 }
 

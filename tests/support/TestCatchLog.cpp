@@ -1,4 +1,5 @@
 #include "tests/support/TestCatchLog.h"
+#include <memory>
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +17,9 @@
 namespace {
 
 // Takes the exception the layer threw and turns it into a test failure.
-QString Consume(CSQLException* e) {
+QString Consume(CSQLException* raw) {
+    const std::unique_ptr<CSQLException> e(raw);
     const QString text = e->message + QStringLiteral(" [") + e->statementText + u']';
-    delete e;
     return text;
 }
 
