@@ -150,5 +150,6 @@ screenshots: configure
 	  ./$(BUILD_DIR)/brevane-samplelog --data-dir $(SHOTS_LOG) --catches 80 --years 2 \
 	    --albums 2 --photos-per-album 9 --photo-size 800x600 --seed 7 || { rm -rf $(SHOTS_LOG); exit 1; }; \
 	fi
-	@W=$(abspath $(BUILD_DIR))/screenshots-gui $(GUI_TOOLS)/run-gui-script $(BUILD_DIR)/brevane \
-	  tools/screenshots/take.py $(SHOTS_LOG) docs
+	@# The sample places are in France: their sun and moon times are shown in French time.
+	@TZ=Europe/Paris W=$(abspath $(BUILD_DIR))/screenshots-gui $(GUI_TOOLS)/run-gui-script \
+	  $(BUILD_DIR)/brevane tools/screenshots/take.py $(SHOTS_LOG) docs

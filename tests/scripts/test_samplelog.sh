@@ -66,6 +66,7 @@ done
 check "DATE_PRISE mal formée" 0 "$(q "SELECT COUNT(*) FROM PRISES WHERE DATE_PRISE NOT GLOB
     '[12][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:00'")"
 check "GPS trop long" 0 "$(q 'SELECT COUNT(*) FROM PRISES WHERE length(COORD_GPS) > 20')"
+check "lieu sans position" 0 "$(q "SELECT COUNT(*) FROM LIEUX WHERE COALESCE(COORD_GPS, '') = '' OR length(COORD_GPS) > 20")"
 check "sorties à l'envers" 0 "$(q 'SELECT COUNT(*) FROM CALENDRIER WHERE FIN < DEBUT
     OR (FIN = DEBUT AND HEURE_FIN < HEURE_DEBUT) OR FIN / 100 <> DEBUT / 100')"
 check "poids jamais négatif" 0 "$(q 'SELECT COUNT(*) FROM PRISES WHERE POIDS_POISSON < 0')"

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "db/DbConnection.h"
 #include "db/DbRecordset.h"
 #include "tools/samplelog/SampleCatalogs.h"
 #include "tools/samplelog/SqlBatch.h"
@@ -70,6 +71,19 @@ std::vector<int> FillCatalog(CDbConnection& db, const QString& table, bool withP
     return ids;
 }
 
+// Every sample place gets its position, as an angler fills it in once: the sheet and the
+// calendar then show the sun, the moon and the feeding periods of catches without GPS text.
+void SetPlacePositions(CDbConnection& db, const std::vector<int>& placeIds) {
+    const auto& places = SamplePlaces();
+    for (size_t i = 0; i < places.size() && i < placeIds.size(); ++i) {
+        if (placeIds[i] <= 0) continue;
+        db.ExecuteDirect(QStringLiteral("UPDATE LIEUX SET COORD_GPS = %1 WHERE ID = %2 AND "
+                                        "(COORD_GPS IS NULL OR COORD_GPS = '')")
+                             .arg(SqlText(GpsText(places[i].latitude, places[i].longitude)))
+                             .arg(placeIds[i]));
+    }
+}
+
 std::vector<CatalogRow> FixedRows(const char* const* names, size_t count) {
     std::vector<CatalogRow> rows;
     for (size_t i = 0; i < count; ++i) rows.push_back({Utf8(names[i]), {}});
@@ -89,6 +103,7 @@ SampleCatalogIds FillSampleCatalogs(CDbConnection& db) {
 
     ids.species = FillCatalog(db, QStringLiteral("POISSONS"), true, species);
     ids.places = FillCatalog(db, QStringLiteral("LIEUX"), true, places);
+    SetPlacePositions(db, ids.places);
     ids.baits = FillCatalog(db, QStringLiteral("ESCHES"), true, RowsOf(SampleBaits()));
     ids.groundbaits = FillCatalog(db, QStringLiteral("AMORCES"), true, RowsOf(SampleGroundbaits()));
     ids.rigs = FillCatalog(db, QStringLiteral("MONTAGES"), true, RowsOf(SampleRigs()));

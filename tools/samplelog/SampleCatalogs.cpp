@@ -1,5 +1,8 @@
 #include "tools/samplelog/SampleCatalogs.h"
 
+#include <QString>
+#include <cmath>
+
 // Names are in capitals, as anglers type them in the program; a few carry accents and
 // apostrophes on purpose, so that a sample log also exercises quoting and UTF-8.
 
@@ -65,6 +68,14 @@ const std::vector<PlaceTrait>& SamplePlaces() {
         {"CAP FERRET", Water::Sea, 44.6300, -1.2500, 3, nullptr},
     };
     return places;
+}
+
+QString GpsText(double latitude, double longitude) {
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(std::fabs(latitude), 0, 'f', 4)
+        .arg(QChar(latitude >= 0 ? u'N' : u'S'))
+        .arg(std::fabs(longitude), 0, 'f', 4)
+        .arg(QChar(longitude >= 0 ? u'E' : u'O'));
 }
 
 const std::vector<WaterEntry>& SampleBaits() {

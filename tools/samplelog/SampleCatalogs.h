@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <vector>
 
 // The French names the sample log fills its catalogues with, and what the generator needs to
@@ -46,6 +47,8 @@ struct NamedEntry {
 
 const std::vector<SpeciesTrait>& SampleSpecies();
 const std::vector<PlaceTrait>& SamplePlaces();
+// A position as anglers type it, at most 20 characters as the dialogs allow: "47.8960 N 1.9060 E".
+QString GpsText(double latitude, double longitude);
 const std::vector<WaterEntry>& SampleBaits();
 const std::vector<WaterEntry>& SampleGroundbaits();
 const std::vector<WaterEntry>& SampleRigs();

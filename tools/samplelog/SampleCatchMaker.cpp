@@ -30,15 +30,6 @@ std::vector<int> WatersOf(const std::vector<Entry>& entries) {
 
 int DayKey(const QDate& day) { return day.year() * 10000 + day.month() * 100 + day.day(); }
 
-QString GpsText(double latitude, double longitude) {
-    // At most 20 characters, as the catch dialog allows: "47.8960 N 1.9060 E".
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(std::fabs(latitude), 0, 'f', 4)
-        .arg(QChar(latitude >= 0 ? u'N' : u'S'))
-        .arg(std::fabs(longitude), 0, 'f', 4)
-        .arg(QChar(longitude >= 0 ? u'E' : u'O'));
-}
-
 }  // namespace
 
 int MoonPhaseIndex(const QDate& day) {

@@ -6,12 +6,18 @@ Run through run-gui-script (private D-Bus session and Xvfb screen):
 Writes prises.png, calendrier.png, records.png, graphiques.png, albums.png and poissons.png into
 OUTPUT_FOLDER, each cropped to the main window. The same run writes the pictures of the help pages into
 HELP_FOLDER (by default data/aide/images of this repository): the main-window views again under
-the names the pages use, and the catch, session and preferences dialogs cropped to the dialog.
+the names the pages use, the end of a catch sheet with its ephemerides, the album's order menu,
+and the catch (empty, with a suggested moon, filled from a tagged photo), session and
+preferences dialogs cropped to the dialog. The two ephemeris lines of the sheet are ticked in
+the preferences first, and a catch picture tagged with the exiv2 command is put in the log.
 """
+import glob
 import os
+import shutil
 import sqlite3
 import subprocess
 import sys
+import tempfile
 import time
 
 import atspi_driver as drv
@@ -163,15 +169,117 @@ def press_view_button(app, name):
     time.sleep(0.8)
 
 
+def plant_tagged_catch_photo(log_dir):
+    """A catch picture whose EXIF holds when and where it was taken, as a telephone writes it:
+    the only picture of images/PRISES, so the picker shows it first."""
+    albums = sorted(glob.glob(os.path.join(log_dir, "images", "photos", "*.jpg")))
+    if not albums:
+        raise drv.Fail("the sample log has no album photo to copy")
+    folder = os.path.join(log_dir, "images", "PRISES")
+    os.makedirs(folder, exist_ok=True)
+    photo = os.path.join(folder, "brochet-du-matin.jpg")
+    shutil.copyfile(albums[0], photo)
+    subprocess.run(["exiv2", "-M", "set Exif.Photo.DateTimeOriginal 2026:06:14 06:42:00",
+                    "-M", "set Exif.GPSInfo.GPSLatitudeRef N",
+                    "-M", "set Exif.GPSInfo.GPSLatitude 47/1 53/1 4560/100",
+                    "-M", "set Exif.GPSInfo.GPSLongitudeRef E",
+                    "-M", "set Exif.GPSInfo.GPSLongitude 1/1 54/1 2160/100", photo], check=True)
+
+
+def turn_on_sheet_lines(app):
+    """Ticks the two ephemeris lines of the catch sheet in the preferences, as an angler would."""
+    app.menu("Configuration", "Préférences")
+    dialog = app.wait_dialog(timeout=15, title="Saisie de vos préférences")
+    for name in ("Éphémérides", "Périodes solunaires"):
+        box = drv.find(dialog, "check box", name)
+        if box is None:
+            raise drv.Fail("no %r box in the preferences" % name)
+        if not box.getState().contains(drv.pyatspi.STATE_CHECKED):
+            drv.press(box)
+    drv.press(drv.find(dialog, "push button", "Valider"))
+    time.sleep(0.8)
+
+
+def shoot_sheet_ephemerides(app, help_dir):
+    """The end of the shown catch sheet, where the sun, the moon and the feeding periods are:
+    the wheel turned over the sheet as a reader would."""
+    sheet = drv.find(app.frame(), name="Prise")
+    if sheet is None:
+        raise drv.Fail("no catch sheet in the window")
+    c = sheet.queryComponent().getExtents(0)
+    # The pointer goes back where it was: the calendar's keyboard run below starts from there.
+    subprocess.run(["xdotool", "mousemove", str(c.x + c.width // 2), str(c.y + 60), "click",
+                    "--repeat", "8", "--delay", "60", "5", "mousemove", "restore"])
+    time.sleep(0.6)
+    whole = os.path.join(tempfile.gettempdir(), "lune-fiche.png")
+    crop_to(app, app.frame(), whole)
+    help_copy(whole, os.path.join(help_dir, "lune-fiche.png"))
+
+
+def new_catch_dialog(app):
+    app.menu("Vos prises", "Visualiser...")
+    press_view_button(app, "Ajouter ...")
+    return app.wait_dialog(timeout=15, title="Saisie d'une nouvelle prise")
+
+
+def shoot_moon_suggestion(app, help_dir):
+    """A new catch with a typed position: the moon list proposes the phase of the moment."""
+    dialog = new_catch_dialog(app)
+    gps = next((x for x in drv.walk(dialog)
+                if "GPS" in (x.name or "") and drv.role(x) not in ("label", "static")), None)
+    if gps is None:
+        raise drv.Fail("no GPS field in the catch dialog")
+    drv.type_into(gps, "47.2N 2.1W")
+    subprocess.run(["xdotool", "key", "Tab"])
+    time.sleep(0.8)
+    crop_to(app, dialog, os.path.join(help_dir, "lune-saisie.png"))
+    drv.press(drv.find(dialog, "push button", "Annuler"))
+    time.sleep(0.8)
+
+
+def shoot_photo_fill(app, help_dir):
+    """A new catch whose picture carries its date and position: both are taken over and the
+    line under the picture says so."""
+    dialog = new_catch_dialog(app)
+    drv.press(drv.find(dialog, "push button", "Choisir une photo"))
+    picker = app.wait_dialog(timeout=15, title="Sélection d'une image")
+    time.sleep(0.8)
+    drv.press(drv.find(picker, "push button", "Valider"))
+    time.sleep(1.2)
+    if "reprises de la photo" not in drv.dialog_text(dialog):
+        raise drv.Fail("no line under the picture: %s" % drv.dialog_text(dialog))
+    crop_to(app, dialog, os.path.join(help_dir, "saisie-photo.png"))
+    drv.press(drv.find(dialog, "push button", "Annuler"))
+    time.sleep(0.8)
+
+
+def shoot_album_order_menu(app, help_dir):
+    """The menu of the photo grid that chooses between the order of adding and of taking."""
+    grid = drv.find(app.frame(), name="Photos de l'album")
+    c = grid.queryComponent().getExtents(0)
+    subprocess.run(["xdotool", "mousemove", str(c.x + c.width // 2), str(c.y + c.height // 2),
+                    "click", "3"])
+    time.sleep(1.0)
+    dest = os.path.join(help_dir, "album-ordre.png")
+    crop_to(app, app.frame(), dest)
+    subprocess.run(["xdotool", "key", "Escape"])
+    time.sleep(0.5)
+
+
 def main(log_dir, out_dir, help_dir):
     os.makedirs(out_dir, exist_ok=True)
     os.makedirs(help_dir, exist_ok=True)
+    plant_tagged_catch_photo(log_dir)
     app = drv.App(log_dir)
     try:
+        turn_on_sheet_lines(app)
         show(app, ("Vos prises", "Visualiser..."), richest_catch)
         shoot(app, out_dir, "prises.png", help_dir, "fenetre-prises.png")
+        shoot_sheet_ephemerides(app, help_dir)
         press_view_button(app, "Modifier ...")
         shoot_dialog(app, "Saisie d'une nouvelle prise", os.path.join(help_dir, "saisie-prise.png"))
+        shoot_moon_suggestion(app, help_dir)
+        shoot_photo_fill(app, help_dir)
 
         app.menu("Vos prises", "Calendrier...")
         month = busiest_month(log_dir, drv.list_items(drv.nav_list(app)))
@@ -188,6 +296,7 @@ def main(log_dir, out_dir, help_dir):
         shoot(app, out_dir, "graphiques.png", help_dir, "graphiques.png")
         show_album_with_tooltip(app)
         shoot(app, out_dir, "albums.png", help_dir, "album.png")
+        shoot_album_order_menu(app, help_dir)
         subprocess.run(["xdotool", "mousemove", "0", "0"])
         show(app, ("Configuration", "Les poissons"), lambda rows: rows[min(3, len(rows) - 1)])
         shoot(app, out_dir, "poissons.png", help_dir, "catalogue-poissons.png")

@@ -10,6 +10,7 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/DateStamp.h"
+#include "catalog/PicturePaths.h"
 #include "store/AppHelpers.h"
 #include "ui/dialogs/CatalogItemDialogs.h"
 #include "ui/dialogs/CatchDialogLayout.h"
@@ -21,13 +22,6 @@
 #include "ui/dialogs/PhotoFill.h"
 #include "ui/dialogs/RequireHelpers.h"
 #include "ui/view/ListTargets.h"
-
-namespace {
-
-// Catch pictures live in images/PRISES.
-const char* const kCatchPictureFolder = "PRISES";
-
-}  // namespace
 
 CCatchDialog::CCatchDialog(CCatchDatabase& db, int catchId, QWidget* parent)
     : QDialog(parent),
@@ -47,11 +41,10 @@ CCatchDialog::CCatchDialog(CCatchDatabase& db, int catchId, QWidget* parent)
                                           m_controls->ComboOf(CatchReference::Moon).combo},
                                          this);
         moon->Update();
-        new CPhotoFill({m_controls->date, m_controls->time, m_controls->gps, m_controls->photo,
-                        m_controls->photoNote},
-                       GetProgramDirectory() + QStringLiteral("images/") +
-                           QString::fromLatin1(kCatchPictureFolder) + u'/',
-                       this);
+        new CPhotoFill(
+            {m_controls->date, m_controls->time, m_controls->gps, m_controls->photo,
+             m_controls->photoNote},
+            GetProgramDirectory() + QStringLiteral("images/") + kCatchPictureFolder + u'/', this);
     }
     ResizeToDialogUnits(*this, 453, 410);
 }
@@ -108,7 +101,7 @@ void CCatchDialog::ShowNewCatalogRow(Table kind, int newId) {
 }
 
 void CCatchDialog::ChoosePhoto() {
-    CImagePickerDialog picker(QString::fromLatin1(kCatchPictureFolder), this);
+    CImagePickerDialog picker(kCatchPictureFolder, this);
     if (picker.exec() == QDialog::Accepted) m_controls->photo->setText(picker.ChosenFileName());
 }
 

@@ -11,7 +11,6 @@
 #include "widgets/StyledEdit.h"
 
 namespace {
-const QString kCatchPictureFolder = QStringLiteral("PRISES");
 
 // A height that the percentages leave negative (their sum reaching 100) becomes empty rather
 // than a rectangle turned inside out.
