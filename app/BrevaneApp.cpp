@@ -10,13 +10,18 @@
 #include "app/QtUserMessages.h"
 #include "app/StartBackup.h"
 #include "catalog/CatchDatabase.h"
+#include "db/DataSources.h"
+#include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/CatchLogOpener.h"
 #include "store/CleanClose.h"
 #include "store/CommandLine.h"
 #include "store/DataFolder.h"
 #include "store/InstanceLock.h"
+#include "store/ProgramDirectoryScope.h"
+#include "ui/dialogs/SharedLogDialog.h"
 #include "ui/view/BrevaneView.h"
+#include "widgets/CommandIds.h"
 #include "widgets/MainFrame.h"
 #include "widgets/NavigationList.h"
 
@@ -94,10 +99,65 @@ void CBrevaneApp::CreateMainWindow() {
     PlaceMainWindow(*m_frame);
     // The view fills its list and shows the first catch while it is first shown.
     if (m_quitAfterFirstSheet) new CFirstPaintQuit(m_view->NavigationList().viewport());
+    // Queued: the window this command came from is replaced once its menu has closed.
+    connect(
+        m_frame.get(), &CMainFrame::commandTriggered, this,
+        [this](int commandId) {
+            if (commandId == CommandId::OpenSharedLog) ChooseSharedLog();
+        },
+        Qt::QueuedConnection);
     m_frame->show();
 }
 
-void CBrevaneApp::ExitInstance() {
+void CBrevaneApp::ChooseSharedLog() {
+    if (!m_frame) return;
+    const QString executableFolder = applicationDirPath();
+    QString dsn;
+    QString pictureDir;
+    {
+        // A child of the window: gone before the window is replaced.
+        CSharedLogDialog dialog(
+            ListDataSources(), QStringLiteral("Ouvrir un carnet partagé"), QStringLiteral("Ouvrir"),
+            [executableFolder](const QString& name) {
+                return ChooseDataFolder(SharedLogArguments(name), executableFolder);
+            },
+            m_frame.get());
+        if (dialog.exec() != QDialog::Accepted) return;
+        dsn = dialog.DataSourceName();
+        pictureDir = dialog.PictureFolder();
+    }
+    ReopenOnSharedLog(dsn, pictureDir);
+}
+
+// In this process rather than a new one: the chosen log is opened before anything of the open
+// one is closed, so a log that cannot be opened leaves the window as it was.
+void CBrevaneApp::ReopenOnSharedLog(const QString& dsn, const QString& pictureDir) {
+    CProgramDirectoryScope keepFolder;
+    auto chosen = std::make_unique<CCatchDatabase>();
+    const QString folder = OpenSharedLogAsAtStart(*chosen, dsn, pictureDir, applicationDirPath());
+    if (folder.isEmpty()) {
+        ShowMessage(QStringLiteral("Le carnet partagé %1 n'a pas pu être ouvert : le carnet "
+                                   "actuel reste ouvert.")
+                        .arg(dsn),
+                    MessageIcon::Exclamation);
+        return;
+    }
+    const QString openedFolder = GetProgramDirectory();
+    {
+        // The log left behind closes in its own folder (backup, clean-close record).
+        CProgramDirectoryScope closingFolder;
+        SetProgramDirectory(m_dataDir);
+        CloseLog();
+    }
+    keepFolder.Keep();
+    SetProgramDirectory(openedFolder);
+    m_pDatabase = std::move(chosen);
+    m_sharedLog = dsn;
+    m_dataDir = folder;
+    CreateMainWindow();
+}
+
+void CBrevaneApp::CloseLog() {
     // The windows go first: nothing may reach the database once it is disconnected.
     m_view = nullptr;
     m_frame.reset();
@@ -117,3 +177,5 @@ void CBrevaneApp::ExitInstance() {
     // Only once the log is closed may another Brevane open it.
     m_instanceLock->Release();
 }
+
+void CBrevaneApp::ExitInstance() { CloseLog(); }

@@ -30,6 +30,12 @@ private:
     void LoadTranslations();
     void CreateMainWindow();
     bool OpenSharedLog(const QString& pictureDir);
+    // "Ouvrir un carnet partagé...": the dialog, then the window made anew on the chosen log;
+    // the open log stays when the chosen one cannot be opened.
+    void ChooseSharedLog();
+    void ReopenOnSharedLog(const QString& dsn, const QString& pictureDir);
+    // The window, then the open log, closed as at exit.
+    void CloseLog();
 
     const CCommandLine& m_commandLine;
     std::unique_ptr<CQtUserMessages> m_messages;

@@ -16,6 +16,7 @@
 #include "store/CommandLine.h"
 #include "store/DataFolder.h"
 #include "store/InstanceLock.h"
+#include "store/LogCopy.h"
 #include "store/LogCopyCheck.h"
 #include "store/LogRestore.h"
 
@@ -70,6 +71,35 @@ WorkResult Backup(TaskContext& task) {
     return WriteBackupArchive(task.db, task.dataDir, task.file, progress);
 }
 
+// Each step on its own line, as the copy goes.
+class CPrintedProgress : public IWorkProgress {
+public:
+    void SetStep(const QString& text) override { Print(stdout, text); }
+    bool Advance(qint64, qint64) override { return true; }
+};
+
+// The local log of the data folder into the empty server log `dsn`, opened the way start-up
+// opens it (its schema made when missing), its pictures in that log's usual folder.
+int CopyToServer(const QString& dataDir, const QString& dsn) {
+    CInstanceLock lock;
+    CCatchDatabase source;
+    if (!TakeInstanceLock(lock, dataDir) || !OpenCatchLog(source, dataDir)) return 1;
+    CCatchDatabase target;
+    const QString targetDir =
+        OpenSharedLogAsAtStart(target, dsn, QString(), QCoreApplication::applicationDirPath());
+    if (targetDir.isEmpty()) return 1;
+    CPrintedProgress progress;
+    const WorkResult result = CopyLogToServer(source, dataDir, target, targetDir, progress);
+    if (!result.IsDone()) {
+        Print(stderr, QStringLiteral("brevane : ") +
+                          (result.IsFailed() ? result.reason : QStringLiteral("copie arrêtée.")));
+        return 1;
+    }
+    Print(stdout, QStringLiteral("Carnet copié vers %1 ; ses images sont dans %2images.")
+                      .arg(dsn, targetDir));
+    return 0;
+}
+
 using Task = std::function<WorkResult(TaskContext&)>;
 
 Task TaskFor(const QString& option) {
@@ -84,6 +114,7 @@ Task TaskFor(const QString& option) {
 }  // namespace
 
 bool HasCommandLineTask(const CCommandLine& commandLine) {
+    if (commandLine.IsSet(CommandLineOption::kCopyToDsn)) return true;
     for (const QString& option : CommandLineTasks())
         if (commandLine.IsSet(option)) return true;
     return false;
@@ -97,9 +128,18 @@ int RunCommandLineTasks(int& argc, char** argv, const CCommandLine& commandLine)
     const QString dataDir =
         PrepareDataFolder(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
     if (dataDir.isEmpty()) return 1;
+    const QString sharedLog = commandLine.Value(CommandLineOption::kDsn);
+    if (commandLine.IsSet(CommandLineOption::kCopyToDsn)) {
+        // The copy reads a file log: a server log is saved by the server's administrator.
+        if (!sharedLog.isEmpty()) {
+            Print(stderr, QStringLiteral("brevane : --copy-to-dsn copie le carnet du dossier de "
+                                         "données ; elle ne va pas avec --dsn."));
+            return kCommandLineUsageError;
+        }
+        return CopyToServer(dataDir, commandLine.Value(CommandLineOption::kCopyToDsn));
+    }
     CCatchDatabase db;
     CInstanceLock lock;
-    const QString sharedLog = commandLine.Value(CommandLineOption::kDsn);
     if (!sharedLog.isEmpty()) {
         // A server log has no file here to replace.
         if (commandLine.IsSet(CommandLineOption::kRestore)) {

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QScreen>
 
 #include "app/AboutDialog.h"
@@ -8,6 +9,7 @@
 #include "ui/view/BrevaneView.h"
 #include "ui/view/CategoryTable.h"
 #include "ui/view/LogTransferCommands.h"
+#include "ui/view/ServerCopyCommand.h"
 #include "widgets/CommandIds.h"
 #include "widgets/MainFrame.h"
 
@@ -19,6 +21,12 @@ void RunCommand(int commandId, CMainFrame& frame, CBrevaneView& view) {
     }
     if (RunLogTransferCommand(commandId, &frame, view.Database(), view)) return;
     switch (commandId) {
+        case CommandId::Refresh:
+            view.RefreshIfChanged();
+            break;
+        case CommandId::CopyToServer:
+            CopyLogToServerCommand(&frame, view.Database());
+            break;
         case CommandId::Preferences:
             view.OnPreferences();
             break;
@@ -42,6 +50,26 @@ void RunCommand(int commandId, CMainFrame& frame, CBrevaneView& view) {
             break;
     }
 }
+// Another member or program may have changed the log while the angler was elsewhere: each
+// time the window comes back to the front, the view looks at the log's change number.
+class CRefreshOnActivation : public QObject {
+public:
+    CRefreshOnActivation(CMainFrame& frame, CBrevaneView& view) : QObject(&frame), m_view(view) {
+        frame.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Not under an open dialog: it may be working on the rows the list shows.
+        if (event->type() == QEvent::WindowActivate && !QApplication::activeModalWidget())
+            m_view.RefreshIfChanged();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CBrevaneView& m_view;
+};
+
 }  // namespace
 
 void RouteFrameCommands(CMainFrame& frame, CBrevaneView& view) {
@@ -69,6 +97,7 @@ std::unique_ptr<CMainFrame> CreateMainWindow(CCatchDatabase& db) {
     auto* view = new CBrevaneView(db, frame.get());
     frame->setCentralWidget(view);
     RouteFrameCommands(*frame, *view);
+    new CRefreshOnActivation(*frame, *view);
     return frame;
 }
 

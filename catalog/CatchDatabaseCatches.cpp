@@ -479,7 +479,11 @@ bool CCatchDatabase::DeleteCatch(int catchId) {
         CDbTransaction transaction(*this);
         CSqlDelete remove(TableName(Table::Catches));
         remove.AddNumberCondition(QStringLiteral("ID"), catchId);
-        ExecuteDirect(remove.GetSql());
+        // Another member deleted it first: said as for a change, and nothing is touched.
+        if (!ExecuteDirect(remove.GetSql())) {
+            ShowMessage(VanishedCatchText(), MessageIcon::Stop);
+            return false;
+        }
         if (!DeleteCatchLinks(catchId, Table::Fish) || !DeleteCatchLinks(catchId, Table::Baits))
             return false;
         transaction.Commit();

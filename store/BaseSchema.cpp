@@ -51,6 +51,15 @@ const StarterList kStarterLists[] = {
       "PECHE A LA TRAINE", "SURFCASTING"}},
 };
 
+const StarterList kSeededByUpgrades[] = {
+    {"DIRECTIONS_VENT",
+     {"NORD", "NORD EST", "EST", "SUD EST", "SUD", "SUD OUEST", "OUEST", "NORD OUEST"}},
+    {"MAREES",
+     {"MAREE HAUTE", "MAREE HAUTE + 1", "MAREE HAUTE + 2", "MAREE HAUTE + 3", "MAREE HAUTE + 4",
+      "MAREE HAUTE + 5", "MAREE BASSE", "MAREE BASSE + 1", "MAREE BASSE + 2", "MAREE BASSE + 3",
+      "MAREE BASSE + 4", "MAREE BASSE + 5"}},
+};
+
 void ExecuteAll(CDbConnection& db, const QString& accessStatement) {
     for (const QString& statement : ToEngineStatements(accessStatement, db.Engine()))
         db.ExecuteDirect(statement);
@@ -80,4 +89,12 @@ bool CreateBaseSchema(CDbConnection& db, bool withStarterLists) {
         transaction.Commit();
         return true;
     });
+}
+
+QStringList SeedNames(const QString& table) {
+    for (const StarterList& list : kStarterLists)
+        if (table == QLatin1String(list.table)) return list.names;
+    for (const StarterList& list : kSeededByUpgrades)
+        if (table == QLatin1String(list.table)) return list.names;
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class CDbConnection;
 
 // A new installation has no catch log: this makes the "delivered database", the base tables
@@ -9,3 +11,7 @@ class CDbConnection;
 // French entries. All in one transaction: a failure leaves no half-made schema behind.
 // False after the driver's message was shown.
 bool CreateBaseSchema(CDbConnection& db, bool withStarterLists);
+
+// The names a log gets without anyone typing them, for one table (upper case): the starter
+// lists, and the wind directions and tides schema step 1.5 seeds. Empty for other tables.
+QStringList SeedNames(const QString& table);

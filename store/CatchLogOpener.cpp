@@ -12,7 +12,9 @@
 #include "db/UserMessages.h"
 #include "store/AppHelpers.h"
 #include "store/BaseSchema.h"
+#include "store/ChangeCounter.h"
 #include "store/CleanClose.h"
+#include "store/DataFolder.h"
 #include "store/DataSource.h"
 #include "store/OptionDefaults.h"
 #include "store/SchemaTrust.h"
@@ -162,6 +164,8 @@ bool PrepareConnectedLog(CCatchDatabase& db, bool withStarterLists) {
             return Fail(db, QStringLiteral("Problème lors de la mise à jour de la version ") +
                                 QLatin1String(step.version));
     }
+    if (!AddChangeCounter(db))
+        return Fail(db, QStringLiteral("Problème lors de la mise à jour de la version 2.3"));
     EnsureSearchIndexes(db);
     return true;
 }
@@ -211,4 +215,11 @@ bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QSt
         return Fail(db, QStringLiteral("La base de données est endommagée\n") + *problem);
     }
     return PrepareConnectedLog(db, withStarterLists);
+}
+
+QString OpenSharedLogAsAtStart(CCatchDatabase& db, const QString& dsn, const QString& pictureDir,
+                               const QString& executableFolder) {
+    const QString folder = PrepareDataFolder(SharedLogArguments(dsn, pictureDir), executableFolder);
+    if (folder.isEmpty() || !OpenSharedCatchLog(db, folder, dsn)) return {};
+    return folder;
 }

@@ -20,3 +20,11 @@ bool OpenCatchLog(CCatchDatabase& db, const QString& dataDir,
 // work on a server log at once.
 bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QString& dsnName,
                         bool withStarterLists = true);
+
+// The shared log `dsn` opened as "brevane --dsn NAME --data-dir DIR" opens it at start: its
+// pictures folder (pictureDir, or that log's usual folder when "") made and seeded, then
+// OpenSharedCatchLog. Returns the folder (ending with "/"), or "" after the reason was shown.
+// The program directory is that folder afterwards, even on failure (see
+// store/ProgramDirectoryScope.h for keeping the open log's).
+QString OpenSharedLogAsAtStart(CCatchDatabase& db, const QString& dsn, const QString& pictureDir,
+                               const QString& executableFolder);

@@ -46,6 +46,10 @@ const QList<OptionDefinition>& Options() {
         {{kExportGpx},
          QStringLiteral("fichier"),
          QStringLiteral("Exporte les positions GPS des prises en points GPX, sans fenêtre.")},
+        {{kCopyToDsn},
+         QStringLiteral("nom"),
+         QStringLiteral("Copie le carnet du dossier de données et ses images vers le carnet "
+                        "neuf de cette source de données (le serveur du club), sans fenêtre.")},
         {{kQuitAfterFirstSheet},
          {},
          QStringLiteral("Quitte dès que la première fiche est affichée (mesures, scripts).")},

@@ -18,6 +18,7 @@ inline const QString kRestore = QStringLiteral("restore");
 inline const QString kExportCsv = QStringLiteral("export-csv");
 inline const QString kImportCsv = QStringLiteral("import-csv");
 inline const QString kExportGpx = QStringLiteral("export-gpx");
+inline const QString kCopyToDsn = QStringLiteral("copy-to-dsn");
 inline const QString kHelp = QStringLiteral("help");
 inline const QString kVersion = QStringLiteral("version");
 }  // namespace CommandLineOption

@@ -127,3 +127,10 @@ QString PrepareDataFolder(const QStringList& arguments, const QString& executabl
     SetProgramDirectory(folder);
     return folder;
 }
+
+QStringList SharedLogArguments(const QString& dsn, const QString& pictureDir) {
+    QStringList arguments = {QStringLiteral("brevane"), QStringLiteral("--dsn=") + dsn};
+    // The "=" form keeps a folder whose name starts with a dash a value.
+    if (!pictureDir.isEmpty()) arguments << QStringLiteral("--data-dir=") + pictureDir;
+    return arguments;
+}

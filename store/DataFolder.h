@@ -30,3 +30,7 @@ bool SeedImages(const QString& deliveredImages, const QString& dataFolder);
 // directory. Returns the folder (ending with "/"), or "" after showing why it can't be used
 // (no HOME, a name that cannot be kept, a folder that cannot be made).
 QString PrepareDataFolder(const QStringList& arguments, const QString& executableFolder);
+
+// The command line that opens the shared log `dsn` with its pictures in `pictureDir` ("" for
+// its usual folder): what the window uses to open another log the way start-up would.
+QStringList SharedLogArguments(const QString& dsn, const QString& pictureDir = {});

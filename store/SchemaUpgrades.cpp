@@ -10,24 +10,10 @@
 #include "db/DbTransaction.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
+#include "store/BaseSchema.h"
 #include "store/SchemaExecution.h"
 
 namespace {
-
-const QStringList kWindDirections = {
-    QStringLiteral("NORD"),    QStringLiteral("NORD EST"),   QStringLiteral("EST"),
-    QStringLiteral("SUD EST"), QStringLiteral("SUD"),        QStringLiteral("SUD OUEST"),
-    QStringLiteral("OUEST"),   QStringLiteral("NORD OUEST"),
-};
-
-const QStringList kTides = {
-    QStringLiteral("MAREE HAUTE"),     QStringLiteral("MAREE HAUTE + 1"),
-    QStringLiteral("MAREE HAUTE + 2"), QStringLiteral("MAREE HAUTE + 3"),
-    QStringLiteral("MAREE HAUTE + 4"), QStringLiteral("MAREE HAUTE + 5"),
-    QStringLiteral("MAREE BASSE"),     QStringLiteral("MAREE BASSE + 1"),
-    QStringLiteral("MAREE BASSE + 2"), QStringLiteral("MAREE BASSE + 3"),
-    QStringLiteral("MAREE BASSE + 4"), QStringLiteral("MAREE BASSE + 5"),
-};
 
 bool Failed(SchemaOutcome outcome) { return outcome == SchemaOutcome::Failed; }
 
@@ -110,7 +96,7 @@ bool CCatchDatabase::RunUpgradeTo15() {
         "CREATE TABLE DIRECTIONS_VENT (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
     if (Failed(directions)) return false;
     if (directions == SchemaOutcome::Done &&
-        !StoreSeedRows(*this, Table::WindDirections, kWindDirections))
+        !StoreSeedRows(*this, Table::WindDirections, SeedNames(QStringLiteral("DIRECTIONS_VENT"))))
         return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_DIRECTION_VENT LONG"))) return false;
     if (Failed(CreateTable(*this,
@@ -121,7 +107,9 @@ bool CCatchDatabase::RunUpgradeTo15() {
     const SchemaOutcome tides = CreateTable(
         *this, "CREATE TABLE MAREES (ID COUNTER, LIBELLE VARCHAR(50), DESCRIPTION LONGTEXT)");
     if (Failed(tides)) return false;
-    if (tides == SchemaOutcome::Done && !StoreSeedRows(*this, Table::Tides, kTides)) return false;
+    if (tides == SchemaOutcome::Done &&
+        !StoreSeedRows(*this, Table::Tides, SeedNames(QStringLiteral("MAREES"))))
+        return false;
     if (Failed(AddColumns(*this, "ALTER TABLE PRISES ADD ID_MAREE LONG, COEFF_MAREE LONG")))
         return false;
     return !Failed(AddColumns(*this, "ALTER TABLE PRISES ADD COORD_GPS VARCHAR(20)"));

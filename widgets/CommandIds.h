@@ -29,6 +29,9 @@ constexpr int Restore = 32800;             // "&Restaurer..."
 constexpr int ExportCatches = 32801;       // "E&xporter les prises..."
 constexpr int ImportCatches = 32802;       // "&Importer des prises..."
 constexpr int ExportPlaces = 32803;        // "Exporter les lieux en &GPX..."
+constexpr int OpenSharedLog = 32804;       // "&Ouvrir un carnet partagé..."
+constexpr int CopyToServer = 32805;        // "Copier le carne&t vers un serveur..."
+constexpr int Refresh = 32806;             // "&Actualiser" (F5)
 constexpr int About = 57664;               // "A &propos de Brevane..."
 constexpr int Quit = 57665;                // "&Quitter"
 }  // namespace CommandId

@@ -47,6 +47,9 @@ const CommandInfo kCommands[] = {
     {CommandId::ExportCatches, "E&xporter les prises...", nullptr},
     {CommandId::ImportCatches, "&Importer des prises...", nullptr},
     {CommandId::ExportPlaces, "Exporter les lieux en &GPX...", nullptr},
+    {CommandId::OpenSharedLog, "&Ouvrir un carnet partagé...", nullptr},
+    {CommandId::CopyToServer, "Copier le carne&t vers un serveur...", nullptr},
+    {CommandId::Refresh, "&Actualiser", nullptr},
 };
 
 constexpr int kSeparator = 0;
@@ -112,6 +115,7 @@ QAction* CMainFrame::MakeAction(int commandId) {
     }
     if (commandId == CommandId::Quit) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     if (commandId == CommandId::Help) action->setShortcut(QKeySequence(Qt::Key_F1));
+    if (commandId == CommandId::Refresh) action->setShortcut(QKeySequence(Qt::Key_F5));
     connect(action, &QAction::triggered, this,
             [this, commandId] { emit commandTriggered(commandId); });
     m_actions.insert(commandId, action);
@@ -142,6 +146,10 @@ void CMainFrame::BuildMenus() {
     catches->addSeparator();
     for (int id : {CommandId::Backup, CommandId::Restore, CommandId::ExportCatches,
                    CommandId::ImportCatches, CommandId::ExportPlaces})
+        catches->addAction(Action(id));
+    catches->addSeparator();
+    // A club's log on a server; Quitter stays the last item.
+    for (int id : {CommandId::OpenSharedLog, CommandId::CopyToServer, CommandId::Refresh})
         catches->addAction(Action(id));
     catches->addSeparator();
     catches->addAction(Action(CommandId::Quit));

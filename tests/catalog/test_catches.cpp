@@ -3,6 +3,7 @@
 #include <limits>
 
 #include <QString>
+#include <functional>
 
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchFilter.h"
@@ -278,6 +279,42 @@ TEST_F(CatchesTest, DeleteRemovesTheCatchAndBothKindsOfLinks) {
     const int noBait = Insert(form);
     EXPECT_TRUE(Db().DeleteCatch(noBait));
     EXPECT_TRUE(Messages().shown.empty());
+}
+
+// Member B deletes a catch; member A, whose window still shows it, then changes or deletes it:
+// A is told the catch is gone and nothing of the log changes.
+TEST_F(CatchesTest, ACatchAnotherMemberDeletedIsToldGoneAndNothingChanges) {
+    const std::pair<const char*, std::function<bool(CCatchDatabase&, int)>> attempts[] = {
+        {"change",
+         [](CCatchDatabase& db, int id) {
+             InMemoryCatchForm changed;
+             changed.fish = {9};
+             return db.UpdateCatch(changed, id);
+         }},
+        {"delete", [](CCatchDatabase& db, int id) { return db.DeleteCatch(id); }},
+    };
+    for (const auto& [what, attempt] : attempts) {
+        InMemoryCatchForm form;
+        form.fish = {7};
+        const int kept = Insert(form);
+        const int gone = Insert(form);
+        CCatchDatabase memberB;
+        ASSERT_TRUE(memberB.ConnectLike(Db()));
+        ASSERT_TRUE(memberB.DeleteCatch(gone));
+        const QStringList before = Values(
+            "SELECT ID || ':' || ID_PRISE || ':' || PRISE_POISSONS.ID_POISSON "
+            "FROM PRISES LEFT JOIN PRISE_POISSONS ON ID = ID_PRISE ORDER BY 1");
+        EXPECT_FALSE(attempt(Db(), gone)) << what;
+        EXPECT_EQ(Messages().Texts(),
+                  QStringList{"Cette prise n'existe plus : elle a été supprimée entre-temps."})
+            << what;
+        EXPECT_EQ(Values("SELECT ID || ':' || ID_PRISE || ':' || PRISE_POISSONS.ID_POISSON "
+                         "FROM PRISES LEFT JOIN PRISE_POISSONS ON ID = ID_PRISE ORDER BY 1"),
+                  before)
+            << what;
+        EXPECT_EQ(Links("PRISE_POISSONS", "ID_POISSON", kept), "7") << what;
+        Messages().Clear();
+    }
 }
 
 TEST_F(CatchesTest, LinkOperationsReadWriteAndDelete) {

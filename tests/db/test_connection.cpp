@@ -1,13 +1,16 @@
 // CDbConnection and CSQLException against the real driver manager and SQLite ODBC driver.
+#include <QFile>
 #include <QString>
 #include <memory>
 
+#include "db/DataSources.h"
 #include "db/DbRecordset.h"
 #include "db/OdbcDiagnostics.h"
 #include "db/SQLException.h"
 #include "db/ShowDatabaseError.h"
 #include "db/SqlUpdate.h"
 #include "tests/support/ScratchDatabase.h"
+#include "tests/support/TestEnvironment.h"
 
 namespace {
 
@@ -189,6 +192,28 @@ TEST(UserMessagesSink, WithoutASinkQuestionsAreAnsweredNo) {
     EXPECT_EQ(recording.questions, QStringList{"Question"});
     ASSERT_EQ(recording.shown.size(), 1u);
     EXPECT_EQ(recording.shown[0].icon, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+namespace {
+
+// The sources "Ouvrir un carnet partagé..." offers: the user's first, in the file's order.
+TEST(DataSourceList, UserSourcesComeFirstWithWhatTheDriverManagerSays) {
+    QFile ini(TestOdbcIniPath());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(
+        "[CLUB]\nDriver=PostgreSQL Unicode\nDescription=Carnet du club\n\n"
+        "[AUTRE]\nDriver=SQLite3\nDatabase=/nulle/part.db\n");
+    ini.close();
+    const std::vector<DataSourceEntry> sources = ListDataSources();
+    ASSERT_GE(sources.size(), 2u);
+    EXPECT_EQ(sources[0].name, "CLUB");
+    EXPECT_EQ(sources[0].description, "PostgreSQL Unicode");
+    EXPECT_FALSE(sources[0].system);
+    EXPECT_EQ(sources[1].name, "AUTRE");
+    EXPECT_EQ(sources[1].description, "SQLite3");
+    for (std::size_t i = 2; i < sources.size(); ++i) EXPECT_TRUE(sources[i].system);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 # A club's shared log opened by its data source name (--dsn) on the throwaway test cluster:
 # the sample log's catches exported from the personal log, imported into the empty server
 # log, then exported from it again give the same file; the pictures go to the folder given
-# with the log; a restore is refused on a server log and changes nothing.
+# with the log; a restore is refused on a server log and changes nothing. The personal log
+# copied with --copy-to-dsn into a new server log exports the same file too, with its
+# pictures; a second copy onto a log that holds catches is refused and changes nothing.
 # Usage: test_shared_log.sh <build dir> <source dir>; needs BREVANE_PG_STATE (CTest sets it).
 set -u
 build="$1"
@@ -47,6 +49,25 @@ run --dsn CLUB --data-dir "$work/club" --restore "$work/perso.csv" >/dev/null
 [ $? -ne 0 ] || fail "a restore onto a server log was accepted"
 grep -q "carnet partagé" "$work/err" || fail "the restore refusal does not say why"
 
+copy="${base}_copie"
+psql -q -h "$cluster" -U brevane -d postgres -c "CREATE DATABASE $copy" || exit 1
+sed "s/^\[CLUB\]/[COPIE]/; s/^Database=.*/Database=$copy/" "$ODBCINI" >"$ODBCINI.new"
+cat "$ODBCINI.new" >>"$ODBCINI"
+export XDG_DATA_HOME="$work/xdg"
+run --data-dir "$work/perso" --copy-to-dsn COPIE >"$work/out" || fail "copy to a new server log: $(cat "$work/err")"
+grep -q "Carnet copié vers COPIE" "$work/out" || fail "the copy does not say where it went"
+run --dsn COPIE --export-csv "$work/copie.csv" >/dev/null || fail "export from the copied log"
+cmp -s "$work/perso.csv" "$work/copie.csv" || fail "the copied log's catches differ: $(diff "$work/perso.csv" "$work/copie.csv" | head -5)"
+(cd "$work/perso" && find images -type f | sort) >"$work/pictures.perso"
+(cd "$work/xdg/Brevane/carnets/COPIE" && find images -type f | sort) >"$work/pictures.copie"
+cmp -s "$work/pictures.perso" "$work/pictures.copie" || fail "the pictures were not all copied"
+: >"$work/err"
+run --data-dir "$work/perso" --copy-to-dsn CLUB >/dev/null && fail "a copy onto a log with catches was accepted"
+grep -q "n'est pas vide" "$work/err" || fail "the refusal does not say why: $(cat "$work/err")"
+[ "$(psql -tA -h "$cluster" -U brevane -d "$base" -c 'SELECT COUNT(*) FROM prises')" = 60 ] ||
+    fail "the refused copy changed the server log"
+
+psql -q -h "$cluster" -U brevane -d postgres -c "DROP DATABASE $copy" || true
 psql -q -h "$cluster" -U brevane -d postgres -c "DROP DATABASE $base" || true
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -3,7 +3,10 @@
 #include <QFile>
 
 #include "catalog/Album.h"
+#include "db/DbErrorGuard.h"
+#include "db/DbTransaction.h"
 #include "store/AppHelpers.h"
+#include "store/ChangeCounter.h"
 #include "tests/support/TestCatchLog.h"
 
 namespace {
@@ -17,6 +20,7 @@ TEST_F(SchemaSteps, RunningEveryStepAgainChangesNothing) {
     EXPECT_TRUE(Db().UpgradeTo13());
     EXPECT_TRUE(Db().UpgradeTo15());
     EXPECT_TRUE(Db().UpgradeTo20());
+    EXPECT_TRUE(AddChangeCounter(Db()));
     EXPECT_TRUE(Messages().shown.empty());
     EXPECT_EQ(CountRows("DIRECTIONS_VENT"), directions);
     EXPECT_EQ(CountRows("MAREES"), 12);
@@ -106,6 +110,46 @@ TEST_F(SchemaSteps, PhotoExifStepKeepsThePhotosOfAnOlderLog) {
         EXPECT_EQ(album.photos[0].comment, "belle");
         EXPECT_EQ(album.photos[0].taken, QString());
         EXPECT_EQ(album.photos[0].gps, QString());
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The change number a window reads moves when another connection commits a change of the
+// rows it shows, and only then.
+TEST_F(SchemaSteps, ChangeNumberMovesOnlyWithAnotherConnectionsCommit) {
+    const int place = AddCatalogRow("LIEUX", "LAC");
+    const struct {
+        const char* what;
+        QString statement;  // run on another connection
+        bool rolledBack;
+        bool moves;
+    } cases[] = {
+        {"nothing", {}, false, false},
+        {"a read", "SELECT COUNT(*) FROM PRISES", false, false},
+        {"a catch stored", "INSERT INTO PRISES (ID_LIEU) VALUES (1)", false, true},
+        {"a catch deleted", "DELETE FROM PRISES", false, true},
+        {"a name changed",
+         QStringLiteral("UPDATE LIEUX SET LIBELLE='ETANG' WHERE ID=%1").arg(place), false, true},
+        {"a session rolled back", "INSERT INTO CALENDRIER (DEBUT, FIN) VALUES (1, 2)", true, false},
+        {"an album stored", "INSERT INTO ALBUMS (LIBELLE) VALUES ('ETE')", false, true},
+    };
+    CDbConnection other;
+    ASSERT_TRUE(other.ConnectLike(Db()));
+    for (const auto& c : cases) {
+        std::optional<qint64> before;
+        std::optional<qint64> after;
+        ASSERT_FALSE(CatchDbError([&] { before = ReadChangeCount(Db()); })) << c.what;
+        ASSERT_FALSE(CatchDbError([&] {
+            CDbTransaction transaction(other);
+            if (!c.statement.isEmpty()) other.ExecuteDirect(c.statement);
+            if (!c.rolledBack) transaction.Commit();
+        })) << c.what;
+        ASSERT_FALSE(CatchDbError([&] { after = ReadChangeCount(Db()); })) << c.what;
+        ASSERT_TRUE(before && after) << c.what;
+        EXPECT_EQ(*after != *before, c.moves) << c.what;
     }
 }
 

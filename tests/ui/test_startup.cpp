@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -128,7 +129,33 @@ TEST(WindowPlacement, CentredWithTruncatingDivision) {
     EXPECT_EQ(CenteredWindowPosition(QSize(799, 599), QSize(800, 600)), QPoint(0, 0));
 }
 
+TEST(WindowTitle, NamesTheSharedLogBeforeTheApplication) {
+    EXPECT_EQ(MainWindowTitle(QString()), QString::fromUtf8(kMainWindowTitle));
+    EXPECT_EQ(MainWindowTitle(QStringLiteral("CLUB")),
+              QString::fromUtf8("La pêche et ses poissons ... - carnet partagé CLUB - Brevane"));
+}
+
 class MainWindowTest : public TestCatchLog {};
+
+// F5 and the window coming back to the front both show what another program stored.
+TEST_F(MainWindowTest, RefreshAndActivationShowAnotherProgramsCatches) {
+    std::unique_ptr<CMainFrame> frame = CreateMainWindow(Db());
+    frame->show();
+    QListWidget& list = ViewOf(*frame).NavigationList();
+    EXPECT_EQ(list.count(), 0);
+    CDbConnection other;
+    ASSERT_TRUE(other.ConnectLike(Db()));
+    other.ExecuteDirect(
+        QStringLiteral("INSERT INTO PRISES (DATE_PRISE) VALUES ('2020-01-01 08:00:00')"));
+    frame->Action(CommandId::Refresh)->trigger();
+    EXPECT_EQ(list.count(), 1);
+    other.ExecuteDirect(
+        QStringLiteral("INSERT INTO PRISES (DATE_PRISE) VALUES ('2021-01-01 08:00:00')"));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(frame.get(), &activate);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_TRUE(Messages().shown.empty());
+}
 
 TEST_F(MainWindowTest, FrameHoldsTheViewAndRoutesCommands) {
     std::unique_ptr<CMainFrame> frame = CreateMainWindow(Db());

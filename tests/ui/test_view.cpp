@@ -14,6 +14,7 @@
 #include "ui/panels/StatisticsPanel.h"
 #include "ui/view/BrevaneView.h"
 #include "ui/view/CategoryTable.h"
+#include "ui/view/ListTargets.h"
 #include "ui/view/ViewLayout.h"
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
@@ -211,6 +212,31 @@ TEST_F(ViewTest, UserSelectionShowsTheChosenRow) {
     EXPECT_EQ(v.CatalogPhotoPanel().Title().text(), QStringLiteral("BROCHET"));
     v.SelectRowById(424242);  // no such row: nothing changes
     EXPECT_EQ(v.NavigationList().RowId(v.NavigationList().currentRow()), m_fish);
+}
+
+// "Actualiser" and the window's activation read the list again only when another program or
+// member committed a change, and keep the catch shown.
+TEST_F(ViewTest, RefreshFillsAnewOnlyAfterAnotherConnectionsChangeAndKeepsTheSelection) {
+    AddCatch(QStringLiteral("2007-05-12 14:30:00"), m_place, m_fish);
+    const int second = AddCatch(QStringLiteral("2007-06-01 08:00:00"), m_place, m_fish);
+    CBrevaneView& v = ShownView();
+    v.SelectRowById(second);
+    v.ShowSelection();
+    Exec(QStringLiteral("UPDATE LIEUX SET LIBELLE='ETANG' WHERE ID=%1").arg(m_place));
+    v.RefreshIfChanged();  // the window's own connection wrote: nothing read again
+    EXPECT_TRUE(v.CatchPanel().SheetText().Text().contains(QStringLiteral("LAC DU CHENE")));
+
+    CDbConnection other;
+    ASSERT_TRUE(other.ConnectLike(Db()));
+    other.ExecuteDirect(QStringLiteral("INSERT INTO PRISES (DATE_PRISE, ID_LIEU, ID_POISSON) "
+                                       "VALUES ('2008-01-01 08:00:00', %1, %2)")
+                            .arg(m_place)
+                            .arg(m_fish));
+    v.RefreshIfChanged();
+    EXPECT_EQ(v.NavigationList().count(), 3);
+    EXPECT_EQ(SelectedId(v.NavigationList()), second);
+    EXPECT_TRUE(v.CatchPanel().SheetText().Text().contains(QStringLiteral("ETANG")));
+    EXPECT_TRUE(Messages().shown.empty());
 }
 
 TEST_F(ViewTest, ShowSelectionWithoutSelectedRowWarns) {

@@ -49,7 +49,8 @@ TEST_F(MainFrameTest, MenusHoldTheCommandsInOrder) {
     EXPECT_EQ(
         QStringList({"&Visualiser...", "-", "&Calendrier...", "&Photos...", "-", "&Sauvegarder...",
                      "&Restaurer...", "E&xporter les prises...", "&Importer des prises...",
-                     "Exporter les lieux en &GPX...", "-", "&Quitter"}),
+                     "Exporter les lieux en &GPX...", "-", "&Ouvrir un carnet partagé...",
+                     "Copier le carne&t vers un serveur...", "&Actualiser", "-", "&Quitter"}),
         ItemTexts(TopMenu(m_frame, "&Vos prises")));
     QMenu* setup = TopMenu(m_frame, "&Configuration");
     EXPECT_EQ(QStringList({"Les &poissons", "Les &esches", "Les &amorces", "Les m&ontages",
@@ -86,6 +87,9 @@ TEST_F(MainFrameTest, EveryCommandIsEmittedWithItsId) {
                        CommandId::ShowTides,
                        CommandId::ShowAlbums,
                        CommandId::About,
+                       CommandId::OpenSharedLog,
+                       CommandId::CopyToServer,
+                       CommandId::Refresh,
                        CommandId::Quit};
     for (int id : ids) {
         ASSERT_NE(nullptr, m_frame.Action(id)) << id;
@@ -172,6 +176,7 @@ TEST_F(MainFrameTest, MinimumSizeAndShortcuts) {
     EXPECT_GE(m_frame.height(), 600);
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_Q), m_frame.Action(CommandId::Quit)->shortcut());
     EXPECT_EQ(QKeySequence(Qt::Key_F1), m_frame.Action(CommandId::Help)->shortcut());
+    EXPECT_EQ(QKeySequence(Qt::Key_F5), m_frame.Action(CommandId::Refresh)->shortcut());
 }
 
 // With a popup open, a key runs the first item whose text holds "&" and the key, whatever

@@ -6,7 +6,9 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/OptionKeys.h"
+#include "db/DbErrorGuard.h"
 #include "db/UserMessages.h"
+#include "store/ChangeCounter.h"
 #include "store/SqlDialect.h"
 #include "ui/panels/AlbumPanel.h"
 #include "ui/panels/CalendarPanel.h"
@@ -158,6 +160,8 @@ void CBrevaneView::SetCategory(Category kind) {
 void CBrevaneView::RefreshStep() {
     const QString title = CategoryTitle(m_kind);
     if (!title.isEmpty()) m_title->setText(title);
+    // Read before the rows: a change committed in between is seen again next time.
+    m_seenChanges = ChangeCount();
     {
         CQuietList quiet(m_quietList);
         if (m_kind == Category::Catches) {
@@ -168,6 +172,31 @@ void CBrevaneView::RefreshStep() {
             m_db.FillNavigationList(target, m_kind);
         }
     }
+    if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
+    ShowSelection();
+}
+
+std::optional<qint64> CBrevaneView::ChangeCount() {
+    std::optional<qint64> count;
+    // A log that cannot answer is filled anew, which shows why.
+    CatchDbError([&] { count = ReadChangeCount(m_db); });
+    return count;
+}
+
+void CBrevaneView::RefreshIfChanged() {
+    if (!m_firstShowDone) return;
+    const std::optional<qint64> count = ChangeCount();
+    if (count && count == m_seenChanges) return;
+    m_seenChanges = count;
+    const int selected = SelectedRowId();
+    {
+        CQuietList quiet(m_quietList);
+        CListWidgetTarget target(*m_list);
+        m_db.FillNavigationList(target, m_kind);
+        if (selected != -1) SelectListId(*m_list, selected);
+    }
+    // The row shown was the last one: its panel must not stay on screen.
+    if (m_list->count() == 0) HideAllPanels();
     if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
     ShowSelection();
 }

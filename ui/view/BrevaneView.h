@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "catalog/CatalogKind.h"
 
@@ -36,6 +37,10 @@ public:
     Category CurrentCategory() const { return m_kind; }
     // Title, list (first row selected) and the panel of the selected row.
     void RefreshStep();
+    // When another program or member changed the log since the list was filled (its change
+    // number moved, or cannot be read), fills the list anew keeping the selected row and shows
+    // its panel again; otherwise reads nothing more. "Actualiser" and the window's activation.
+    void RefreshIfChanged();
     // Fills and shows the panel of the selected row; warns when no row is selected.
     void ShowSelection();
     // Selects the first row carrying the id; no change when none does.
@@ -88,6 +93,8 @@ private:
     void HideAllPanels();
     bool RequireSelectedRow();
     int SelectedRowId() const;
+    // The log's change number now; none when it cannot be read (the log is then filled anew).
+    std::optional<qint64> ChangeCount();
     IDisplayPanel& PanelForKind(Category kind);
     std::array<QWidget*, 7> Panels() const;
     void SetCategoryButtons(Category kind);
@@ -113,6 +120,8 @@ private:
     Category m_kind = Category::Catches;
     bool m_firstShowDone = false;
     bool m_quietList = false;
+    // The change number read before the list was last filled.
+    std::optional<qint64> m_seenChanges;
 
     CColorLabel* m_title = nullptr;
     CNavigationList* m_list = nullptr;

@@ -71,7 +71,12 @@ void CBrevaneView::OnDelete() {
     if (kind == Category::Calendar) {
         RemoveSession(ChooseSessionOfSelectedDay(m_db, m_calendarPanel->CalendarCtrl(), this));
     } else if (kind == Category::Catches) {
-        if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatch(id)) AfterDeletedRow(id);
+        if (!AskYesNo(kDeleteRowQuestion)) return;
+        // A catch another member deleted first leaves the list with the others' changes.
+        if (m_db.DeleteCatch(id))
+            AfterDeletedRow(id);
+        else
+            RefreshIfChanged();
     } else if (const auto catalog = CatalogOf(kind)) {
         if (AskYesNo(kDeleteRowQuestion) && m_db.DeleteCatalogItem(*catalog, id))
             AfterDeletedRow(id);

@@ -1,0 +1,85 @@
+#include "store/ChangeCounter.h"
+
+#include <QStringList>
+
+#include "catalog/CatchDatabase.h"
+#include "db/DbErrorGuard.h"
+#include "db/DbRecordset.h"
+#include "db/DbTransaction.h"
+#include "db/SQLException.h"
+
+namespace {
+
+// The tables a window shows; OPTIONS is left out (the preferences re-read themselves).
+const char* const kWatchedTables[] = {
+    "PRISES",  "PRISE_POISSONS", "PRISE_ESCHES", "POISSONS",   "LIEUX",  "ESCHES",
+    "AMORCES", "MONTAGES",       "TECHNIQUES",   "TEMPS",      "VENTS",  "DIRECTIONS_VENT",
+    "LUNES",   "COULEURS_EAU",   "MAREES",       "CALENDRIER", "ALBUMS", "PHOTOS",
+};
+
+QString TriggerName(const char* table) {
+    return QStringLiteral("CHANGEMENT_") + QLatin1String(table);
+}
+
+// Every trigger already there: the step has nothing to do. Asked first so that a normal start
+// takes no lock on the tables.
+bool CounterComplete(CDbConnection& db) {
+    CDbRecordset count(db);
+    count.SetSql(QStringLiteral(
+        "SELECT (SELECT COUNT(*) FROM pg_trigger WHERE tgname LIKE 'changement\\_%' AND tgrelid "
+        "IN (SELECT oid FROM pg_class WHERE relnamespace = current_schema()::regnamespace)), "
+        "(SELECT COUNT(*) FROM pg_class WHERE relname = 'changements' AND relnamespace = "
+        "current_schema()::regnamespace)"));
+    return count.Open() && count.Fetch() &&
+           count.GetInt(1) == static_cast<int>(std::size(kWatchedTables)) && count.GetInt(2) == 1;
+}
+
+QStringList ServerCounterStatements() {
+    QStringList statements = {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS CHANGEMENTS (N BIGINT NOT NULL)"),
+        QStringLiteral("INSERT INTO CHANGEMENTS (N) SELECT 0 WHERE NOT EXISTS "
+                       "(SELECT 1 FROM CHANGEMENTS)"),
+        // The search path of the log's creation, so that every member's session bumps this
+        // log's counter whatever its own path.
+        QStringLiteral("CREATE OR REPLACE FUNCTION BREVANE_CHANGEMENT() RETURNS trigger "
+                       "LANGUAGE plpgsql SET search_path FROM CURRENT AS "
+                       "$$BEGIN UPDATE CHANGEMENTS SET N = N + 1; RETURN NULL; END$$"),
+    };
+    // Once per statement, not per row: an import of a thousand catches bumps it once.
+    for (const char* table : kWatchedTables)
+        statements << QStringLiteral(
+                          "CREATE OR REPLACE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 "
+                          "FOR EACH STATEMENT EXECUTE FUNCTION BREVANE_CHANGEMENT()")
+                          .arg(TriggerName(table), QLatin1String(table));
+    return statements;
+}
+
+}  // namespace
+
+bool AddChangeCounter(CCatchDatabase& db) {
+    if (db.Engine() != DbEngine::PostgreSql) return true;
+    const std::optional<bool> complete = CheckOrShowError([&] { return CounterComplete(db); });
+    if (!complete) return false;
+    if (*complete) return true;
+    std::unique_ptr<CSQLException> error = CatchDbError([&] {
+        CDbTransaction transaction(db, CDbTransaction::Kind::Immediate);
+        for (const QString& statement : ServerCounterStatements()) db.ExecuteDirect(statement);
+        transaction.Commit();
+    });
+    // A member whose account does not own the club's tables still opens the log: windows then
+    // fill their lists anew at each look, until the owner's next start adds the counter.
+    if (!error || error->sqlState == QLatin1String("42501")) return true;
+    ShowDatabaseError(*error);
+    return false;
+}
+
+std::optional<qint64> ReadChangeCount(CDbConnection& db) {
+    QString query;
+    if (db.Engine() == DbEngine::Sqlite) query = QStringLiteral("PRAGMA data_version");
+    if (db.Engine() == DbEngine::PostgreSql) query = QStringLiteral("SELECT N FROM CHANGEMENTS");
+    if (query.isEmpty()) return std::nullopt;
+    CDbRecordset count(db);
+    count.SetSql(query);
+    if (!count.Open() || !count.Fetch()) return std::nullopt;
+    return count.GetText(1).toLongLong();
+}
