@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +20,7 @@
 #include "widgets/ColorLabel.h"
 #include "widgets/CommandIds.h"
 #include "widgets/MainFrame.h"
+#include "widgets/NavigationList.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ class MainWindowTest : public TestCatchLog {};
 TEST_F(MainWindowTest, RefreshAndActivationShowAnotherProgramsCatches) {
     std::unique_ptr<CMainFrame> frame = CreateMainWindow(Db());
     frame->show();
-    QListWidget& list = ViewOf(*frame).NavigationList();
+    CNavigationList& list = ViewOf(*frame).NavigationList();
     EXPECT_EQ(list.count(), 0);
     CDbConnection other;
     ASSERT_TRUE(other.ConnectLike(Db()));

@@ -234,7 +234,7 @@ TEST_F(ViewTest, RefreshFillsAnewOnlyAfterAnotherConnectionsChangeAndKeepsTheSel
                             .arg(m_fish));
     v.RefreshIfChanged();
     EXPECT_EQ(v.NavigationList().count(), 3);
-    EXPECT_EQ(SelectedId(v.NavigationList()), second);
+    EXPECT_EQ(v.NavigationList().SelectedId(), second);
     EXPECT_TRUE(v.CatchPanel().SheetText().Text().contains(QStringLiteral("ETANG")));
     EXPECT_TRUE(Messages().shown.empty());
 }

@@ -164,16 +164,20 @@ void CBrevaneView::RefreshStep() {
     m_seenChanges = ChangeCount();
     {
         CQuietList quiet(m_quietList);
-        if (m_kind == Category::Catches) {
-            // A club's log holds a million catches: the list reads those scrolled into view.
-            ShowCatchList(m_db, *m_list);
-        } else {
-            CNavigationListTarget target(*m_list);
-            m_db.FillNavigationList(target, m_kind);
-        }
+        FillList();
     }
     if (m_list->count() == 0 && m_kind == Category::Albums) ShowEmptyAlbums();
     ShowSelection();
+}
+
+void CBrevaneView::FillList() {
+    if (m_kind == Category::Catches) {
+        // A club's log holds a million catches: the list reads those scrolled into view.
+        ShowCatchList(m_db, *m_list);
+    } else {
+        CNavigationListTarget target(*m_list);
+        m_db.FillNavigationList(target, m_kind);
+    }
 }
 
 std::optional<qint64> CBrevaneView::ChangeCount() {
@@ -191,9 +195,8 @@ void CBrevaneView::RefreshIfChanged() {
     const int selected = SelectedRowId();
     {
         CQuietList quiet(m_quietList);
-        CListWidgetTarget target(*m_list);
-        m_db.FillNavigationList(target, m_kind);
-        if (selected != -1) SelectListId(*m_list, selected);
+        FillList();
+        if (selected != -1) m_list->SelectId(selected);
     }
     // The row shown was the last one: its panel must not stay on screen.
     if (m_list->count() == 0) HideAllPanels();

@@ -91,6 +91,8 @@ private:
     void ConnectSignals();
     void LayoutControls();
     void HideAllPanels();
+    // The list of the current category, first row selected.
+    void FillList();
     bool RequireSelectedRow();
     int SelectedRowId() const;
     // The log's change number now; none when it cannot be read (the log is then filled anew).
