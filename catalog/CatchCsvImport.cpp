@@ -176,7 +176,7 @@ WorkResult CCatchCsvImport::ReadHeader(const QStringList& cells) {
                 LineProblem(1, QStringLiteral("la colonne « %1 » est en double.").arg(cell)));
         m_columnOfField << static_cast<int>(found);
     }
-    const QString moment = headers.at(ColumnIndex(CatchColumn::Moment));
+    const QString& moment = headers.at(ColumnIndex(CatchColumn::Moment));
     if (!m_columnOfField.contains(ColumnIndex(CatchColumn::Moment)))
         return WorkResult::Failed(
             LineProblem(1, QStringLiteral("la colonne « %1 » manque.").arg(moment)));
@@ -238,7 +238,7 @@ WorkResult CCatchCsvImport::Read(CCatchDatabase& db, const QString& path, IWorkP
     if (!reader.Next(cells, line))
         return WorkResult::Failed(reader.Error().isEmpty() ? QStringLiteral("Le fichier est vide.")
                                                            : reader.Error());
-    const WorkResult header = ReadHeader(cells);
+    WorkResult header = ReadHeader(cells);
     if (!header.IsDone()) return header;
 
     // The names already in the log, each catalogue read once.
@@ -326,7 +326,7 @@ WorkResult CCatchCsvImport::Write(CCatchDatabase& db, IWorkProgress& progress) {
             int catchId = -1;
             if (!db.InsertCatch(form, catchId)) return WorkResult::Stopped();
             if ((i + 1) % kProgressEvery == 0 &&
-                !progress.Advance(static_cast<qint64>(i + 1), total))
+                !progress.Advance(static_cast<qint64>(i) + 1, total))
                 return WorkResult::Stopped();
         }
         transaction.Commit();

@@ -15,7 +15,7 @@ namespace {
 constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kMsPerDay = 86400000.0;
 // The same event found from two neighbouring UT days lands within a few seconds of itself.
-constexpr qint64 kSameEventMs = 30 * 60 * 1000;
+constexpr qint64 kSameEventMs = qint64{30} * 60 * 1000;
 // The smallest term of the lunar series kept: the whole series costs thirty times more for
 // positions a few arcseconds closer, a second or two on a moonrise.
 constexpr double kLunarSeriesPrecision = 1e-5;

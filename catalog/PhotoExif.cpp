@@ -19,7 +19,7 @@ namespace {
 
 // A JPEG keeps its EXIF block in the first segments; a file larger than this is not a photo
 // a camera wrote, and is not handed to the library at all.
-constexpr qint64 kMaxExifFileSize = 64 * 1024 * 1024;
+constexpr qint64 kMaxExifFileSize = qint64{64} * 1024 * 1024;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
 

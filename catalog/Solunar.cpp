@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr qint64 kMajorHalfSecs = 60 * 60;
-constexpr qint64 kMinorHalfSecs = 30 * 60;
+constexpr qint64 kMajorHalfSecs = qint64{60} * 60;
+constexpr qint64 kMinorHalfSecs = qint64{30} * 60;
 // Around sunrise and sunset, the window a period must overlap to count.
-constexpr qint64 kTwilightHalfSecs = 30 * 60;
+constexpr qint64 kTwilightHalfSecs = qint64{30} * 60;
 constexpr double kCloseToSyzygy = 18.0;  // about 1.5 days of the lunation
 constexpr double kNearSyzygy = 43.0;     // about 3.5 days
 

@@ -50,7 +50,9 @@ bool CDbConnection::ConnectWith(ConnectCall connectCall) {
                              reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0)))
         return false;
     if (failed(h.connection.Allocate(h.environment.Get()))) return false;
+    // ODBC hands integer attributes over in its pointer argument.
     if (failed(SQLSetConnectAttr(h.connection.Get(), SQL_ATTR_LOGIN_TIMEOUT,
+                                 // NOLINTNEXTLINE(performance-no-int-to-ptr)
                                  reinterpret_cast<SQLPOINTER>(kLoginTimeoutSeconds), 0)))
         return false;
     if (failed(connectCall(h.connection.Get()))) return false;
