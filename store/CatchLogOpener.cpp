@@ -219,7 +219,7 @@ bool OpenSharedCatchLog(CCatchDatabase& db, const QString& pictureDir, const QSt
 
 QString OpenSharedLogAsAtStart(CCatchDatabase& db, const QString& dsn, const QString& pictureDir,
                                const QString& executableFolder) {
-    const QString folder = PrepareDataFolder(SharedLogArguments(dsn, pictureDir), executableFolder);
+    QString folder = PrepareDataFolder(SharedLogArguments(dsn, pictureDir), executableFolder);
     if (folder.isEmpty() || !OpenSharedCatchLog(db, folder, dsn)) return {};
     return folder;
 }
