@@ -166,6 +166,10 @@ bool CCatchDatabase::FillMonthList(IListTarget& list, const CDateStamp& today) {
 
 bool CCatchDatabase::ShowMonthSessions(ICalendarView& calendar, int monthKey) {
     calendar.ClearMonth();
+    // No month chosen (-1) or a key that names none: nothing to lay out. Building such a
+    // month computed the sky of days that do not exist, for as long as the window froze.
+    const int month = monthKey % 100;
+    if (monthKey <= 0 || month < 1 || month > 12) return false;
     calendar.SetSkyPosition(MostUsedPlacePosition());
     calendar.BuildMonth(monthKey);
     const bool ok = RunOrShowError(false, [&] {
