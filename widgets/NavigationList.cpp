@@ -66,8 +66,10 @@ bool CNavigationList::HasSelectedRow() const { return selectionModel()->hasSelec
 
 int CNavigationList::SelectedId() const {
     const QModelIndex current = currentIndex();
-    if (!current.isValid() || !selectionModel()->isSelected(current)) return -1;
-    return RowId(current.row());
+    if (current.isValid() && selectionModel()->isSelected(current)) return RowId(current.row());
+    // A screen reader's select action selects a row without making it current.
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : RowId(selected.first().row());
 }
 
 bool CNavigationList::SelectId(int id) {

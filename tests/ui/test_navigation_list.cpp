@@ -57,6 +57,18 @@ TEST_F(NavigationListTest, NamesFollowFrenchOrderInCataloguesAndAlbums) {
     }
 }
 
+TEST_F(NavigationListTest, ARowSelectedWithoutBecomingCurrentIsTheSelectedOne) {
+    // A screen reader's select action changes the selection, not the current row.
+    for (const char* name : {"LAC", "RIVIERE", "ETANG"})
+        AddCatalogRow(QStringLiteral("LIEUX"), QString::fromLatin1(name));
+    CBrevaneView& v = ShownView();
+    v.SetCategory(Category::Places);
+    CNavigationList& list = v.NavigationList();
+    list.selectionModel()->select(list.model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+    ASSERT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(list.SelectedId(), list.RowId(2));
+}
+
 TEST_F(NavigationListTest, LongestRowShowsWholeAndTheListScrollsSideways) {
     const int trout =
         AddCatalogRow(QStringLiteral("POISSONS"), QStringLiteral("TRUITE ARC-EN-CIEL"));
