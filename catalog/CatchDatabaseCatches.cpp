@@ -6,6 +6,7 @@
 #include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
 #include "catalog/CatchRow.h"
+#include "catalog/DateStamp.h"
 #include "catalog/EntryForms.h"
 #include "catalog/InsertedRow.h"
 #include "catalog/LabelCache.h"
@@ -140,6 +141,13 @@ public:
     // Only the columns the list shows or the filter tests are read: with 100,000 catches
     // every column costs a driver call per row. The moment comes last, so that it is read
     // and parsed only for the rows that pass.
+    // The recordset set to this reading's SELECT. Every column is a number or the moment,
+    // so rows are fetched in blocks.
+    void Prepare(CDbRecordset& rows) const {
+        rows.SetSql(Select());
+        rows.ReadInBlocks();
+    }
+
     QString Select() const {
         QString select = QStringLiteral("SELECT p.ID, p.ID_POISSON");
         if (m_filter.bait != -1) select += QStringLiteral(", p.ID_ESCHE");
@@ -172,10 +180,12 @@ public:
         }
         if (!PassesChecks(rows, column, m_checks)) return std::nullopt;
         column += static_cast<int>(m_checks.size());
-        CDateStamp moment;
-        moment.Parse(rows.GetText(column), DateTimeLayout::Stored);
-        return moment.FormatDate(DateLayout::DayFirst) + QStringLiteral(" - ") +
-               fish.Labels(m_labels, Table::Fish);
+        QString text = StoredMomentDayFirst(rows.GetUtf8(column));
+        const QString names = fish.Labels(m_labels, Table::Fish);
+        text.reserve(text.size() + 3 + names.size());
+        text += QLatin1String(" - ");
+        text += names;
+        return text;
     }
 
 private:
@@ -295,7 +305,7 @@ bool CCatchDatabase::FillCatchList(IListTarget& list) {
         list.Clear();
         CatchListReader reader(*this, m_filter);
         CDbRecordset rows(*this);
-        rows.SetSql(reader.Select());
+        reader.Prepare(rows);
         if (rows.Open()) {
             while (rows.Fetch()) {
                 const int catchId = rows.GetInt(1);
@@ -314,7 +324,7 @@ bool CCatchDatabase::CatchListText(int catchId, std::optional<QString>& text) {
         CatchListReader reader(*this, m_filter);
         reader.SetScope({CatchScope::One, catchId, catchId});
         CDbRecordset rows(*this);
-        rows.SetSql(reader.Select());
+        reader.Prepare(rows);
         if (rows.Open() && rows.Fetch()) text = reader.RowText(rows, rows.GetInt(1));
         return true;
     });
@@ -341,7 +351,7 @@ bool CCatchDatabase::ReadCatchRows(int from, ListSide side, int count, ListStret
             reader.SetScope({CatchScope::Stretch, static_cast<int>(std::min(next, far)),
                              static_cast<int>(std::max(next, far)), !after});
             CDbRecordset found(*this);
-            found.SetSql(reader.Select());
+            reader.Prepare(found);
             if (found.Open()) {
                 while (static_cast<int>(rows.size()) < count && found.Fetch()) {
                     const int catchId = found.GetInt(1);

@@ -78,6 +78,7 @@ QHash<int, std::vector<int>> QuerySeveralLinks(const CDbConnection& db, Table ki
                                "(SELECT ID FROM PRISES where %1=%3)")
                     .arg(column, LinkTableForKind(kind))
                     .arg(SEVERAL_IDS));
+    rows.ReadInBlocks();
     if (rows.Open()) {
         while (rows.Fetch()) {
             const int catchId = rows.GetInt(1);
@@ -95,6 +96,7 @@ QHash<int, std::vector<int>> QueryLinksBetween(const CDbConnection& db, Table ki
                     .arg(LinkColumnForKind(kind), LinkTableForKind(kind))
                     .arg(first)
                     .arg(last));
+    rows.ReadInBlocks();
     if (rows.Open()) {
         while (rows.Fetch()) links[rows.GetInt(1)].push_back(rows.GetInt(2));
     }

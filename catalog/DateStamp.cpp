@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "db/DecimalReading.h"
 
@@ -190,6 +191,22 @@ int CDateStamp::CompareMonth(const CDateStamp& other) const {
 QString FormatTimeKey(int timeKey) {
     const QString digits = QString::asprintf("%04d", timeKey);
     return digits.left(2) + QLatin1Char(':') + digits.right(2);
+}
+
+QString StoredMomentDayFirst(QByteArrayView stored) {
+    const auto digitsAt = [stored](std::initializer_list<int> positions) {
+        return std::all_of(positions.begin(), positions.end(),
+                           [stored](int at) { return stored[at] >= '0' && stored[at] <= '9'; });
+    };
+    if (stored.size() >= 10 && stored[4] == '-' && stored[7] == '-' &&
+        digitsAt({0, 1, 2, 3, 5, 6, 8, 9})) {
+        const char date[10] = {stored[8], stored[9], '/',       stored[5], stored[6],
+                               '/',       stored[0], stored[1], stored[2], stored[3]};
+        return QString::fromLatin1(date, 10);
+    }
+    CDateStamp moment;
+    moment.Parse(QString::fromUtf8(stored), DateTimeLayout::Stored);
+    return moment.FormatDate(DateLayout::DayFirst);
 }
 
 QString FormatDayKey(int dayKey) {

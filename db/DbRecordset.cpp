@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "db/DbConnection.h"
+#include "db/DbRowBlock.h"
 #include "db/OdbcDiagnostics.h"
 #include "db/OdbcHandle.h"
 
@@ -19,9 +20,12 @@ CDbRecordset::CDbRecordset(const CDbConnection& connection)
 CDbRecordset::~CDbRecordset() { FreeStatement(); }
 
 void CDbRecordset::FreeStatement() {
-    if (m_statementHandle == nullptr) return;
-    SQLFreeHandle(SQL_HANDLE_STMT, m_statementHandle);  // a failure here changes nothing
-    m_statementHandle = nullptr;
+    if (m_statementHandle != nullptr) {
+        SQLFreeHandle(SQL_HANDLE_STMT, m_statementHandle);  // a failure here changes nothing
+        m_statementHandle = nullptr;
+    }
+    // The buffers go after the statement bound to them.
+    m_block.reset();
 }
 
 void CDbRecordset::SetSql(const QString& sql) {
@@ -48,12 +52,22 @@ bool CDbRecordset::Open() {
     // A SELECT never answers SQL_NO_DATA; anything but success is an error of the text.
     if (!OdbcSucceeded(m_lastReturnCode))
         throw ReadDiagnostics(SQL_HANDLE_STMT, m_statementHandle, m_statement);
+    if (m_wantBlocks) BindBlock();
     return true;
+}
+
+void CDbRecordset::BindBlock() {
+    m_block = std::make_unique<CDbRowBlock>();
+    if (m_block->Bind(m_statementHandle)) return;
+    // Back to one row at a time, read by SQLGetData.
+    m_block.reset();
+    SQLFreeStmt(m_statementHandle, SQL_UNBIND);
+    SQLSetStmtAttr(m_statementHandle, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
 }
 
 bool CDbRecordset::Fetch() {
     if (m_statementHandle == nullptr) return false;
-    m_lastReturnCode = SQLFetch(m_statementHandle);
+    m_lastReturnCode = m_block ? m_block->Next(m_statementHandle) : SQLFetch(m_statementHandle);
     if (m_lastReturnCode == SQL_NO_DATA) return false;
     if (!OdbcSucceeded(m_lastReturnCode))
         throw ReadDiagnostics(SQL_HANDLE_STMT, m_statementHandle, m_statement);
@@ -74,6 +88,7 @@ qsizetype ReceivedBytes(const char* buffer, SQLLEN size, SQLLEN indicator) {
 
 QByteArrayView CDbRecordset::ReadColumn(int column) {
     if (m_statementHandle == nullptr) return {};
+    if (m_block) return m_block->Value(column);
     SQLLEN indicator = 0;
     m_firstRead[0] = '\0';
     m_lastReturnCode = SQLGetData(m_statementHandle, static_cast<SQLUSMALLINT>(column), SQL_C_CHAR,

@@ -40,6 +40,18 @@ TEST(DateStampTest, ParsesStoredMomentAndShowsItInEveryLayout) {
     EXPECT_EQ(d.FormatDateTime(static_cast<DateTimeLayout>(4)), "");
 }
 
+TEST(DateStampTest, CatchListDateOfStoredBytesIsTheParsedOne) {
+    // The usual form and the odd ones a damaged log may hold read as Parse would read them.
+    for (const char* stored : {"2007-05-12 14:30:00", "2007-05-12", "0007-01-02 00:00:00",
+                               "2007-5-12 14:30:00", "2007/05/12", "20a7-05-12", "-007-05-12 ",
+                               "2007-05-1", "", "12345-01-01 00:00:00", "2007-05-12\xc3\xa9"}) {
+        CDateStamp d;
+        d.Parse(QString::fromUtf8(stored), DateTimeLayout::Stored);
+        EXPECT_EQ(StoredMomentDayFirst(QByteArrayView(stored)), d.FormatDate(DateLayout::DayFirst))
+            << stored;
+    }
+}
+
 TEST(DateStampTest, ParsesDayFirstLayouts) {
     CDateStamp d;
     d.Parse(QStringLiteral("03/02/2007 07:05:42"), DateTimeLayout::DayFirst);

@@ -168,6 +168,37 @@ TEST_F(Recordset, SeveralRecordsetsAndStatementsInterleave) {
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM T WHERE TXT='vu'"), "3");
 }
 
+TEST_F(Recordset, BlocksGiveTheRowsOfAWholeReadAndCutLongValues) {
+    // 600 rows cross two block boundaries; every hundredth number is NULL.
+    Exec(
+        "INSERT INTO T (N, LIBELLE) WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+        "FROM c WHERE i < 600) SELECT CASE WHEN i % 100 = 0 THEN NULL ELSE i END, 'L' || i "
+        "FROM c");
+    const QString longText(70, QLatin1Char('x'));
+    Exec(QString("UPDATE T SET LIBELLE='%1' WHERE ID=300").arg(longText));
+    const auto read = [this](bool inBlocks, const char* where) {
+        QStringList rows;
+        CDbRecordset rs(Connection());
+        rs.SetSql(QString("SELECT ID, N, LIBELLE FROM T %1 ORDER BY ID").arg(where));
+        if (inBlocks) rs.ReadInBlocks();
+        EXPECT_TRUE(rs.Open());
+        while (rs.Fetch())
+            rows << QString("%1|%2|%3").arg(rs.GetInt(1)).arg(rs.GetText(2), rs.GetText(3));
+        EXPECT_FALSE(rs.Fetch());
+        return rows;
+    };
+    QStringList whole = read(false, "");
+    ASSERT_EQ(whole.size(), 600);
+    EXPECT_EQ(whole[99], "100||L100");
+    ASSERT_EQ(whole[299], "300||" + longText);
+    whole[299] = "300||" + longText.left(63);
+    const QStringList blocks = read(true, "");
+    ASSERT_EQ(blocks.size(), whole.size());
+    for (qsizetype row = 0; row < whole.size(); ++row)
+        EXPECT_EQ(blocks[row], whole[row]) << "row " << row;
+    EXPECT_EQ(read(true, "WHERE ID > 600"), QStringList());
+}
+
 TEST_F(Recordset, WithoutConnectionOpenIsFalse) {
     CDbConnection closed;
     CDbRecordset rs(closed);

@@ -112,6 +112,14 @@ void CheckWellFormed(const QString& text) {
     }
 }
 
+// The catch list's date of stored bytes is the one Parse and FormatDate give.
+void CheckCatchListDate(const QByteArray& bytes) {
+    CDateStamp d;
+    d.Parse(QString::fromUtf8(bytes), DateTimeLayout::Stored);
+    FUZZ_CHECK(StoredMomentDayFirst(bytes) == d.FormatDate(DateLayout::DayFirst),
+               QString::fromUtf8(bytes));
+}
+
 // The stored moment of the catch dialog, for any text: the dialog's reading with the seconds
 // dropped, written as stored.
 void CheckStoredMoment(const QString& text) {
@@ -190,6 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckParseAndWriteBack(text);
     CheckWellFormed(text.trimmed() == text ? text : QString());
     CheckStoredMoment(text);
+    CheckCatchListDate(bytes);
     // The same bytes read one byte to a character, so that every field reader also meets
     // characters beyond ASCII digits and signs one at a time.
     CheckParseAndWriteBack(QString::fromLatin1(bytes));
