@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <chrono>
 #include <map>
 
 #include "bench/BenchLogs.h"
@@ -114,6 +115,34 @@ void BM_SqliteFloor(benchmark::State& state) {
     state.counters["rows"] = floor.Count();
 }
 
+// The floor and FillCatchList one after the other in every iteration, so that both meet the
+// same load of a shared machine: the time is FillCatchList's, "ratio" the quotient of the
+// two sums.
+void BM_CatchListAgainstFloor(benchmark::State& state) {
+    BENCH_LOG_OR_SKIP(state, log);
+    const QString path = log->folder + QStringLiteral("brevane.db");
+    SetFilter(*log->db, -1, -1, -1);
+    CBenchList floor;
+    CBenchList program;
+    std::chrono::duration<double> floorTotal{0};
+    std::chrono::duration<double> programTotal{0};
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (FillCatchListFloor(path, floor) < 0) state.SkipWithError("lecture sqlite3 impossible");
+        const auto middle = std::chrono::steady_clock::now();
+        if (!log->db->FillCatchList(program)) state.SkipWithError("FillCatchList a échoué");
+        const auto end = std::chrono::steady_clock::now();
+        floorTotal += middle - start;
+        programTotal += end - middle;
+        state.SetIterationTime(std::chrono::duration<double>(end - middle).count());
+    }
+    if (program.rows != floor.rows)
+        state.SkipWithError("le plancher ne lit pas les mêmes lignes que FillCatchList");
+    state.counters["floor_ms"] =
+        benchmark::Counter(floorTotal.count() * 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = floorTotal.count() > 0 ? programTotal / floorTotal : 0.0;
+}
+
 void RunCatchList(benchmark::State& state, BenchLog& log) {
     CBenchList list;
     for (auto _ : state) {
@@ -215,6 +244,12 @@ void ListSizes(benchmark::internal::Benchmark* bench) {
 
 BENCHMARK(BM_SqliteFloor)->Apply(ListSizes);
 BENCHMARK(BM_FillCatchList)->Apply(ListSizes);
+BENCHMARK(BM_CatchListAgainstFloor)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 BENCHMARK(BM_FillCatchListFishFilter)->Apply(LogSizes);
 BENCHMARK(BM_FillCatchListBaitPlaceFilter)->Apply(LogSizes);
 BENCHMARK(BM_FillSessionCatches)->Apply(LogSizes);

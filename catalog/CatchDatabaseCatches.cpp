@@ -180,9 +180,10 @@ public:
         }
         if (!PassesChecks(rows, column, m_checks)) return std::nullopt;
         column += static_cast<int>(m_checks.size());
-        QString text = StoredMomentDayFirst(rows.GetUtf8(column));
         const QString names = fish.Labels(m_labels, Table::Fish);
-        text.reserve(text.size() + 3 + names.size());
+        QString text;
+        text.reserve(13 + names.size());  // "dd/mm/yyyy - " and the names: one allocation
+        AppendStoredMomentDayFirst(text, rows.GetUtf8(column));
         text += QLatin1String(" - ");
         text += names;
         return text;

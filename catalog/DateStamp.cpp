@@ -193,7 +193,7 @@ QString FormatTimeKey(int timeKey) {
     return digits.left(2) + QLatin1Char(':') + digits.right(2);
 }
 
-QString StoredMomentDayFirst(QByteArrayView stored) {
+void AppendStoredMomentDayFirst(QString& text, QByteArrayView stored) {
     const auto digitsAt = [stored](std::initializer_list<int> positions) {
         return std::all_of(positions.begin(), positions.end(),
                            [stored](int at) { return stored[at] >= '0' && stored[at] <= '9'; });
@@ -202,11 +202,12 @@ QString StoredMomentDayFirst(QByteArrayView stored) {
         digitsAt({0, 1, 2, 3, 5, 6, 8, 9})) {
         const char date[10] = {stored[8], stored[9], '/',       stored[5], stored[6],
                                '/',       stored[0], stored[1], stored[2], stored[3]};
-        return QString::fromLatin1(date, 10);
+        text += QLatin1StringView(date, 10);
+        return;
     }
     CDateStamp moment;
     moment.Parse(QString::fromUtf8(stored), DateTimeLayout::Stored);
-    return moment.FormatDate(DateLayout::DayFirst);
+    text += moment.FormatDate(DateLayout::DayFirst);
 }
 
 QString FormatDayKey(int dayKey) {

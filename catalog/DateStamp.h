@@ -52,9 +52,10 @@ public:
 
 // "HH:MM" of a stored time key (830 -> "08:30").
 QString FormatTimeKey(int timeKey);
-// "dd/mm/yyyy" of a stored moment's UTF-8 bytes, as Parse(Stored) then FormatDate(DayFirst)
-// give it; the catch list writes one per row, so the usual form is rearranged without parsing.
-QString StoredMomentDayFirst(QByteArrayView stored);
+// Appends "dd/mm/yyyy" of a stored moment's UTF-8 bytes, as Parse(Stored) then
+// FormatDate(DayFirst) give it; the catch list writes one per row, so the usual form is
+// rearranged without parsing.
+void AppendStoredMomentDayFirst(QString& text, QByteArrayView stored);
 // "dd/mm/yyyy" of a stored day key (20070315 -> "15/03/2007").
 QString FormatDayKey(int dayKey);
 // The day-first text of the catch dialog ("dd/mm/yyyy hh:mm:00") as the stored

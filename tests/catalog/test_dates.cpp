@@ -47,8 +47,9 @@ TEST(DateStampTest, CatchListDateOfStoredBytesIsTheParsedOne) {
                                "2007-05-1", "", "12345-01-01 00:00:00", "2007-05-12\xc3\xa9"}) {
         CDateStamp d;
         d.Parse(QString::fromUtf8(stored), DateTimeLayout::Stored);
-        EXPECT_EQ(StoredMomentDayFirst(QByteArrayView(stored)), d.FormatDate(DateLayout::DayFirst))
-            << stored;
+        QString listed = QStringLiteral("> ");
+        AppendStoredMomentDayFirst(listed, QByteArrayView(stored));
+        EXPECT_EQ(listed, "> " + d.FormatDate(DateLayout::DayFirst)) << stored;
     }
 }
 

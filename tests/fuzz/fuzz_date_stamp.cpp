@@ -116,8 +116,9 @@ void CheckWellFormed(const QString& text) {
 void CheckCatchListDate(const QByteArray& bytes) {
     CDateStamp d;
     d.Parse(QString::fromUtf8(bytes), DateTimeLayout::Stored);
-    FUZZ_CHECK(StoredMomentDayFirst(bytes) == d.FormatDate(DateLayout::DayFirst),
-               QString::fromUtf8(bytes));
+    QString listed;
+    AppendStoredMomentDayFirst(listed, bytes);
+    FUZZ_CHECK(listed == d.FormatDate(DateLayout::DayFirst), QString::fromUtf8(bytes));
 }
 
 // The stored moment of the catch dialog, for any text: the dialog's reading with the seconds
