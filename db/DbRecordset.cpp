@@ -59,10 +59,8 @@ bool CDbRecordset::Open() {
 void CDbRecordset::BindBlock() {
     m_block = std::make_unique<CDbRowBlock>();
     if (m_block->Bind(m_statementHandle)) return;
-    // Back to one row at a time, read by SQLGetData.
     m_block.reset();
-    SQLFreeStmt(m_statementHandle, SQL_UNBIND);
-    SQLSetStmtAttr(m_statementHandle, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+    CDbRowBlock::Unbind(m_statementHandle);
 }
 
 bool CDbRecordset::Fetch() {

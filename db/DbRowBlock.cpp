@@ -5,17 +5,29 @@
 #include <QtGlobal>
 #include <algorithm>
 
+namespace {
+
+// ODBC passes integer statement attributes in the pointer argument.
+SQLRETURN SetIntegerAttribute(SQLHSTMT statement, SQLINTEGER attribute, SQLULEN value) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    return SQLSetStmtAttr(statement, attribute, reinterpret_cast<SQLPOINTER>(value), 0);
+}
+
+}  // namespace
+
+void CDbRowBlock::Unbind(SQLHSTMT statement) {
+    SQLFreeStmt(statement, SQL_UNBIND);
+    SetIntegerAttribute(statement, SQL_ATTR_ROW_ARRAY_SIZE, 1);
+}
+
 bool CDbRowBlock::Bind(SQLHSTMT statement) {
     if (!SQL_SUCCEEDED(SQLNumResultCols(statement, &m_columns)) || m_columns <= 0) return false;
     const auto columns = static_cast<size_t>(m_columns);
     m_values.assign(columns * kRows * kValueBytes, '\0');
     m_indicators.assign(columns * kRows, SQL_NULL_DATA);
-    // ODBC passes these integer attributes in the pointer argument.
     const bool bound =
-        SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_BIND_TYPE,
-                                     reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0)) &&
-        SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE,
-                                     reinterpret_cast<SQLPOINTER>(kRows), 0)) &&
+        SQL_SUCCEEDED(SetIntegerAttribute(statement, SQL_ATTR_ROW_BIND_TYPE, SQL_BIND_BY_COLUMN)) &&
+        SQL_SUCCEEDED(SetIntegerAttribute(statement, SQL_ATTR_ROW_ARRAY_SIZE, kRows)) &&
         SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0));
     if (!bound) return false;
     for (SQLSMALLINT column = 0; column < m_columns; ++column) {

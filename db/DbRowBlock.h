@@ -17,6 +17,8 @@ public:
 
     // Binds every column of the statement's result; false when the driver refuses.
     bool Bind(SQLHSTMT statement);
+    // Back to one row at a time, read by SQLGetData, after a refused Bind.
+    static void Unbind(SQLHSTMT statement);
     // Moves to the next row, fetching the next block when this one is used up. SQL_SUCCESS
     // with a row there, SQL_NO_DATA at the end, or the driver's error.
     SQLRETURN Next(SQLHSTMT statement);
