@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+#include "catalog/CatalogKind.h"
 #include "catalog/CatchDatabase.h"
+#include "catalog/CatchRow.h"
 #include "db/DbErrorGuard.h"
 #include "db/DbRecordset.h"
 #include "db/DbTransaction.h"
@@ -11,15 +13,15 @@
 namespace {
 
 // The tables a window shows; OPTIONS is left out (the preferences re-read themselves).
-const char* const kWatchedTables[] = {
-    "PRISES",  "PRISE_POISSONS", "PRISE_ESCHES", "POISSONS",   "LIEUX",  "ESCHES",
-    "AMORCES", "MONTAGES",       "TECHNIQUES",   "TEMPS",      "VENTS",  "DIRECTIONS_VENT",
-    "LUNES",   "COULEURS_EAU",   "MAREES",       "CALENDRIER", "ALBUMS", "PHOTOS",
-};
-
-QString TriggerName(const char* table) {
-    return QStringLiteral("CHANGEMENT_") + QLatin1String(table);
+QStringList WatchedTables() {
+    QStringList tables = {LinkTableForKind(Table::Fish), LinkTableForKind(Table::Baits)};
+    for (const Table table : {Table::Sessions, Table::Catches, Table::Albums, Table::Photos})
+        tables << TableName(table);
+    for (const Table table : kCatalogues) tables << TableName(table);
+    return tables;
 }
+
+QString TriggerName(const QString& table) { return QStringLiteral("CHANGEMENT_") + table; }
 
 // Every trigger already there: the step has nothing to do. Asked first so that a normal start
 // takes no lock on the tables.
@@ -30,8 +32,8 @@ bool CounterComplete(CDbConnection& db) {
         "IN (SELECT oid FROM pg_class WHERE relnamespace = current_schema()::regnamespace)), "
         "(SELECT COUNT(*) FROM pg_class WHERE relname = 'changements' AND relnamespace = "
         "current_schema()::regnamespace)"));
-    return count.Open() && count.Fetch() &&
-           count.GetInt(1) == static_cast<int>(std::size(kWatchedTables)) && count.GetInt(2) == 1;
+    return count.Open() && count.Fetch() && count.GetInt(1) == WatchedTables().size() &&
+           count.GetInt(2) == 1;
 }
 
 QStringList ServerCounterStatements() {
@@ -46,11 +48,11 @@ QStringList ServerCounterStatements() {
                        "$$BEGIN UPDATE CHANGEMENTS SET N = N + 1; RETURN NULL; END$$"),
     };
     // Once per statement, not per row: an import of a thousand catches bumps it once.
-    for (const char* table : kWatchedTables)
+    for (const QString& table : WatchedTables())
         statements << QStringLiteral(
                           "CREATE OR REPLACE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 "
                           "FOR EACH STATEMENT EXECUTE FUNCTION BREVANE_CHANGEMENT()")
-                          .arg(TriggerName(table), QLatin1String(table));
+                          .arg(TriggerName(table), table);
     return statements;
 }
 
